@@ -1,0 +1,97 @@
+// Colour index, thread table and symbol map of a full-size pattern: a
+// photo-like 216-colour picture, and the worst case of 500 distinct colours
+// with nothing merged or left out.
+#include "pattern/PatternThreads.h"
+
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <memory>
+
+namespace tessaline {
+namespace {
+
+constexpr int kWidth = 230;
+constexpr int kHeight = 250;
+
+// Smooth gradients with a little deterministic grain, reduced to the
+// 6 x 6 x 6 cube (levels 0, 51, ..., 255) as the 216-colour reduction does.
+std::unique_ptr<CellMatrix> photoLikeMatrix() {
+    auto matrix = std::make_unique<CellMatrix>();
+    matrix->fill(kWhite);
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            const unsigned grain =
+                (static_cast<unsigned>(x) * 73856093u) ^ (static_cast<unsigned>(y) * 19349663u);
+            const double noise = static_cast<double>(grain % 41) - 20.0;
+            const double r = 127.5 + 127.5 * std::sin(x / 37.0) * std::cos(y / 53.0) + noise;
+            const double g = 255.0 * y / kHeight + noise;
+            const double b = 255.0 * (kWidth - x) / kWidth - noise;
+            auto level = [](double v) {
+                const int clamped = static_cast<int>(std::lround(std::fmin(std::fmax(v, 0), 255)));
+                return (clamped + 25) / 51 * 51;
+            };
+            (*matrix)(x, y) = rgb(level(r), level(g), level(b));
+        }
+    }
+    return matrix;
+}
+
+// 500 colours spread over the RGB cube, every one used about 115 times.
+std::unique_ptr<CellMatrix> fiveHundredColorMatrix() {
+    auto matrix = std::make_unique<CellMatrix>();
+    matrix->fill(kWhite);
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            const int k = (y * kWidth + x) * 7 % 500;
+            (*matrix)(x, y) = rgb(k % 8 * 36, k / 8 % 8 * 36, k / 64 * 32);
+        }
+    }
+    return matrix;
+}
+
+void runGeneration(benchmark::State& state, const CellMatrix& pattern,
+                   const GenerationSettings& settings, std::size_t expectedMinimumEntries) {
+    auto index = std::make_unique<CellMatrix>();
+    Progress progress;
+    progress.step = [](int, int) { return true; }; // as the window's abort check
+    for (auto _ : state) {
+        PatternThreads threads =
+            generatePatternThreads(pattern, kWidth, kHeight, settings, *index, progress);
+        benchmark::DoNotOptimize(threads.table.data());
+        if (threads.status != GenerationStatus::Done ||
+            threads.table.size() < expectedMinimumEntries) {
+            state.SkipWithError("generation did not complete");
+            break;
+        }
+    }
+}
+
+void BM_ColorIndex216ColorPhoto(benchmark::State& state) {
+    static const auto pattern = photoLikeMatrix();
+    runGeneration(state, *pattern, GenerationSettings{}, 1);
+}
+BENCHMARK(BM_ColorIndex216ColorPhoto)->Unit(benchmark::kMillisecond);
+
+void BM_ColorIndex500ColorsWorstCase(benchmark::State& state) {
+    static const auto pattern = fiveHundredColorMatrix();
+    GenerationSettings settings;
+    settings.reduceStrength = 0;
+    settings.ignorableCount = 0;
+    runGeneration(state, *pattern, settings, 1);
+}
+BENCHMARK(BM_ColorIndex500ColorsWorstCase)->Unit(benchmark::kMillisecond);
+
+void BM_ColorIndex500ColorsCc(benchmark::State& state) {
+    static const auto pattern = fiveHundredColorMatrix();
+    GenerationSettings settings;
+    settings.category = ThreadCategory::Cc;
+    settings.reduceStrength = 0;
+    settings.ignorableCount = 0;
+    runGeneration(state, *pattern, settings, 500);
+}
+BENCHMARK(BM_ColorIndex500ColorsCc)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace tessaline
+
+BENCHMARK_MAIN();

@@ -1,0 +1,19 @@
+include(GoogleTest)
+
+# tessaline_add_test(NAME SOURCES files... LIBS targets... [QT])
+# One test executable per call. QT tests get a main that starts a headless
+# QApplication; discovery runs at test time so the build never needs a display.
+function(tessaline_add_test name)
+    cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
+    if(ARG_QT)
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} tessaline_test_qt_main GTest::gtest GTest::gmock)
+    else()
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
+    endif()
+    gtest_discover_tests(${name}
+        DISCOVERY_MODE PRE_TEST
+        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TESSALINE_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+endfunction()

@@ -1,0 +1,186 @@
+#pragma once
+// The main window: the working picture, the pattern frame and its size, the
+// stitch-grid view of the pattern matrix, and the buttons, text buttons and
+// menus that lead to every other window.
+#include "app/AppContext.h"
+#include "app/Color.h"
+#include "render/PictureLoader.h"
+#include "workspace/WorkspaceMath.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace tessaline {
+
+class ClsDIB;
+class DisplayContext;
+class HoverSurface;
+class PictureBox;
+class ScrollBar;
+class TextButton;
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit Form1(AppContext& context, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Runs the load handler: workspace defaults, buffers, start-up picture.
+    void load();
+
+    // The picture hand-over: loads the picture named by picturePath into the
+    // workspace and resets sizes, region and zoom range. False when the
+    // picture could not be loaded (the workspace keeps its previous picture).
+    bool loadWorkspacePicture();
+    // Why the last hand-over failed, for the caller's message.
+    PictureLoadError lastLoadError() const { return lastLoadError_; }
+
+    AppContext& context() { return context_; }
+
+    // --- public variables other windows read and write ---
+    double picW = 117;
+    std::int32_t picH = 132;
+    std::int16_t picmaxW = 230;
+    std::int32_t picmaxH = 250;
+    std::int32_t autoColor = 0;
+    std::int32_t ColorBit = 16;
+    std::int32_t moveX1 = 0;
+    std::int32_t moveY1 = 0;
+    float xyRate = 1.0F;
+    std::int32_t ifScale = 1;
+    std::int32_t previewDone = 0;
+
+    // --- controls ---
+    QWidget* surface = nullptr; // the window's own client area
+    PictureBox* Picture3 = nullptr;
+    QGroupBox* frameMyPicture = nullptr;
+    PictureBox* Picture2 = nullptr;
+    PictureBox* Picture4 = nullptr;
+    PictureBox* Picture6 = nullptr;
+    PictureBox* Picture1 = nullptr;
+    PictureBox* Picture5 = nullptr;
+    ScrollBar* wChange = nullptr;
+    ScrollBar* Hchange = nullptr;
+    ScrollBar* zoom = nullptr;
+    ScrollBar* wMatrix = nullptr;
+    ScrollBar* Hmatrix = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label10 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* Command6 = nullptr;
+    QPushButton* Command7 = nullptr;
+    QPushButton* Command8 = nullptr;
+    QPushButton* Command9 = nullptr;
+    QPushButton* Command11 = nullptr;
+    QPushButton* Command12 = nullptr;
+    QPushButton* Command13 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    TextButton* Label2 = nullptr;
+    TextButton* Label3 = nullptr;
+    TextButton* Label5 = nullptr;
+    TextButton* Label6 = nullptr;
+    TextButton* Label7 = nullptr;
+    TextButton* Label9 = nullptr;
+    TextButton* Label11 = nullptr;
+    TextButton* Label12 = nullptr;
+    TextButton* Label13 = nullptr;
+
+    // --- menus ---
+    QMenu* fop0 = nullptr;
+    QAction* fop1 = nullptr;
+    QAction* fop2 = nullptr;
+    QAction* fop3 = nullptr;
+    QAction* fop4 = nullptr;
+    QAction* fop6 = nullptr;
+    QMenu* fset = nullptr;
+    QAction* fset1 = nullptr;
+    QAction* fset3 = nullptr;
+    QAction* fset4 = nullptr;
+    QMenu* helpMenu = nullptr;
+    QAction* freg4 = nullptr;
+
+    // Where the frame sits in the preview area, halves kept.
+    FramePosition frameGeometry() const { return frame_; }
+    const PreviewArea& previewArea() const { return area_; }
+
+    ClsDIB& srcDIB() { return *srcDIB_; }
+    ClsDIB& dstDIB() { return *dstDIB_; }
+    DisplayContext& displayDC() { return *displayDC_; }
+
+    // --- sizing and zoom handlers ---
+    void wChange_Change();
+    void Hchange_Change();
+    void zoom_Change();
+    void Command1_Click();  // "局部"
+    bool Command11_Click(); // "全图"; false when it stopped at an error
+    void Label5_Click();    // "放大"
+    void Label6_Click();    // "缩小"
+
+    // --- effect preview ---
+    std::int32_t effectCount = 0;
+    void Command2_Click(); // the sampling step
+    void Label10_Click();  // the reduction step ("效果预览->")
+    bool Command3_Click(); // "保存效果"; false when nothing was saved
+    // The framed region as the preview samples it.
+    int patternWidth() const;
+    int patternHeight() const;
+
+    // --- stitch-grid view ---
+    std::int32_t viewX = 0;
+    std::int32_t viewY = 0;
+    std::int32_t matrixCellSize = 4;
+    float dragX0 = 0;
+    float dragY0 = 0;
+    float dragX1 = 0;
+    std::int32_t dragY1 = 0;
+    void drawMatrixS();
+    void showMatrixS();
+    void wMatrix_Change();
+    void Hmatrix_Change();
+    void Picture1_MouseDown(float x, float y);
+    void Picture1_MouseUp(float x, float y);
+
+  signals:
+    // The main window is closing: the other windows unload.
+    void unloading();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();
+    void buildMenus();
+    void connectSizing();
+    void rebuildFabricLine();
+    void placeFrameWidth();
+    void placeFrameHeight();
+    void unload();
+    void connectEffectPreview();
+    void connectMatrixView();
+    void runSamplingStep() { Command2_Click(); }
+
+    AppContext& context_;
+    PreviewArea area_;
+    FramePosition frame_{0, 0};
+    std::unique_ptr<ClsDIB> srcDIB_;
+    std::unique_ptr<ClsDIB> dstDIB_;
+    std::unique_ptr<DisplayContext> displayDC_;
+    bool unloaded_ = false;
+    PictureLoadError lastLoadError_ = PictureLoadError::None;
+};
+
+} // namespace tessaline

@@ -1,0 +1,46 @@
+#pragma once
+// The state shared by the windows (module xiubas). One object is owned by
+// the application and handed to every window that needs it; the engine
+// functions take the parts they need as arguments instead.
+#include "app/Color.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tessaline {
+
+// A 321 x 321 matrix of cells indexed (x, y): x the column, y the row.
+// 321 cells in each direction is the program's limit on a pattern's size.
+class CellMatrix {
+  public:
+    static constexpr int kSize = 321;
+
+    std::int32_t& operator()(int x, int y) { return cells_[index(x, y)]; }
+    std::int32_t operator()(int x, int y) const { return cells_[index(x, y)]; }
+    void fill(std::int32_t value) { cells_.fill(value); }
+
+  private:
+    static constexpr std::size_t index(int x, int y) {
+        return static_cast<std::size_t>(y) * kSize + static_cast<std::size_t>(x);
+    }
+    std::array<std::int32_t, kSize * kSize> cells_{};
+};
+
+struct Xiubas {
+    static constexpr int kColorListSize = 500;
+
+    std::string picturePath;
+    std::string lastDrive;
+    std::string lastDir;
+    std::int32_t reduceStrength = 1600;
+    std::int16_t gridSize = 10;
+    CellMatrix patternMatrix;
+    // colorList(1 To 500): index 0 is unused so positions read as written.
+    std::array<std::int32_t, kColorListSize + 1> colorList{};
+    CellMatrix colorIndexMatrix;
+
+    void clearPatternMatrix() { patternMatrix.fill(kWhite); }
+};
+
+} // namespace tessaline

@@ -1,0 +1,13 @@
+#pragma once
+// The command line: `tessaline convert PICTURE [options]` and
+// `tessaline palette-export INPUT OUTPUT`, with no display needed.
+
+namespace tessaline {
+
+// True when the first argument is one of the command words or a help flag.
+bool isCommandLineInvocation(int argc, char** argv);
+
+// Runs the command and returns the process exit code.
+int runCommandLine(int argc, char** argv);
+
+} // namespace tessaline

@@ -1,0 +1,97 @@
+#include "imaging/EffectPreview.h"
+
+#include "imaging/DibImage.h"
+#include "render/ColorConvert.h"
+
+#include <QPainter>
+#include <cstring>
+
+namespace tessaline {
+
+void sampleRegion(const QImage& picture, const PreviewRegion& region, CellMatrix& patternMatrix) {
+    const int width = std::min(region.width, CellMatrix::kSize);
+    const int height = std::min(region.height, CellMatrix::kSize);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int px = region.left + x;
+            const int py = region.top + y;
+            patternMatrix(x, y) = picture.valid(px, py) ? fromQRgb(picture.pixel(px, py)) : kWhite;
+        }
+    }
+}
+
+bool reduceByMethod(int colorBit, const ClsDIB& source, ClsDIB& target) {
+    switch (colorBit) {
+    case 1:
+        return target.ddGet1Bit(source);
+    case 2:
+        return target.ddGet2Bit(source);
+    case 3:
+        return target.ddGet3Bit(source, true);
+    case 4:
+        return target.ddGet4Bit(source);
+    case 8:
+        return target.ddGet8Bit(source, true);
+    case 16:
+        return target.ddGet216C(source, true);
+    default:
+        return false;
+    }
+}
+
+ReductionOutcome reduceRegion(const CellMatrix& patternMatrix, int width, int height, int colorBit,
+                              const std::filesystem::path& scratchFile, ClsDIB& srcDIB,
+                              ClsDIB& dstDIB, const std::function<void()>& yield) {
+    ReductionOutcome outcome;
+    // The scratch picture: one pixel per stitch.
+    ClsDIB scratch;
+    if (scratch.Create(width, height, 24, true)) {
+        std::span<std::uint8_t> bytes;
+        const int stride = scratch.MapArray(bytes);
+        for (int y = 0; y < height; ++y) {
+            std::uint8_t* row = bytes.data() + static_cast<std::size_t>(height - 1 - y) * stride;
+            for (int x = 0; x < width; ++x) {
+                const Color c = patternMatrix(x, y);
+                row[3 * x] = getBlue(c);
+                row[3 * x + 1] = getGreen(c);
+                row[3 * x + 2] = getRed(c);
+            }
+        }
+        ClsDIB::UnMapArray(bytes);
+        outcome.scratchSaved = scratch.SaveBMP(scratchFile);
+    }
+
+    ClsDIB loaded;
+    if (outcome.scratchSaved && loaded.LoadBitMap(scratchFile)) {
+        if (!srcDIB.Create(loaded.Width(), loaded.Height(), 24, false)) {
+            outcome.cannotCreate = true;
+            return outcome;
+        }
+        std::memcpy(srcDIB.DataPtr(), loaded.DataPtr(),
+                    static_cast<std::size_t>(loaded.DataSize()));
+        loaded.Free();
+        dstDIB.Free();
+    } else {
+        outcome.bitmapUnrecognised = true;
+    }
+    if (yield) {
+        yield();
+    }
+    if (srcDIB.DataPtr() == nullptr) {
+        return outcome;
+    }
+    outcome.reduced = reduceByMethod(colorBit, srcDIB, dstDIB);
+    return outcome;
+}
+
+void copyBufferInto(QImage& picture, const ClsDIB& buffer, int x, int y) {
+    const QImage block = dibToImage(buffer);
+    if (block.isNull()) {
+        return;
+    }
+    QPainter painter(&picture);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(x, y, block);
+}
+
+} // namespace tessaline

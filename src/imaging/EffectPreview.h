@@ -1,0 +1,53 @@
+#pragma once
+// The effect preview's pipeline on plain images and buffers, shared by the
+// main window and the command line: sample the framed region one pixel per
+// stitch, write it as the scratch picture, reduce it with the chosen method
+// and copy the result back into the working picture.
+#include "app/Xiubas.h"
+#include "imaging/ClsDIB.h"
+
+#include <QImage>
+#include <filesystem>
+#include <functional>
+
+namespace tessaline {
+
+// The scratch picture the reduction reads back.
+inline constexpr const char* kScratchPictureName = "tmppicv.bmp";
+
+// The framed region: the pattern's size in stitches and where it starts in
+// the working picture.
+struct PreviewRegion {
+    int width = 0;
+    int height = 0;
+    int left = 0;
+    int top = 0;
+};
+
+// Fills patternMatrix(x, y) from picture pixel (left + x, top + y), row by
+// row. Cells whose pixel lies outside the picture stay white.
+void sampleRegion(const QImage& picture, const PreviewRegion& region, CellMatrix& patternMatrix);
+
+// The reduction a method code selects (1, 2, 3, 4, 8, 16); false for any
+// other code, which reduces nothing.
+bool reduceByMethod(int colorBit, const ClsDIB& source, ClsDIB& target);
+
+struct ReductionOutcome {
+    bool scratchSaved = false;       // the scratch picture was written
+    bool bitmapUnrecognised = false; // it could not be read back
+    bool cannotCreate = false;       // the 24-bit copy could not be made
+    bool reduced = false;            // srcDIB was reduced into dstDIB
+};
+
+// Writes the sampled region as the scratch picture, loads it into srcDIB and
+// reduces it into dstDIB by colorBit. When the scratch picture cannot be read
+// back, srcDIB keeps what an earlier run left in it. `yield` lets the caller
+// process pending events between the steps.
+ReductionOutcome reduceRegion(const CellMatrix& patternMatrix, int width, int height, int colorBit,
+                              const std::filesystem::path& scratchFile, ClsDIB& srcDIB,
+                              ClsDIB& dstDIB, const std::function<void()>& yield = {});
+
+// Copies the whole of a (possibly indexed) buffer onto picture at (x, y).
+void copyBufferInto(QImage& picture, const ClsDIB& buffer, int x, int y);
+
+} // namespace tessaline

@@ -1,0 +1,137 @@
+// The main window's effect preview: "效果预览->" samples the framed region,
+// reduces it with the chosen method and writes it back into the working
+// picture; "保存效果" saves the reduced region as a numbered picture.
+#include "app/Form1.h"
+#include "app/NumberedName.h"
+#include "imaging/EffectPreview.h"
+#include "platform/PictureBox.h"
+#include "platform/TextButton.h"
+#include "platform/UserDialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tessaline {
+
+namespace {
+
+// Shows the hourglass for as long as it lives.
+class BusyPointer {
+  public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+} // namespace
+
+void Form1::connectEffectPreview() {
+    connect(Command4, &QPushButton::clicked, this, [this] { Label10_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+}
+
+int Form1::patternWidth() const {
+    return Picture2->width();
+}
+int Form1::patternHeight() const {
+    return Picture2->height();
+}
+
+static PreviewRegion framedRegion(const Form1& form) {
+    const bool region = form.ifScale != 0;
+    return {form.patternWidth(), form.patternHeight(), region ? form.moveX1 : 0,
+            region ? form.moveY1 : 0};
+}
+
+void Form1::Command2_Click() {
+    previewDone = 1;
+    context_.state.clearPatternMatrix();
+    sampleRegion(Picture4->image(), framedRegion(*this), context_.state.patternMatrix);
+    viewX = 0;
+    viewY = 0;
+    Command2->setEnabled(false);
+    {
+        BusyPointer busy;
+        drawMatrixS();
+    }
+    Command2->setEnabled(true);
+}
+
+void Form1::Label10_Click() {
+    if (ColorBit == 0) {
+        Command2_Click();
+        return;
+    }
+    const PreviewRegion region = framedRegion(*this);
+    context_.state.clearPatternMatrix();
+    sampleRegion(Picture4->image(), region, context_.state.patternMatrix);
+    Label4->setText(QStringLiteral("开始处理..."));
+    const ReductionOutcome outcome =
+        reduceRegion(context_.state.patternMatrix, region.width, region.height, ColorBit,
+                     context_.workingPath(QString::fromLatin1(kScratchPictureName)).toStdString(),
+                     srcDIB(), dstDIB(), [] { QCoreApplication::processEvents(); });
+    if (outcome.cannotCreate) {
+        context_.dialogs.message(this, QStringLiteral("无法创建！"), QStringLiteral("Tessaline"));
+        return;
+    }
+    if (outcome.bitmapUnrecognised) {
+        context_.dialogs.message(this, QStringLiteral("不能识别的位图！"), QStringLiteral("错误！"),
+                                 MessageIcon::Critical);
+    }
+    if (srcDIB().DataPtr() == nullptr) {
+        return;
+    }
+    BusyPointer busy;
+    Label4->setText(QStringLiteral("减色处理完毕"));
+    copyBufferInto(Picture4->image(), dstDIB(), region.left, region.top);
+    Picture4->refresh();
+    Command2_Click();
+}
+
+bool Form1::Command3_Click() {
+    const int number = effectCount + 1;
+    const PreviewRegion region = framedRegion(*this);
+    CellMatrix& matrix = context_.state.patternMatrix;
+    for (int x = 1; x <= picmaxW; ++x) {
+        for (int y = 1; y <= picmaxH; ++y) {
+            matrix(x, y) = kWhite;
+        }
+    }
+    sampleRegion(Picture4->image(), region, matrix);
+    const ReductionOutcome outcome =
+        reduceRegion(matrix, region.width, region.height, ColorBit,
+                     context_.workingPath(QString::fromLatin1(kScratchPictureName)).toStdString(),
+                     srcDIB(), dstDIB(), [] { QCoreApplication::processEvents(); });
+    if (outcome.cannotCreate) {
+        context_.dialogs.message(this, QStringLiteral("无法创建！"), QStringLiteral("Tessaline"));
+        return false;
+    }
+    if (outcome.bitmapUnrecognised) {
+        context_.dialogs.message(this, QStringLiteral("不能识别的位图！"), QStringLiteral("错误！"),
+                                 MessageIcon::Critical);
+    }
+    const QString fileName = QString::fromStdString(numberedName("xiaoguo", number, ".bmp"));
+    const QString path = context_.workingPath(fileName);
+    // Without a reduction method the sampled region itself is the effect.
+    const ClsDIB& result = ColorBit == 0 ? srcDIB() : dstDIB();
+    if (!result.SaveBMP(path.toStdString())) {
+        const QString text =
+            QStringLiteral("无法保存绣图效果图：") + QDir::toNativeSeparators(path);
+        Label4->setText(text);
+        context_.dialogs.message(this, text, QStringLiteral("quillmere"), MessageIcon::Critical);
+        return false;
+    }
+    effectCount = number;
+    const QString text = QStringLiteral("绣图效果图保存到") +
+                         QDir::toNativeSeparators(context_.workingFolder) + QDir::separator() +
+                         fileName;
+    Label4->setText(text);
+    context_.dialogs.message(this, text, QStringLiteral("quillmere"));
+    return true;
+}
+
+} // namespace tessaline

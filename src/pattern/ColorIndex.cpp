@@ -1,0 +1,145 @@
+#include "pattern/ColorIndex.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace tessaline {
+
+namespace {
+
+int clampSide(int side) {
+    return std::clamp(side, 0, kMaxPatternSide);
+}
+
+bool validPosition(int position) {
+    return position >= 1 && position <= kMaxPatternColors;
+}
+
+std::size_t at(int position) {
+    return static_cast<std::size_t>(position);
+}
+
+// Steps shared by both categories: the distinct colours in order of first
+// appearance go to colorList(1..n), each cell gets its colour's position.
+GenerationStatus collectColors(const CellMatrix& patternMatrix, int width, int height,
+                               ColorList& colorList, CellMatrix& colorIndexMatrix,
+                               const Progress& progress, int& count) {
+    // The list is searched through a map from colour to position; the
+    // result equals a linear search of colorList(1..n).
+    std::unordered_map<Color, int> positions;
+    positions.reserve(2 * kMaxPatternColors);
+    count = 0;
+    const int total = width * height;
+    int done = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const Color color = patternMatrix(x, y);
+            auto found = positions.find(color);
+            if (found == positions.end()) {
+                if (count == kMaxPatternColors) {
+                    return GenerationStatus::TooManyColors;
+                }
+                ++count;
+                colorList[at(count)] = color;
+                found = positions.emplace(color, count).first;
+            }
+            colorIndexMatrix(x, y) = found->second;
+            if (!progress.report(++done, total)) {
+                return GenerationStatus::Aborted;
+            }
+        }
+    }
+    return GenerationStatus::Done;
+}
+
+} // namespace
+
+void mergeCloseThreads(ColorList& list, int count, int limit, const ThreadPalette& dmc) {
+    count = std::clamp(count, 0, kMaxPatternColors);
+    std::array<bool, kMaxPatternColors + 1> merged{};
+    for (int i = 1; i <= count - 1; ++i) {
+        if (merged[at(i)] || !validPosition(list[at(i)])) {
+            continue;
+        }
+        const Color base = dmc[at(list[at(i)])].color;
+        const int r = getRed(base);
+        const int g = getGreen(base);
+        const int b = getBlue(base);
+        // Later entries only, merged ones included: an entry already taken
+        // by an earlier thread is compared with that thread's colour and
+        // may be taken over again.
+        for (int j = i + 1; j <= count; ++j) {
+            if (!validPosition(list[at(j)])) {
+                continue;
+            }
+            const Color other = dmc[at(list[at(j)])].color;
+            const int dr = getRed(other) - r;
+            const int dg = getGreen(other) - g;
+            const int db = getBlue(other) - b;
+            if (dr * dr + dg * dg + db * db <= limit) {
+                list[at(j)] = list[at(i)];
+                merged[at(j)] = true;
+            }
+        }
+    }
+}
+
+ColorIndexOutcome makeColorIndex(const CellMatrix& patternMatrix, int width, int height,
+                                 const GenerationSettings& settings, const ThreadPalette& dmc,
+                                 ColorList& colorList, CellMatrix& colorIndexMatrix,
+                                 const Progress& progress) {
+    width = clampSide(width);
+    height = clampSide(height);
+    std::fill(colorList.begin() + 1, colorList.end(), kWhite);
+    progress.enter(GenerationPhase::CreatingColorIndex);
+
+    ColorIndexOutcome outcome;
+    int colors = 0;
+    outcome.status =
+        collectColors(patternMatrix, width, height, colorList, colorIndexMatrix, progress, colors);
+    outcome.maxColor = colors;
+    if (outcome.status != GenerationStatus::Done) {
+        return outcome;
+    }
+    if (settings.category != ThreadCategory::Dmc) {
+        // "CC": the pattern's own colours are the threads.
+        outcome.threadCount = colors;
+        return outcome;
+    }
+
+    // From here on the list holds palette positions, one per colour.
+    for (int b = 1; b <= colors; ++b) {
+        colorList[at(b)] = nearestThread(dmc, colorList[at(b)]);
+    }
+    mergeCloseThreads(colorList, colors, settings.reduceStrength, dmc);
+
+    // Distinct threads in list order, which is the order of first appearance.
+    std::array<int, kMaxPatternColors + 1> distinct{};
+    std::array<bool, kMaxPatternColors + 1> seen{};
+    int threads = 0;
+    for (int f = 1; f <= colors; ++f) {
+        const int thread = colorList[at(f)];
+        if (!seen[at(thread)]) {
+            seen[at(thread)] = true;
+            distinct[at(++threads)] = thread;
+        }
+    }
+
+    // Every cell's colour position becomes its thread's palette position.
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            colorIndexMatrix(x, y) = colorList[at(colorIndexMatrix(x, y))];
+        }
+        if (!progress.report(y + 1, height)) {
+            outcome.status = GenerationStatus::Aborted;
+            return outcome;
+        }
+    }
+
+    std::copy(distinct.begin() + 1, distinct.begin() + 1 + threads, colorList.begin() + 1);
+    outcome.maxColor = threads;
+    outcome.threadCount = threads;
+    return outcome;
+}
+
+} // namespace tessaline

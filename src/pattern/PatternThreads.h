@@ -1,0 +1,38 @@
+#pragma once
+// The generation's thread steps in one call: colour index, thread table and
+// symbol map, for either thread category. The generate command of the window
+// and the command line both use it.
+#include "pattern/ColorIndex.h"
+#include "pattern/SymbolSet.h"
+#include "pattern/ThreadTable.h"
+
+namespace tessaline {
+
+struct PatternThreads {
+    GenerationStatus status = GenerationStatus::Done;
+    ThreadCategory category = ThreadCategory::Dmc;
+    int width = 0;  // cells, after clamping to 0..320
+    int height = 0; // cells, after clamping to 0..320
+    ColorList colorList{};
+    // Distinct threads ("DMC", after merging) or colours ("CC").
+    int threadCount = 0;
+    // Legend entries; table.size() is maxColor.
+    ThreadTable table;
+    SymbolMap symbolPos{};
+
+    // Block colour of a cell index: the palette colour of the thread
+    // ("DMC") or the pattern colour itself ("CC"); white for an unknown index.
+    Color indexColor(int index) const;
+    // Chart symbol of a cell index; empty beyond the 240th thread.
+    std::string symbol(int index) const { return symbolOf(symbolPos, index); }
+};
+
+// makeColorIndex, sortColorIndex and makeSymbolMap in this order on the
+// width x height cells of patternMatrix; colorIndexMatrix receives each
+// cell's index. Stops at TooManyColors or Aborted with status set and the
+// later steps not run.
+PatternThreads generatePatternThreads(const CellMatrix& patternMatrix, int width, int height,
+                                      const GenerationSettings& settings,
+                                      CellMatrix& colorIndexMatrix, const Progress& progress = {});
+
+} // namespace tessaline

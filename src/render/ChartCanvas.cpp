@@ -1,0 +1,52 @@
+#include "render/ChartCanvas.h"
+
+namespace tessaline {
+
+namespace {
+
+constexpr int kCanvasDotsPerMeter = 3780; // 96 dots per inch
+
+} // namespace
+
+int chartLegendHeight(const ChartSource& source) {
+    return legendHeight(screenLegendLayout(source.width(), source.entryCount()));
+}
+
+QSize chartCanvasSize(const ChartSource& source) {
+    const CanvasSize size =
+        chartCanvasSize(source.width(), source.height(), chartLegendHeight(source));
+    return {size.width, size.height};
+}
+
+ChartGeometry screenChartGeometry(const ChartSource& source) {
+    return screenChartGeometry(source.width(), source.height(), chartLegendHeight(source));
+}
+
+QImage makeChartCanvas(QSize size) {
+    QImage canvas(size, QImage::Format_RGB32);
+    canvas.setDotsPerMeterX(kCanvasDotsPerMeter);
+    canvas.setDotsPerMeterY(kCanvasDotsPerMeter);
+    canvas.fill(Qt::white);
+    return canvas;
+}
+
+bool drawChart(QPainter& painter, const ChartSource& source, const ChartProgress& progress,
+               ChartPlacement* placement) {
+    const ChartGeometry geometry = screenChartGeometry(source);
+    ChartPainter chart(painter, geometry, source, progress);
+    const bool done = chart.paint(source.kind != ChartKind::BlocksOnly);
+    if (placement != nullptr) {
+        *placement = chart.placement();
+    }
+    return done;
+}
+
+QImage renderChartCanvas(const ChartSource& source, const ChartProgress& progress) {
+    QImage canvas = makeChartCanvas(chartCanvasSize(source));
+    QPainter painter(&canvas);
+    drawChart(painter, source, progress);
+    painter.end();
+    return canvas;
+}
+
+} // namespace tessaline

@@ -1,0 +1,99 @@
+#pragma once
+// Paints a chart: header, grid with colour blocks and numbering, legend with
+// notes and footer, and the cell symbols. One implementation for the screen
+// canvas and the printed page; the ChartGeometry decides which.
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QStaticText>
+#include <QString>
+#include <array>
+#include <optional>
+
+#include "pattern/ChartGeometry.h"
+#include "render/ChartSource.h"
+#include "render/ChartSurface.h"
+
+namespace tessaline {
+
+// Fixed colours of the chart.
+inline const QColor kThinLineColor{166, 166, 166};
+inline const QColor kHeavyLineColor{66, 66, 66};
+inline const QColor kBlockLetterColor{255, 11, 11};
+
+// Texts under the legend.
+inline constexpr const char* kSymbolNoteText = "图中的符号代表了绣线颜色，这样就可以方便的绣图";
+inline constexpr const char* kChartFooterText = "Tessaline V2008 十字绣图生成";
+inline constexpr const char* kLegendHeadings[3] = {"符号", "线号", "数量"};
+
+// The swatch colour of a legend entry: its own colour, or under the grey
+// methods the average of its channels (a colour with green and blue both
+// 255 keeps its own colour).
+Color legendSwatchColor(Color color, bool grey);
+
+// Where the last run put things (layout units); see ChartPainter::paint.
+struct ChartPlacement {
+    double gridTop = 0;
+    double legendTop = 0;
+    double legendBottom = 0;
+};
+
+class ChartPainter {
+public:
+    ChartPainter(QPainter& painter, const ChartGeometry& geometry, const ChartSource& source,
+                 const ChartProgress& progress = {});
+
+    // The whole chart in the generation order: header, grid (gridTop = header
+    // + gap), legend grid, entries and notes (legendTop = grid + gap), then
+    // the symbols when withSymbols. False when the progress callback stopped
+    // it; the part drawn so far stays.
+    bool paint(bool withSymbols);
+
+    // Title and info line; returns the y below the header.
+    double drawChartHeader(const QString& title, const QString& info);
+    // Grid lines, blocks (unless the kind has none), numbering, block letters
+    // and heavy lines of a width x height chart at gridTop; returns the y
+    // below the labels, or nothing when stopped.
+    std::optional<double> drawChartGrid(int width, int height);
+    // The symbol of cell (x, y), whose colour index is `index`.
+    void drawCellSymbol(int x, int y, int index);
+    // Every cell's symbol, rows outer; false when stopped.
+    bool drawCellSymbols();
+
+    // Legend lines and headings for `count` entries under a chart `width`
+    // cells wide at legendTop; returns legendBottom.
+    double drawLegendGrid(int width, int count);
+    // Swatches, symbols, thread numbers and amounts; false when stopped.
+    bool drawLegendEntries();
+    // The two notes and the footer under legendBottom.
+    void drawLegendNote();
+
+    void setGridTop(double y) { placement_.gridTop = y; }
+    void setLegendTop(double y) { placement_.legendTop = y; }
+    const ChartPlacement& placement() const { return placement_; }
+    bool drawsBlocks() const { return source_.kind != ChartKind::SymbolsOnly; }
+
+private:
+    void drawRowLines(int width, int height);
+    void drawColorBlocks(int width, int height);
+    void drawNumbering(int width, int height);
+    void drawHeavyLines(int width, int height);
+    QColor blockColor(int x, int y) const;
+    const QStaticText& symbolText(int index);
+    QString symbolString(int index) const;
+
+    ChartSurface surface_;
+    const ChartGeometry& g_;
+    const ChartSource& source_;
+    const ChartProgress& progress_;
+    ChartPlacement placement_;
+    LegendLayout legendLayout_;
+    QFont songFont_;
+    QFont arialFont_;
+    bool stopped_ = false;
+
+    // Shaped symbols by colour index, made on first use.
+    std::array<std::optional<QStaticText>, kMaxPatternColors + 1> symbols_;
+};
+
+} // namespace tessaline

@@ -1,0 +1,64 @@
+#pragma once
+// What a chart is drawn from: the generation's threads and matrices plus the
+// window's choices (block size, title, chart kind, swatch style), and the
+// progress callback the drawing reports to.
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "app/Xiubas.h"
+#include "pattern/PatternThreads.h"
+
+namespace tessaline {
+
+// The chart kinds of the generation window's list.
+enum class ChartKind {
+    BlocksAndSymbols, // "生成绣图色块"
+    SymbolsOnly,      // "无色块绣图", the preset kind
+    BlocksOnly,       // "仅生成色块"
+};
+
+std::string_view chartKindText(ChartKind kind);
+// The kind named by a list text; anything else is the preset "无色块绣图".
+ChartKind chartKindFromText(std::string_view text);
+
+// Grey legend swatches belong to the grey reduction methods "灰度图片" (code 2)
+// and "高清黑白图片" (code 4).
+constexpr bool greySwatchMethod(int colorBit) { return colorBit == 2 || colorBit == 4; }
+
+struct ChartSource {
+    const PatternThreads& threads;
+    // Each cell's index (palette position for "DMC"), as the threads were made from.
+    const CellMatrix& colorIndexMatrix;
+    // The cells' own colours; the printed blocks use them.
+    const CellMatrix& patternMatrix;
+    int gridSize = 10;
+    std::string title;
+    ChartKind kind = ChartKind::SymbolsOnly;
+    bool greySwatches = false;
+
+    int width() const { return threads.width; }
+    int height() const { return threads.height; }
+    int entryCount() const { return static_cast<int>(threads.table.size()); }
+};
+
+// Drawing stages, in the order they run; progress restarts for each.
+enum class ChartStage { Header, Grid, Blocks, Legend, Symbols };
+
+struct ChartProgress {
+    // Called when a stage starts.
+    std::function<void(ChartStage)> stage;
+    // Called per row (lines, blocks, symbols) and per legend entry; returning
+    // false stops the drawing, leaving what is drawn so far. Yielding to the
+    // event loop, if wanted, belongs in here.
+    std::function<bool(int done, int total)> step;
+
+    void enter(ChartStage s) const {
+        if (stage) {
+            stage(s);
+        }
+    }
+    bool report(int done, int total) const { return !step || step(done, total); }
+};
+
+} // namespace tessaline

@@ -1,0 +1,89 @@
+#include "render/ChartSurface.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QRectF>
+
+namespace tessaline {
+
+ChartSurface::ChartSurface(QPainter& painter)
+    : painter_(painter), layoutToDevice_(painter.deviceTransform()),
+      scale_(layoutToDevice_.m22() > 0 ? layoutToDevice_.m22() : 1),
+      identity_(layoutToDevice_.isIdentity()) {
+    // Thin lines are exact pixels only without antialiasing.
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void ChartSurface::horizontalLine(double x1, double x2, double y, const ChartLine& line,
+                                  const QColor& color) {
+    fillBox(x1 - line.offset, y - line.offset, x2 - line.offset + line.width,
+            y - line.offset + line.width, color);
+}
+
+void ChartSurface::verticalLine(double x, double y1, double y2, const ChartLine& line,
+                                const QColor& color) {
+    fillBox(x - line.offset, y1 - line.offset, x - line.offset + line.width,
+            y2 - line.offset + line.width, color);
+}
+
+void ChartSurface::fillBox(double x1, double y1, double x2, double y2, const QColor& color) {
+    if (x2 <= x1 || y2 <= y1) {
+        return;
+    }
+    painter_.fillRect(QRectF(x1, y1, x2 - x1, y2 - y1), color);
+}
+
+QPointF ChartSurface::toDevice(double x, double y) const {
+    return layoutToDevice_.map(QPointF(x, y));
+}
+
+template <typename Draw> void ChartSurface::inDeviceSpace(Draw&& draw) {
+    if (identity_) {
+        draw();
+        return;
+    }
+    const QTransform saved = painter_.worldTransform();
+    painter_.resetTransform();
+    draw();
+    painter_.setWorldTransform(saved);
+}
+
+void ChartSurface::text(double x, double y, const QString& text, const QFont& font) {
+    if (text.isEmpty()) {
+        return;
+    }
+    const QPointF at = toDevice(x, y);
+    inDeviceSpace([&] {
+        painter_.setFont(font);
+        const QFontMetricsF metrics(font, painter_.device());
+        painter_.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
+    });
+}
+
+void ChartSurface::staticText(double x, double y, const QStaticText& text) {
+    if (text.text().isEmpty()) {
+        return;
+    }
+    const QPointF at = toDevice(x, y);
+    inDeviceSpace([&] { painter_.drawStaticText(at, text); });
+}
+
+void ChartSurface::prepare(QStaticText& text, const QFont& font) const {
+    text.setPerformanceHint(QStaticText::AggressiveCaching);
+    text.setTextFormat(Qt::PlainText);
+    text.prepare(QTransform(), font);
+}
+
+void ChartSurface::useFont(const QFont& font) { painter_.setFont(font); }
+
+void ChartSurface::setTextColor(const QColor& color) { painter_.setPen(color); }
+
+double ChartSurface::textWidth(const QString& text, const QFont& font) const {
+    return QFontMetricsF(font, painter_.device()).horizontalAdvance(text) / scale_;
+}
+
+double ChartSurface::textHeight(const QFont& font) const {
+    return QFontMetricsF(font, painter_.device()).height() / scale_;
+}
+
+} // namespace tessaline

@@ -1,0 +1,93 @@
+#include "render/PrintChart.h"
+
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPaintDevice>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "render/ChartCanvas.h"
+
+namespace tessaline {
+
+namespace {
+
+constexpr double kMillimetresPerInch = 25.4;
+
+} // namespace
+
+std::string_view printStatusText(ChartStage stage) {
+    switch (stage) {
+    case ChartStage::Header:
+        return "正在生成打印文档，请等待....";
+    case ChartStage::Grid:
+    case ChartStage::Blocks:
+        return "正在绘制网格，请等待....";
+    case ChartStage::Legend:
+        return "正在绘制绣线表格，请等待....";
+    case ChartStage::Symbols:
+        break;
+    }
+    return "正在绘制绣线符号，请等待....";
+}
+
+QSizeF pageSizeMillimetres(const QPagedPaintDevice& device) {
+    return device.pageLayout().fullRect(QPageLayout::Millimeter).size();
+}
+
+void scaleToMillimetres(QPainter& painter) {
+    const QPaintDevice* device = painter.device();
+    if (device == nullptr) {
+        return;
+    }
+    painter.scale(device->logicalDpiX() / kMillimetresPerInch,
+                  device->logicalDpiY() / kMillimetresPerInch);
+}
+
+ChartGeometry printGeometry(QSizeF pageMm, const ChartSource& source) {
+    const double cellSize = printCellSize(pageMm.width(), pageMm.height(), source.width(),
+                                          source.height(), chartLegendHeight(source));
+    return printChartGeometry(cellSize, pageMm.width());
+}
+
+bool printChart(QPainter& painter, QSizeF pageMm, const ChartSource& source,
+                const ChartProgress& progress, ChartPlacement* placement) {
+    const ChartGeometry geometry = printGeometry(pageMm, source);
+    ChartPainter chart(painter, geometry, source, progress);
+    const bool done = chart.paint(true);
+    if (placement != nullptr) {
+        *placement = chart.placement();
+    }
+    return done;
+}
+
+PdfWriteResult writeChartPdf(const QString& path, const ChartSource& source,
+                             const ChartProgress& progress) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return PdfWriteResult::Failed;
+    }
+    bool done = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setCreator(QStringLiteral("Tessaline"));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            return PdfWriteResult::Failed;
+        }
+        scaleToMillimetres(painter);
+        done = printChart(painter, pageSizeMillimetres(writer), source, progress);
+        painter.end();
+    }
+    if (!done) {
+        file.cancelWriting();
+        return PdfWriteResult::Stopped;
+    }
+    return file.commit() ? PdfWriteResult::Written : PdfWriteResult::Failed;
+}
+
+} // namespace tessaline

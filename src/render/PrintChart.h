@@ -1,0 +1,49 @@
+#pragma once
+// The one-page printout: header, chart, legend, notes, footer and symbols on
+// a page in millimetres, scaled so the whole chart fits. The same routine
+// drives a printer and the PDF writer.
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QSizeF>
+#include <QString>
+#include <string_view>
+
+#include "pattern/ChartGeometry.h"
+#include "render/ChartPainter.h"
+#include "render/ChartSource.h"
+
+namespace tessaline {
+
+// Status line of the generation window while a stage is printed.
+std::string_view printStatusText(ChartStage stage);
+
+// Whole page of a paged device in millimetres (set zero margins and full
+// page first, so that painter (0, 0) is the paper's corner).
+QSizeF pageSizeMillimetres(const QPagedPaintDevice& device);
+
+// Scales a painter on a fresh page so that one unit is one millimetre.
+void scaleToMillimetres(QPainter& painter);
+
+// Geometry of the printed chart on a page of pageMm: cell size s from the
+// canvas shape and the page shape.
+ChartGeometry printGeometry(QSizeF pageMm, const ChartSource& source);
+
+// Paints the chart on a painter already scaled to millimetres. Symbols are
+// printed for every chart kind; blocks take each cell's pattern colour.
+// False when the progress callback stopped it: the caller then abandons
+// the job (QPrinter::abort) instead of ending the document.
+bool printChart(QPainter& painter, QSizeF pageMm, const ChartSource& source,
+                const ChartProgress& progress = {}, ChartPlacement* placement = nullptr);
+
+enum class PdfWriteResult {
+    Written,
+    Stopped, // the progress callback stopped it; nothing was written
+    Failed,  // the file could not be written; an existing file is kept
+};
+
+// The printout as an A4 PDF at `path`. Written to a temporary file beside
+// the target and renamed over it only when complete.
+PdfWriteResult writeChartPdf(const QString& path, const ChartSource& source,
+                             const ChartProgress& progress = {});
+
+} // namespace tessaline

@@ -1,0 +1,55 @@
+#include "workspace/WorkspaceMath.h"
+
+#include "workspace/Rounding.h"
+
+#include <algorithm>
+
+namespace tessaline {
+
+FramePosition framePosition(const PreviewArea& area, double picW, double picH) {
+    return {area.left + (area.maxWidth - picW) / 2.0, area.top + (area.maxHeight - picH) / 2.0};
+}
+
+std::string fabricSizeLine(double picW, double picH) {
+    constexpr double kStitchesPerCm = 3.33;
+    const int w = roundHalfEven(picW);
+    const int h = roundHalfEven(picH);
+    return "绣布：宽高" + std::to_string(w) + "x" + std::to_string(h) + "(约" +
+           std::to_string(roundHalfEven(picW / kStitchesPerCm)) + "x" +
+           std::to_string(roundHalfEven(picH / kStitchesPerCm)) + "厘米)";
+}
+
+LoadedPictureSizes loadedPictureSizes(const PreviewArea& area, int width, int height) {
+    LoadedPictureSizes s{};
+    s.heightValue = std::min(height, area.maxHeight);
+    s.xyRate = static_cast<float>(height) / static_cast<float>(width);
+    // The division mixes a whole number with a single: it is done in double.
+    const double widthAtFullHeight = area.maxHeight / static_cast<double>(s.xyRate);
+    s.widthValue =
+        widthAtFullHeight < area.maxWidth ? roundHalfEven(widthAtFullHeight) : area.maxWidth;
+    // Pictures narrower than the zoom's minimum get a range of that one
+    // value, never a maximum below the minimum.
+    s.zoomMin = 32;
+    s.zoomMax = std::max(width, s.zoomMin);
+    s.zoomLargeChange = std::max(1, roundHalfEven((s.zoomMax - 32) / 6.0));
+    s.zoomSmallChange = std::max(2, roundHalfEven((s.zoomMax - 32) / 32.0));
+    s.zoomVisible = area.maxWidth >= 33 && area.maxHeight >= 33;
+    return s;
+}
+
+WholePictureSize wholePictureSize(const PreviewArea& area, int zoomValue, float xyRate) {
+    WholePictureSize s{static_cast<double>(zoomValue), 0};
+    // A whole number times a single is worked out in single precision.
+    s.picH = roundHalfEven(static_cast<float>(zoomValue) * xyRate);
+    if (s.picH > area.maxHeight) {
+        s.picH = area.maxHeight;
+        s.picW = area.maxHeight / static_cast<double>(xyRate);
+    }
+    if (s.picW > area.maxWidth) {
+        s.picW = area.maxWidth;
+        s.picH = roundHalfEven(static_cast<float>(area.maxWidth) * xyRate);
+    }
+    return s;
+}
+
+} // namespace tessaline

@@ -1,0 +1,50 @@
+#pragma once
+// The arithmetic of the workspace: the pattern frame inside the preview
+// area, the fabric-size line, the sizes a newly loaded picture gets, and
+// the whole-picture zoom. The main window and the command line both use it.
+#include <string>
+
+namespace tessaline {
+
+struct PreviewArea {
+    int maxWidth = 230;  // picmaxW: the largest pattern width
+    int maxHeight = 250; // picmaxH: the largest pattern height
+    int left = 4;        // frameLeft
+    int top = 8;         // frameTop
+};
+
+// The frame's top-left corner in pixels; halves are kept (the frame is
+// centred and may sit on a half pixel).
+struct FramePosition {
+    double left;
+    double top;
+};
+FramePosition framePosition(const PreviewArea& area, double picW, double picH);
+
+// "绣布：宽高117x132(约35x40厘米)": stitches and centimetres at 3.33
+// stitches per centimetre.
+std::string fabricSizeLine(double picW, double picH);
+
+// What handing a picture of width x height pixels to the workspace sets.
+struct LoadedPictureSizes {
+    int heightValue; // Hchange
+    float xyRate;    // height / width
+    int widthValue;  // wChange
+    int zoomMin;
+    int zoomMax;
+    int zoomLargeChange;
+    int zoomSmallChange;
+    bool zoomVisible;
+};
+LoadedPictureSizes loadedPictureSizes(const PreviewArea& area, int width, int height);
+
+// Whole-picture mode: the zoom value is the pattern width and the height
+// follows the picture's shape, both clamped to the preview area. picW may
+// keep a fraction when the height limit sets it.
+struct WholePictureSize {
+    double picW;
+    int picH;
+};
+WholePictureSize wholePictureSize(const PreviewArea& area, int zoomValue, float xyRate);
+
+} // namespace tessaline

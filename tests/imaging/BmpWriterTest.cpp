@@ -1,0 +1,130 @@
+#include "DibProbe.h"
+#include "TempDir.h"
+#include "imaging/ClsDIB.h"
+
+#include <gtest/gtest.h>
+
+namespace tessaline {
+namespace {
+
+using test::readAll;
+using test::TempDir;
+using test::writeAll;
+
+std::uint32_t at32(const std::vector<std::uint8_t>& b, std::size_t i) {
+    return b[i] | (b[i + 1] << 8) | (b[i + 2] << 16) | (static_cast<std::uint32_t>(b[i + 3]) << 24);
+}
+
+TEST(SaveBMP, OneBitThreeByOneIsSixtySixBytes) {
+    TempDir dir;
+    ClsDIB dib;
+    ASSERT_TRUE(dib.Create(3, 1, 1, true));
+    dib.SetColorTable(1, 0x00FFFFFF);
+    dib.DataPtr()[0] = 0xA0; // pixels 0 and 2 white
+    const auto file = dir.path() / "one.bmp";
+    ASSERT_TRUE(dib.SaveBMP(file));
+
+    const std::vector<std::uint8_t> expected = {
+        'B',  'M', 66, 0, 0,   0,   0,   0, 0, 0, 62, 0, 0, 0, // file header
+        40,   0,   0,  0, 3,   0,   0,   0, 1, 0, 0,  0, 1, 0,
+        1,    0, // size, width, height, planes, bits
+        0,    0,   0,  0, 4,   0,   0,   0, 0, 0, 0,  0, 0, 0,
+        0,    0,                            // compression, size image, ppm
+        0,    0,   0,  0, 0,   0,   0,   0, // colours used, important
+        0,    0,   0,  0, 255, 255, 255, 0, // black, white
+        0xA0, 0,   0,  0};                  // the one padded row
+    EXPECT_EQ(readAll(file), expected);
+}
+
+TEST(SaveBMP, TwentyFourBitHasNoColourTableAndBottomUpRows) {
+    TempDir dir;
+    ClsDIB dib = test::solid(2, 2, rgb(10, 20, 30));
+    dib.DataPtr()[0] = 99; // bottom-left blue byte comes first in the file
+    const auto file = dir.path() / "rgb.bmp";
+    ASSERT_TRUE(dib.SaveBMP(file));
+    const auto bytes = readAll(file);
+    ASSERT_EQ(bytes.size(), 54u + 16u);
+    EXPECT_EQ(at32(bytes, 2), 70u);
+    EXPECT_EQ(at32(bytes, 10), 54u);
+    EXPECT_EQ(at32(bytes, 14), 40u);
+    EXPECT_EQ(bytes[28], 24);
+    EXPECT_EQ(at32(bytes, 34), 16u);
+    EXPECT_EQ((std::vector<std::uint8_t>(bytes.begin() + 54, bytes.begin() + 62)),
+              (std::vector<std::uint8_t>{99, 20, 10, 30, 20, 10, 0, 0}));
+}
+
+TEST(SaveBMP, EightBitWritesAllTableEntriesAndReadsBack) {
+    TempDir dir;
+    ClsDIB dib;
+    ASSERT_TRUE(dib.Create(3, 2, 8, true));
+    dib.SetColorTable(0, 0x00336699);
+    dib.SetColorTable(200, 0x000000FF);
+    dib.DataPtr()[0] = 200; // bottom-left pixel
+    const auto file = dir.path() / "indexed.bmp";
+    ASSERT_TRUE(dib.SaveBMP(file));
+    const auto bytes = readAll(file);
+    ASSERT_EQ(bytes.size(), 54u + 1024u + 8u);
+    EXPECT_EQ(at32(bytes, 10), 1078u);
+    EXPECT_EQ(at32(bytes, 54), 0x00996633u); // blue, green, red, 0 of 0x00336699
+    EXPECT_EQ(at32(bytes, 54 + 4 * 200), 0x00FF0000u);
+    EXPECT_EQ(at32(bytes, 54 + 4 * 255), 0u); // untouched entries are black
+
+    ClsDIB loaded;
+    ASSERT_TRUE(loaded.LoadBitMap(file));
+    EXPECT_EQ(loaded.ColorBit(), 24);
+    EXPECT_EQ(test::pixel24(loaded, 0, 1), 0x000000FF);
+    EXPECT_EQ(test::pixel24(loaded, 2, 0), 0x00336699);
+}
+
+TEST(SaveBMP, EmptyBufferFailsAndLeavesTheFileAlone) {
+    TempDir dir;
+    const auto file = dir.path() / "keep.bmp";
+    writeAll(file, {1, 2, 3});
+    ClsDIB empty;
+    EXPECT_FALSE(empty.SaveBMP(file));
+    EXPECT_EQ(readAll(file), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_FALSE(empty.SaveBMP(dir.path() / "new.bmp"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "new.bmp"));
+}
+
+TEST(SaveBMP, UncreatableTargetsFailWithoutLeavingFiles) {
+    TempDir dir;
+    ClsDIB dib = test::solid(2, 2, 0);
+    writeAll(dir.path() / "plain", {7});
+    // A regular file where a folder should be, and a missing folder.
+    EXPECT_FALSE(dib.SaveBMP(dir.path() / "plain" / "x.bmp"));
+    EXPECT_FALSE(dib.SaveBMP(dir.path() / "missing" / "x.bmp"));
+    // A folder in place of the file.
+    std::filesystem::create_directory(dir.path() / "folder.bmp");
+    EXPECT_FALSE(dib.SaveBMP(dir.path() / "folder.bmp"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "folder.bmp"));
+    EXPECT_FALSE(dib.SaveBMP(""));
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) {
+        ++entries;
+    }
+    EXPECT_EQ(entries, 2u); // only "plain" and "folder.bmp"
+}
+
+TEST(SaveBMP, FailedWriteKeepsTheExistingGoodFile) {
+    TempDir dir;
+    const auto file = dir.path() / "good.bmp";
+    ClsDIB good = test::solid(4, 4, rgb(1, 2, 3));
+    ASSERT_TRUE(good.SaveBMP(file));
+    const auto before = readAll(file);
+
+    // Block the temporary file so that the new picture cannot be written.
+    std::filesystem::create_directory(ClsDIB::saveTemporaryPath(file));
+    ClsDIB other = test::solid(8, 8, rgb(200, 0, 0));
+    EXPECT_FALSE(other.SaveBMP(file));
+    EXPECT_EQ(readAll(file), before);
+    EXPECT_TRUE(std::filesystem::is_directory(ClsDIB::saveTemporaryPath(file)));
+
+    std::filesystem::remove(ClsDIB::saveTemporaryPath(file));
+    EXPECT_TRUE(other.SaveBMP(file)); // a successful save replaces it
+    EXPECT_EQ(readAll(file).size(), 54u + 24u * 8u);
+    EXPECT_FALSE(std::filesystem::exists(ClsDIB::saveTemporaryPath(file)));
+}
+
+} // namespace
+} // namespace tessaline
