@@ -52,6 +52,8 @@ std::unique_ptr<CellMatrix> fiveHundredColorMatrix() {
 void runGeneration(benchmark::State& state, const CellMatrix& pattern,
                    const GenerationSettings& settings, std::size_t expectedMinimumEntries) {
     auto index = std::make_unique<CellMatrix>();
+    int threadCount = 0;
+    std::size_t entries = 0;
     Progress progress;
     progress.step = [](int, int) { return true; }; // as the window's abort check
     for (auto _ : state) {
@@ -63,7 +65,11 @@ void runGeneration(benchmark::State& state, const CellMatrix& pattern,
             state.SkipWithError("generation did not complete");
             break;
         }
+        threadCount = threads.threadCount;
+        entries = threads.table.size();
     }
+    state.counters["threads"] = threadCount;
+    state.counters["entries"] = static_cast<double>(entries);
 }
 
 void BM_ColorIndex216ColorPhoto(benchmark::State& state) {

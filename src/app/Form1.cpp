@@ -50,6 +50,9 @@ Form1::Form1(AppContext& context, QWidget* parent)
     connectSizing();
     connectEffectPreview();
     connectMatrixView();
+    connectGeneration();
+    connectMenus();
+    connectSettings();
 }
 
 Form1::~Form1() {

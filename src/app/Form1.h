@@ -181,6 +181,63 @@ class Form1 : public QMainWindow {
     std::unique_ptr<DisplayContext> displayDC_;
     bool unloaded_ = false;
     PictureLoadError lastLoadError_ = PictureLoadError::None;
+
+    // --- settings window ---
+  public:
+    // The pattern settings window (Form3 of this namespace), created on first
+    // use and shown without an owner and without blocking; it is deleted
+    // when this window unloads.
+    QPointer<class Form3> settingsWindow;
+    void showSettings();
+
+  private:
+    void connectSettings();
+    // --- end of settings window ---
+
+    // --- menus, hover and help ---
+  public:
+    // The file browser and the about window (classes of this namespace),
+    // created on first use; each unloads itself on close, and the next use
+    // starts it afresh.
+    class Form2* form2();
+    class Form4* form4();
+    bool hasForm2() const { return !form2_.isNull(); }
+    bool hasForm4() const { return !form4_.isNull(); }
+
+    void Command5_Click();  // "导入图片": browser beside this window, previewDone = 0
+    void fop1_Click();      // "导入图片文件": browser where it stood
+    void Command13_Click(); // "帮助": the help document, if present
+    void fop6_Click();      // "退出Tessaline"
+    void freg4_Click();     // "关于..."
+    // The hover highlight and hints.
+    void textButtonHovered(TextButton* label);
+    void surfaceHovered();
+    // Unloads the other windows in the program's order (quit and unload).
+    void unloadOtherWindows();
+
+  signals:
+    // "生成", "打印", "生成我的绣图" and "打印绣图": the generate command.
+    void generateRequested();
+
+  private:
+    void connectMenus();
+    QPointer<Form2> form2_;
+    QPointer<Form4> form4_;
+    // --- end of menus, hover and help ---
+
+    // --- generation window ---
+  public:
+    // The generation window, created on first use; a closed one that is not
+    // running is replaced by a fresh one, as a reloaded window would be.
+    class Form7* form7();
+    bool hasForm7() const { return !form7_.isNull(); }
+    // "生成", "打印", "生成我的绣图": needs an effect preview first.
+    void generateCommand();
+
+  private:
+    void connectGeneration();
+    QPointer<Form7> form7_;
+    // --- end of generation window ---
 };
 
 } // namespace tessaline

@@ -27,6 +27,13 @@ class CellMatrix {
     std::array<std::int32_t, kSize * kSize> cells_{};
 };
 
+// What the settings window stores for the generation window: the pattern's
+// title ("我的绣图" is drawn when it is empty) and the thread category.
+struct PatternSettings {
+    std::string xiutuTitle;
+    std::string whichType = "DMC";
+};
+
 struct Xiubas {
     static constexpr int kColorListSize = 500;
 
@@ -39,6 +46,7 @@ struct Xiubas {
     // colorList(1 To 500): index 0 is unused so positions read as written.
     std::array<std::int32_t, kColorListSize + 1> colorList{};
     CellMatrix colorIndexMatrix;
+    PatternSettings patternSettings;
 
     void clearPatternMatrix() { patternMatrix.fill(kWhite); }
 };

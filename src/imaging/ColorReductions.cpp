@@ -31,7 +31,10 @@ concept PixelRule = requires(const F& f, std::uint8_t c, const RowThresholds& t,
 // byte stored at the end of the row), one byte, or three bytes (the rule
 // then returns blue | green << 8 | red << 16).
 template <int OutBits, PixelRule Rule>
-void ditherPass(const ClsDIB& source, ClsDIB& target, bool rotate, const Rule& rule) {
+void ditherPass(const ClsDIB& source, ClsDIB& target, bool rotate, const Rule& sharedRule) {
+    // A local copy of the rule's tables: the compiler then knows that the
+    // byte stores below cannot change them and keeps them out of the loop.
+    const Rule rule = sharedRule;
     std::span<const std::uint8_t> src;
     std::span<std::uint8_t> dst;
     const std::size_t srcStride = static_cast<std::size_t>(source.MapArray(src));
@@ -142,11 +145,9 @@ ChannelQuantizer realStepQuantizer(double step, int topLevel, int scale) {
     for (int c = 0; c < 255; ++c) {
         const int level = static_cast<int>(std::floor(c / step));
         const double f = (c - level * step) * 256.0 / step;
-        q.low[c] = static_cast<std::uint8_t>(level * scale);
-        q.step[c] = static_cast<std::uint8_t>(scale);
-        q.raiseBelow[c] = ChannelQuantizer::thresholdsBelow(f);
+        q.set(c, level * scale, scale, ChannelQuantizer::thresholdsBelow(f));
     }
-    q.low[255] = static_cast<std::uint8_t>(topLevel * scale);
+    q.set(255, topLevel * scale, 0, 0);
     return q;
 }
 
@@ -156,11 +157,9 @@ ChannelQuantizer integerStepQuantizer(int divisor, int topLevel, int scale) {
     ChannelQuantizer q;
     for (int c = 0; c < 255; ++c) {
         const double f = (c % divisor) * 256.0 / divisor;
-        q.low[c] = static_cast<std::uint8_t>((c / divisor) * scale);
-        q.step[c] = static_cast<std::uint8_t>(scale);
-        q.raiseBelow[c] = ChannelQuantizer::thresholdsBelow(f);
+        q.set(c, (c / divisor) * scale, scale, ChannelQuantizer::thresholdsBelow(f));
     }
-    q.low[255] = static_cast<std::uint8_t>(topLevel * scale);
+    q.set(255, topLevel * scale, 0, 0);
     return q;
 }
 
@@ -172,11 +171,10 @@ ChannelQuantizer requantizer(double step) {
         const double f = (c - level * step) * 256.0 / step;
         const double lowValue = nearestEven(level * step);
         const double highValue = nearestEven((level + 1) * step);
-        q.low[c] = static_cast<std::uint8_t>(lowValue);
-        q.step[c] = static_cast<std::uint8_t>(highValue - lowValue);
-        q.raiseBelow[c] = ChannelQuantizer::thresholdsBelow(f);
+        q.set(c, static_cast<int>(lowValue), static_cast<int>(highValue - lowValue),
+              ChannelQuantizer::thresholdsBelow(f));
     }
-    q.low[255] = 255;
+    q.set(255, 255, 0, 0);
     return q;
 }
 
@@ -220,8 +218,7 @@ bool ClsDIB::ddGet3Bit(const ClsDIB& srcDIB, bool ddRotate) {
     const auto bitQuantizer = [](int bit) {
         ChannelQuantizer q;
         for (int c = 0; c < 256; ++c) {
-            q.step[c] = static_cast<std::uint8_t>(bit);
-            q.raiseBelow[c] = ChannelQuantizer::thresholdsBelow((c * 256) / 255);
+            q.set(c, 0, bit, ChannelQuantizer::thresholdsBelow((c * 256) / 255));
         }
         return q;
     };

@@ -64,26 +64,34 @@ inline RowThresholds rowThresholds(int y, bool rotate) {
     return t;
 }
 
-// One channel quantised per channel value c: the output is low[c], plus
-// step[c] when the threshold T is below raiseBelow[c]. Built from "raise
-// when f > T" by counting the thresholds 0 ... 255 that pass, so the
-// per-pixel work is a comparison of integers whatever precision f had.
-struct ChannelQuantizer {
-    std::array<std::uint8_t, 256> low{};
-    std::array<std::uint8_t, 256> step{};
-    std::array<std::uint16_t, 256> raiseBelow{};
-
-    int operator()(std::uint8_t c, std::uint8_t threshold) const {
-        return low[c] + (threshold < raiseBelow[c] ? step[c] : 0);
+// One channel quantised per channel value c: the output is low, plus step
+// when the threshold T is below raiseBelow. Built from "raise when f > T" by
+// counting the thresholds 0 ... 255 that pass, so the per-pixel work is one
+// table read and an integer comparison whatever precision f had. The three
+// fields share one word so that a pixel costs one read per channel.
+class ChannelQuantizer {
+  public:
+    void set(int c, int low, int step, int raiseBelow) {
+        entries_[static_cast<std::size_t>(c)] = static_cast<std::uint32_t>(
+            (low & 0xFF) | ((step & 0xFF) << 8) | ((raiseBelow & 0x1FF) << 16));
     }
 
-    template <class Real> static std::uint16_t thresholdsBelow(Real f) {
-        std::uint16_t count = 0;
+    int operator()(std::uint8_t c, std::uint8_t threshold) const {
+        const std::uint32_t e = entries_[c];
+        const int raised = threshold < (e >> 16) ? static_cast<int>((e >> 8) & 0xFF) : 0;
+        return static_cast<int>(e & 0xFF) + raised;
+    }
+
+    template <class Real> static int thresholdsBelow(Real f) {
+        int count = 0;
         for (int t = 0; t < 256; ++t) {
             count += f > static_cast<Real>(t) ? 1 : 0;
         }
         return count;
     }
+
+  private:
+    std::array<std::uint32_t, 256> entries_{};
 };
 
 } // namespace tessaline::dither

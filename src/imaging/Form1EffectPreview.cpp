@@ -118,7 +118,9 @@ bool Form1::Command3_Click() {
     const QString path = context_.workingPath(fileName);
     // Without a reduction method the sampled region itself is the effect.
     const ClsDIB& result = ColorBit == 0 ? srcDIB() : dstDIB();
-    if (!result.SaveBMP(path.toStdString())) {
+    // A region that could not be read back leaves an earlier region in the
+    // buffers: saving that would announce the wrong picture.
+    if (outcome.bitmapUnrecognised || !result.SaveBMP(path.toStdString())) {
         const QString text =
             QStringLiteral("无法保存绣图效果图：") + QDir::toNativeSeparators(path);
         Label4->setText(text);

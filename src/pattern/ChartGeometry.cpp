@@ -11,6 +11,9 @@ namespace {
 // millimetres divided by five (38 / 5 -> 8 mm legend columns, 42 / 5 mm for
 // the block letters, ...).
 constexpr double kPaperPerPixel = 1.0 / 5.0;
+// Text is as large on paper as on a 96 dpi screen, so the spacing between
+// the lines of text under the legend keeps its screen size.
+constexpr double kTextPaperPerPixel = 25.4 / 96.0;
 
 // Extra canvas width beside the grid: left margin plus room on the right.
 constexpr int kCanvasExtraWidth = 83;
@@ -40,8 +43,8 @@ ChartGeometry printChartGeometry(double cellSize, double pageWidth) {
     g.gridGap = 3 * s / 5;
     g.legendGap = 8 * s / 5;
     g.rowLineStart = 0.3 * g.leftMargin;
-    // The numbering area, the gap to the legend and the notes keep the same
-    // fifth-of-a-pixel scale as the labels inside them, so the notes and the
+    // The numbering area and the gap to the legend keep the same fifth of a
+    // pixel as the labels inside them, so that the legend, the notes and the
     // footer stay on the page the cell size was fitted to.
     g.columnLineOverhang = 40 * k;
     g.gridResultGap = 50 * k;
@@ -62,12 +65,13 @@ ChartGeometry printChartGeometry(double cellSize, double pageWidth) {
     g.heavyLine = {0.2, 0.1};
     g.legend = kPrintLegendMetrics;
     g.swatches = false;
-    g.noteDx = 2 * k;
-    g.noteDy = 18 * k;
-    g.symbolNoteDx = 23 * k;
-    g.symbolNoteDy = 36 * k;
-    g.footerBack = 120 * k;
-    g.footerDy = 48 * k;
+    const double t = kTextPaperPerPixel;
+    g.noteDx = 2 * t;
+    g.noteDy = 18 * t;
+    g.symbolNoteDx = 23 * t;
+    g.symbolNoteDy = 36 * t;
+    g.footerBack = 120 * t;
+    g.footerDy = 48 * t;
     g.blocksInPatternColor = true;
     g.symbolsForEveryKind = true;
     return g;

@@ -11,6 +11,8 @@ class EventYielder {
     explicit EventYielder(int intervalMs = 15);
     // Processes pending events when the interval has passed; cheap otherwise.
     void yield();
+    // True when the interval has passed since the last yield.
+    bool due() const { return clock_.elapsed() >= intervalMs_; }
     // Processes pending events now.
     void yieldNow();
 

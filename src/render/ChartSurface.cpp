@@ -1,8 +1,10 @@
 #include "render/ChartSurface.h"
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QRectF>
+#include <cmath>
 
 namespace tessaline {
 
@@ -34,7 +36,10 @@ void ChartSurface::fillBox(double x1, double y1, double x2, double y2, const QCo
 }
 
 QPointF ChartSurface::toDevice(double x, double y) const {
-    return layoutToDevice_.map(QPointF(x, y));
+    // Text starts on a whole device pixel, as it did on the old device
+    // contexts; a centred title at x.5 would otherwise come out blurred.
+    const QPointF at = layoutToDevice_.map(QPointF(x, y));
+    return {std::round(at.x()), std::round(at.y())};
 }
 
 template <typename Draw> void ChartSurface::inDeviceSpace(Draw&& draw) {
@@ -55,7 +60,8 @@ void ChartSurface::text(double x, double y, const QString& text, const QFont& fo
     const QPointF at = toDevice(x, y);
     inDeviceSpace([&] {
         painter_.setFont(font);
-        const QFontMetricsF metrics(font, painter_.device());
+        // Whole-pixel ascent keeps the baseline on a pixel row of the device.
+        const QFontMetrics metrics(font, painter_.device());
         painter_.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
     });
 }
@@ -83,7 +89,9 @@ double ChartSurface::textWidth(const QString& text, const QFont& font) const {
 }
 
 double ChartSurface::textHeight(const QFont& font) const {
-    return QFontMetricsF(font, painter_.device()).height() / scale_;
+    // Whole device pixels, so that the grid below the header starts on a
+    // pixel row of the canvas.
+    return QFontMetrics(font, painter_.device()).height() / scale_;
 }
 
 } // namespace tessaline

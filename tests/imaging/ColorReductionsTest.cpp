@@ -137,10 +137,11 @@ TEST(ddGet8Bit, LevelsAndTable) {
     ClsDIB dst;
     ASSERT_TRUE(dst.ddGet8Bit(solid(16, 16, 0x00FFFFFF), true));
     EXPECT_EQ(tileHistogram(dst), (std::map<int, int>{{255, 256}}));
-    // Blue 73: 73 / 36.42857 = 2.004, f = 1.004 raises only where T = 0.
+    // Blue 73: 73 / 36.42857 = 2.004, f = 1.004 raises where T is 0 or 1.
     ASSERT_TRUE(dst.ddGet8Bit(solid(16, 16, rgb(0, 0, 73)), false));
-    EXPECT_EQ(tileHistogram(dst), (std::map<int, int>{{64, 255}, {96, 1}}));
+    EXPECT_EQ(tileHistogram(dst), (std::map<int, int>{{64, 254}, {96, 2}}));
     EXPECT_EQ(index(dst, 0, 0), 96);
+    EXPECT_EQ(index(dst, 8, 8), 96);
     // Red 170 = 2 * 85 exactly; green 255 is the top level 7.
     ASSERT_TRUE(dst.ddGet8Bit(solid(16, 16, rgb(170, 255, 0)), true));
     EXPECT_EQ(tileHistogram(dst), (std::map<int, int>{{28 + 2, 256}}));

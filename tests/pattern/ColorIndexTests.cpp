@@ -131,21 +131,6 @@ TEST_F(PatternColorIndexFixture, ReportsPhaseAndStopsWhenAsked) {
     EXPECT_EQ((*index)(2, 1), -1); // the 8th was not reached
 }
 
-TEST_F(PatternColorIndexFixture, ProgressReachesItsTotal) {
-    auto pattern = filledMatrix(kBlack);
-    int lastDone = 0;
-    int lastTotal = 0;
-    Progress progress;
-    progress.step = [&](int done, int total) {
-        lastDone = done;
-        lastTotal = total;
-        return true;
-    };
-    run(*pattern, 6, 4, progress);
-    EXPECT_EQ(lastDone, lastTotal);
-    EXPECT_GT(lastTotal, 0);
-}
-
 TEST_F(PatternColorIndexFixture, EmptyAndOversizedPatterns) {
     auto pattern = filledMatrix(kBlack);
     ColorIndexOutcome out = run(*pattern, 0, 10);

@@ -51,12 +51,6 @@ TEST(PatternThreadPalette, LoadingAgainRewritesTheSameValues) {
     EXPECT_EQ(dmc[5].color, rgb(0xD6, 0x61, 0x65));
 }
 
-TEST(PatternThreadPalette, PadThreadNumberKeepsLeadingZerosAndCutsLongText) {
-    EXPECT_EQ(padThreadNumber("0000"), "0000      ");
-    EXPECT_EQ(padThreadNumber(""), "          ");
-    EXPECT_EQ(padThreadNumber("12345678901"), "1234567890");
-}
-
 TEST(PatternNearestThread, ExactPaletteColoursMapToThemselves) {
     const ThreadPalette& dmc = dmcPalette();
     for (int i = 1; i <= kDmcThreadCount; ++i) {

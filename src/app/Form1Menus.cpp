@@ -1,0 +1,155 @@
+// The main window as the hub: buttons, text buttons and menu entries that
+// lead to the other windows, the hover highlight with its hints in the
+// status line, the help document and quitting.
+#include "app/Form1.h"
+#include "platform/PictureBox.h"
+#include "platform/TextButton.h"
+#include "platform/Twips.h"
+#include "render/ColorConvert.h"
+#include "windows/Form2.h"
+#include "windows/Form4.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+#include <QUrl>
+#include <cmath>
+
+namespace tessaline {
+
+namespace {
+
+constexpr Color kTextButtonNormal = 0x404040;
+// The one pointer shared by the working picture and the text buttons.
+constexpr Qt::CursorShape kCustomPointer = Qt::PointingHandCursor;
+
+const QString kHelpDocument = QStringLiteral("Tessaline使用说明.mht");
+
+// The system's button-text colour: what a hovered text button turns to.
+Color buttonTextColor() {
+    return fromQColor(QApplication::palette().color(QPalette::ButtonText));
+}
+
+int twipsToWholePixels(int twips) {
+    return static_cast<int>(std::lround(twipsToPixels(twips)));
+}
+
+// Closes a window of ours and frees it at once.
+template <typename W> void unloadWindow(QPointer<W>& window) {
+    if (window) {
+        window->close();
+        delete window.data();
+    }
+}
+
+} // namespace
+
+void Form1::connectMenus() {
+    Picture4->setCursor(kCustomPointer);
+    for (TextButton* label : {Label2, Label3, Label5, Label6, Label7, Label9, Label12}) {
+        label->setCursor(kCustomPointer);
+    }
+    for (TextButton* label :
+         {Label2, Label3, Label5, Label6, Label7, Label9, Label11, Label12, Label13}) {
+        connect(label, &TextButton::hovered, this, [this, label] { textButtonHovered(label); });
+    }
+    connect(static_cast<HoverSurface*>(surface), &HoverSurface::hovered, this,
+            [this] { surfaceHovered(); });
+
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(fop1, &QAction::triggered, this, [this] { fop1_Click(); });
+    connect(Command13, &QPushButton::clicked, this, [this] { Command13_Click(); });
+    connect(fop6, &QAction::triggered, this, [this] { fop6_Click(); });
+    connect(freg4, &QAction::triggered, this, [this] { freg4_Click(); });
+
+    // "打印绣图" used to pretend, now and then, that no printer was found;
+    // like "打印" it now leads to the generation window, where printing is.
+    connect(Label2, &TextButton::clicked, this, &Form1::generateRequested);
+    connect(Label3, &TextButton::clicked, this, &Form1::generateRequested);
+    connect(fop3, &QAction::triggered, this, &Form1::generateRequested);
+    connect(fop4, &QAction::triggered, this, &Form1::generateRequested);
+
+    connect(this, &Form1::unloading, this, [this] { unloadOtherWindows(); });
+}
+
+Form2* Form1::form2() {
+    if (!form2_) {
+        form2_ = new Form2(*this);
+        form2_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return form2_;
+}
+
+Form4* Form1::form4() {
+    if (!form4_) {
+        form4_ = new Form4();
+        form4_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return form4_;
+}
+
+void Form1::Command5_Click() {
+    Form2* browser = form2();
+    browser->move(x() + twipsToWholePixels(1800), y() + twipsToWholePixels(1400));
+    browser->show();
+    browser->raise();
+    previewDone = 0;
+}
+
+void Form1::fop1_Click() {
+    Form2* browser = form2();
+    browser->show();
+    browser->raise();
+}
+
+void Form1::Command13_Click() {
+    const QString path = context_.workingPath(kHelpDocument);
+    // Without the document there is nothing to open and nothing to say.
+    if (!QFileInfo(path).isFile()) {
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void Form1::freg4_Click() {
+    Form4* about = form4();
+    about->show();
+    about->raise();
+}
+
+void Form1::fop6_Click() {
+    unloadOtherWindows();
+    close();
+}
+
+void Form1::unloadOtherWindows() {
+    // The generation window goes before these two; the settings, colour
+    // replacement and gallery windows follow them.
+    unloadWindow(form4_);
+    unloadWindow(form2_);
+}
+
+void Form1::textButtonHovered(TextButton* label) {
+    label->setForeColor(buttonTextColor());
+    if (label == Label5) {
+        Label4->setText(QStringLiteral("增加颜色，得到更逼真效果。需要更多绣线"));
+    } else if (label == Label6) {
+        Label4->setText(QStringLiteral(
+            "只要10种颜色就可以绣出照片般效果，大大节约绣线。这就是Quillmere的神奇科技!"));
+    } else if (label == Label7) {
+        Label4->setText(QStringLiteral("加入文字"));
+    }
+}
+
+void Form1::surfaceHovered() {
+    for (TextButton* label :
+         {Label2, Label3, Label5, Label6, Label7, Label9, Label11, Label12, Label13}) {
+        label->setForeColor(kTextButtonNormal);
+    }
+}
+
+} // namespace tessaline

@@ -1,0 +1,206 @@
+#include "imaging/Form3.h"
+
+#include "app/Form1.h"
+#include "imaging/Form3Input.h"
+#include "platform/ScrollBar.h"
+#include "platform/Twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace tessaline {
+
+namespace {
+
+const QString kTitlePrompt = QStringLiteral("给你的绣图起个名字");
+const QString kNoAutoReduction = QStringLiteral("否");
+
+template <typename W> W* place(W* widget, int left, int top, int width, int height) {
+    widget->setGeometry(twipsRect(left, top, width, height));
+    return widget;
+}
+
+// The choice lists accept typed text, which is stored as typed.
+QComboBox* makeChoiceBox(QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    return box;
+}
+
+void fillChoices(QComboBox* box, const QStringList& items, const QString& shown) {
+    box->clear();
+    box->addItems(items);
+    box->setCurrentIndex(box->findText(shown));
+    box->setEditText(shown);
+}
+
+template <typename T> bool fits(std::int64_t value) {
+    return value >= std::numeric_limits<T>::min() && value <= std::numeric_limits<T>::max();
+}
+
+} // namespace
+
+Form3::Form3(AppContext& context, Form1& main) : QWidget(nullptr), context_(context), main_(main) {
+    setWindowTitle(QStringLiteral("设置生成绣图的属性："));
+    buildControls();
+}
+
+void Form3::buildControls() {
+    setFixedSize(twipsRect(0, 0, 5100, 4440).size());
+    constexpr int kLabelLeft = 240;
+    constexpr int kLabelWidth = 1455;
+    constexpr int kBoxLeft = 1800;
+    constexpr int kBoxWidth = 2895;
+    constexpr int kRowHeight = 300;
+
+    categoryLabel = place(new QLabel(QStringLiteral("绣线类别："), this), kLabelLeft, 255,
+                          kLabelWidth, kRowHeight);
+    categoryBox = place(makeChoiceBox(this), kBoxLeft, 240, kBoxWidth, kRowHeight);
+    methodLabel = place(new QLabel(QStringLiteral("减色方法："), this), kLabelLeft, 735,
+                        kLabelWidth, kRowHeight);
+    methodBox = place(makeChoiceBox(this), kBoxLeft, 720, kBoxWidth, kRowHeight);
+    gridSizeLabel = place(new QLabel(QStringLiteral("绣格大小："), this), kLabelLeft, 1215,
+                          kLabelWidth, kRowHeight);
+    gridSizeBox = place(makeChoiceBox(this), kBoxLeft, 1200, kBoxWidth, kRowHeight);
+
+    strengthLabel = place(new QLabel(QStringLiteral("减色强度："), this), kLabelLeft, 1695,
+                          kLabelWidth, kRowHeight);
+    strengthBox = place(new QLineEdit(this), kBoxLeft, 1680, 855, kRowHeight);
+    fewerThreadsLabel = place(new QLabel(QStringLiteral("更少的绣线"), this), kLabelLeft, 2130,
+                              1095, kRowHeight);
+    strengthBar = place(new ScrollBar(Qt::Horizontal, this), 1380, 2130, 2355, 255);
+    strengthBar->setRange(1, kStrengthBarMax);
+    strengthBar->setPageStep(10);
+    strengthBar->setSingleStep(1);
+    betterEffectLabel = place(new QLabel(QStringLiteral("更好的效果"), this), 3855, 2130, 1095,
+                              kRowHeight);
+
+    switchLabel = place(new QLabel(QStringLiteral("自动减色功能："), this), kLabelLeft, 2655,
+                        kLabelWidth, kRowHeight);
+    switchBox = place(makeChoiceBox(this), kBoxLeft, 2640, kBoxWidth, kRowHeight);
+    titleLabel = place(new QLabel(QStringLiteral("绣图名称："), this), kLabelLeft, 3135,
+                       kLabelWidth, kRowHeight);
+    titleBox = place(new QLineEdit(this), kBoxLeft, 3120, kBoxWidth, kRowHeight);
+    titleBox->installEventFilter(this);
+
+    Command1 = place(new QPushButton(QStringLiteral("确定"), this), 1320, 3780, 1095, 375);
+    Command2 = place(new QPushButton(QStringLiteral("取消"), this), 2880, 3780, 1095, 375);
+
+    connect(strengthBar, &QScrollBar::valueChanged, this, [this] { strengthBar_Change(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+}
+
+void Form3::showWindow() {
+    if (!loaded_) {
+        load();
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form3::load() {
+    fillChoices(gridSizeBox, {QStringLiteral("16"), QStringLiteral("12"), QStringLiteral("10"),
+                              QStringLiteral("8"), QStringLiteral("6")},
+                QStringLiteral("10"));
+    fillChoices(categoryBox, {QStringLiteral("DMC"), QStringLiteral("CC")}, QStringLiteral("DMC"));
+    fillChoices(switchBox, {QStringLiteral("是"), kNoAutoReduction}, QStringLiteral("是"));
+    fillChoices(methodBox,
+                {QStringLiteral("灰度图片"), QStringLiteral("低分辨彩色图"),
+                 QStringLiteral("高清黑白图片"), QStringLiteral("高分辨彩色图"),
+                 QStringLiteral("不做减色处理")},
+                QStringLiteral("高分辨彩色图"));
+
+    const double shown = context_.state.reduceStrength / 20.0;
+    strengthBox->setText(QString::number(shown, 'g', 12));
+    // A strength typed beyond the bar's range keeps its number in the box;
+    // the bar just rests at its nearest end.
+    const double position = std::nearbyint(kStrengthBarMax - shown);
+    {
+        const QSignalBlocker quiet(strengthBar);
+        strengthBar->setValue(static_cast<int>(std::clamp(
+            position, static_cast<double>(strengthBar->minimum()), double{kStrengthBarMax})));
+    }
+
+    titleBox->setText(kTitlePrompt);
+    titleClicks = 0;
+    loaded_ = true;
+}
+
+void Form3::unload() {
+    loaded_ = false;
+    hide();
+}
+
+void Form3::closeEvent(QCloseEvent* event) {
+    loaded_ = false;
+    QWidget::closeEvent(event);
+}
+
+bool Form3::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == titleBox && event->type() == QEvent::MouseButtonPress) {
+        titleBox_Click();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form3::titleBox_Click() {
+    ++titleClicks;
+    if (titleClicks == 1) {
+        titleBox->clear();
+    }
+}
+
+void Form3::strengthBar_Change() {
+    strengthBox->setText(QString::number(kStrengthBarMax - strengthBar->value()));
+}
+
+bool Form3::Command1_Click() {
+    PatternSettings& settings = context_.state.patternSettings;
+    settings.xiutuTitle = titleBox->text().toStdString();
+    settings.whichType = categoryBox->currentText().toStdString();
+    main_.autoColor = 0;
+    if (const auto code = methodColorBit(methodBox->currentText().toStdString())) {
+        main_.ColorBit = *code;
+    }
+    if (switchBox->currentText() == kNoAutoReduction) {
+        main_.autoColor = 1;
+    }
+    if (!storeNumbers()) {
+        main_.ColorBit = 8;
+        context_.state.gridSize = 10;
+        return false;
+    }
+    unload();
+    return true;
+}
+
+bool Form3::storeNumbers() {
+    Xiubas& state = context_.state;
+    const auto grid = readWholeNumber(gridSizeBox->currentText().toStdString());
+    if (!grid || !fits<std::int16_t>(*grid)) {
+        return false;
+    }
+    state.gridSize = static_cast<std::int16_t>(*grid);
+    const auto strength = readWholeNumber(strengthBox->text().toStdString());
+    if (!strength || !fits<std::int32_t>(*strength) || !fits<std::int32_t>(*strength * 20)) {
+        return false;
+    }
+    state.reduceStrength = static_cast<std::int32_t>(*strength * 20);
+    return true;
+}
+
+void Form3::Command2_Click() {
+    unload();
+}
+
+} // namespace tessaline

@@ -1,0 +1,88 @@
+#pragma once
+// The pattern settings window "设置生成绣图的属性：": thread category,
+// reduction method, block size of the chart grid, reduction strength, the
+// automatic-reduction switch and the pattern's name. It keeps nothing
+// itself; "确定" writes the choices into the main window's variables and the
+// shared state, and every opening starts again from the initial values.
+#include "app/AppContext.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tessaline {
+
+class Form1;
+class ScrollBar;
+
+class Form3 : public QWidget {
+    Q_OBJECT
+  public:
+    // The window has no owner; main is the window whose ColorBit and
+    // autoColor it writes.
+    Form3(AppContext& context, Form1& main);
+
+    // Shows the window without blocking, loading it first when it is not
+    // loaded.
+    void showWindow();
+    bool isLoaded() const { return loaded_; }
+
+    // Fills the lists and shows every control's initial value.
+    void load();
+    // Hides the window; the next opening loads it afresh.
+    void unload();
+
+    // "确定": stores everything in order and unloads. When the grid size or
+    // the strength is not a number that fits, the steps before it keep their
+    // effect, the method falls back to code 8 and the grid size to 10, the
+    // window stays open and the result is false.
+    bool Command1_Click();
+    // "取消": unloads and stores nothing.
+    void Command2_Click();
+    // The bar moved: the number box shows 300 - position.
+    void strengthBar_Change();
+    // A click into the name box: the first one after loading clears it.
+    void titleBox_Click();
+
+    // Clicks into the name box since the window was loaded.
+    int titleClicks = 0;
+
+    // --- controls, top to bottom ---
+    QLabel* categoryLabel = nullptr;
+    QComboBox* categoryBox = nullptr;
+    QLabel* methodLabel = nullptr;
+    QComboBox* methodBox = nullptr;
+    QLabel* gridSizeLabel = nullptr;
+    QComboBox* gridSizeBox = nullptr;
+    QLabel* strengthLabel = nullptr;
+    QLineEdit* strengthBox = nullptr;
+    QLabel* fewerThreadsLabel = nullptr;
+    ScrollBar* strengthBar = nullptr;
+    QLabel* betterEffectLabel = nullptr;
+    QLabel* switchLabel = nullptr;
+    QComboBox* switchBox = nullptr;
+    QLabel* titleLabel = nullptr;
+    QLineEdit* titleBox = nullptr;
+    QPushButton* Command1 = nullptr; // "确定"
+    QPushButton* Command2 = nullptr; // "取消"
+
+    static constexpr int kStrengthBarMax = 300;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildControls();
+    // Steps 6 and 7 of "确定"; false at the first value that does not fit.
+    bool storeNumbers();
+
+    AppContext& context_;
+    Form1& main_;
+    bool loaded_ = false;
+};
+
+} // namespace tessaline

@@ -1,0 +1,35 @@
+// The main window's generate command and its generation window.
+#include "app/Form1.h"
+#include "pattern/Form7.h"
+#include "platform/UserDialogs.h"
+#include "windows/FrmPreview.h"
+
+namespace tessaline {
+
+void Form1::connectGeneration() {
+    connect(this, &Form1::generateRequested, this, [this] { generateCommand(); });
+}
+
+Form7* Form1::form7() {
+    if (!form7_.isNull() && !form7_->isVisible() && !form7_->isRunning) {
+        delete form7_.data();
+    }
+    if (form7_.isNull()) {
+        form7_ = new Form7(*this);
+    }
+    return form7_.data();
+}
+
+void Form1::generateCommand() {
+    if (previewDone != 1) {
+        context_.dialogs.message(this, QStringLiteral("   生成绣图前请先点击效果预览键    "),
+                                 QStringLiteral("Quillmere 你身边的好软件"));
+        return;
+    }
+    Form7* window = form7();
+    window->show();
+    window->raise();
+    previewDone = 0;
+}
+
+} // namespace tessaline

@@ -1,0 +1,181 @@
+#include "pattern/Form7.h"
+
+#include "app/Form1.h"
+#include "platform/PictureBox.h"
+#include "platform/ScrollBar.h"
+#include "platform/UserDialogs.h"
+#include "render/ChartCanvas.h"
+#include "windows/FrmPreview.h"
+#include "workspace/Rounding.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+
+namespace tessaline {
+
+namespace {
+constexpr int kViewportWidth = 760;
+constexpr int kViewportHeight = 520;
+constexpr int kProgressTrackWidth = 300;
+} // namespace
+
+Form7::Form7(Form1& form1, QWidget* parent) : QWidget(parent, Qt::Window), form1_(form1) {
+    setWindowTitle(QStringLiteral("Tessaline ---Quillmere软件quillmere inc."));
+    buildControls();
+    loadWindow();
+}
+
+Form7::~Form7() {
+    isRunning = false;
+}
+
+void Form7::buildControls() {
+    setFixedSize(kViewportWidth + 40, kViewportHeight + 150);
+    Command1 = new QPushButton(QStringLiteral("生成"), this);
+    Command1->setGeometry(12, 10, 70, 26);
+    Command5 = new QPushButton(QStringLiteral("中止"), this);
+    Command5->setGeometry(88, 10, 70, 26);
+    Command4 = new QPushButton(QStringLiteral("保存"), this);
+    Command4->setGeometry(164, 10, 70, 26);
+    CommandPdf = new QPushButton(QStringLiteral("保存PDF"), this);
+    CommandPdf->setGeometry(240, 10, 80, 26);
+    Command6 = new QPushButton(QStringLiteral("最终效果预览"), this);
+    Command6->setGeometry(326, 10, 110, 26);
+
+    Combo1 = new QComboBox(this);
+    Combo1->setEditable(true);
+    Combo1->setGeometry(450, 10, 130, 26);
+    Label2 = new QLabel(QStringLiteral("可忽略颜色出现次数"), this);
+    Label2->setGeometry(590, 10, 120, 26);
+    Combo2 = new QComboBox(this);
+    Combo2->setEditable(true);
+    Combo2->setGeometry(712, 10, 70, 26);
+
+    Label3 = new QLabel(QStringLiteral("减色设置："), this);
+    Label3->setGeometry(12, 44, 70, 22);
+    Label8 = new QLabel(QStringLiteral("更少的绣线"), this);
+    Label8->setGeometry(84, 44, 70, 22);
+    HScroll1 = new ScrollBar(Qt::Horizontal, this);
+    HScroll1->setGeometry(156, 46, 260, 18);
+    HScroll1->setRange(1, 300);
+    Label9 = new QLabel(QStringLiteral("更好的效果"), this);
+    Label9->setGeometry(422, 44, 70, 22);
+    Check1 = new QCheckBox(QStringLiteral("显示全部色块"), this);
+    Check1->setGeometry(500, 44, 110, 22);
+    Label4 = new QLabel(QStringLiteral("绣线数量："), this);
+    Label4->setGeometry(620, 44, 70, 22);
+    txtCount = new QLineEdit(QStringLiteral("0"), this);
+    txtCount->setGeometry(690, 44, 92, 22);
+    txtCount->setReadOnly(true);
+
+    Label1 = new QLabel(QStringLiteral("准备开始生成绣图,请等待约10秒 ..."), this);
+    Label1->setGeometry(12, 72, 400, 20);
+    Shape2 = new QFrame(this);
+    Shape2->setGeometry(420, 76, kProgressTrackWidth, 12);
+    Shape2->setFrameShape(QFrame::Box);
+    Shape1 = new QFrame(this);
+    Shape1->setGeometry(420, 76, 2, 12);
+    Shape1->setAutoFillBackground(true);
+    QPalette bar = Shape1->palette();
+    bar.setColor(QPalette::Window, QColor(0, 0, 160));
+    Shape1->setPalette(bar);
+
+    Picture2 = new QWidget(this);
+    Picture2->setGeometry(12, 100, kViewportWidth, kViewportHeight);
+    Picture3 = new PictureBox(Picture2);
+    Picture3->setBackColor(kWhite);
+    Picture3->setGeometry(0, 0, kViewportWidth, kViewportHeight);
+    Hchange = new ScrollBar(Qt::Horizontal, this);
+    Hchange->setGeometry(12, 100 + kViewportHeight, kViewportWidth, 16);
+    Vchange = new ScrollBar(Qt::Vertical, this);
+    Vchange->setGeometry(12 + kViewportWidth, 100, 16, kViewportHeight);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(CommandPdf, &QPushButton::clicked, this, [this] { CommandPdf_Click(); });
+    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
+    connect(Combo2, &QComboBox::currentTextChanged, this, [this] { Combo2_Change(); });
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+    connect(Hchange, &QScrollBar::valueChanged, this,
+            [this](int value) { Picture3->move(-value, Picture3->y()); });
+    connect(Vchange, &QScrollBar::valueChanged, this,
+            [this](int value) { Picture3->move(Picture3->x(), -value); });
+}
+
+void Form7::loadWindow() {
+    for (ChartKind kind :
+         {ChartKind::BlocksAndSymbols, ChartKind::SymbolsOnly, ChartKind::BlocksOnly}) {
+        Combo1->addItem(QString::fromUtf8(chartKindText(kind)));
+    }
+    Combo1->setCurrentText(QStringLiteral("无色块绣图"));
+    // There is no "30" in the list.
+    for (const char* count : {"0", "5", "10", "15", "20", "25", "35", "40", "45", "50"}) {
+        Combo2->addItem(QString::fromLatin1(count));
+    }
+    Combo2->setCurrentText(QStringLiteral("5"));
+    gw = form1_.patternWidth();
+    gh = form1_.patternHeight();
+    HScroll1->setValue(roundHalfEven(300 - form1_.context().state.reduceStrength / 20.0));
+    // Setting the bar is not a change of strength by the user.
+    generated = 0;
+}
+
+const QImage& Form7::canvas() const {
+    return Picture3->image();
+}
+
+void Form7::setProgress(int done, int total) {
+    const int width = total > 0 ? kProgressTrackWidth * done / total : 0;
+    Shape1->resize(std::max(2, width), Shape1->height());
+}
+
+void Form7::Check1_Click() {
+    Combo2->setCurrentText(QStringLiteral("0"));
+}
+
+void Form7::Combo2_Change() {
+    static const QRegularExpression digits(QStringLiteral("^\\s*\\d{1,9}\\s*$"));
+    if (digits.match(Combo2->currentText()).hasMatch()) {
+        return;
+    }
+    Combo2->setCurrentText(QStringLiteral("0"));
+    form1_.context().dialogs.message(this, QStringLiteral("输入有错误,只能是数字"),
+                                     QStringLiteral("Quillmere软件"));
+}
+
+void Form7::HScroll1_Change() {
+    form1_.context().state.reduceStrength = 20 * (300 - HScroll1->value());
+    generated = 0;
+}
+
+void Form7::Command6_Click() {
+    if (generated == 0) {
+        form1_.context().dialogs.message(this,
+                                         QStringLiteral("请先点一次 生成 按钮，再进行最终效果预览"),
+                                         QStringLiteral("Quillmere 你身边的好软件"));
+        return;
+    }
+    if (preview_.isNull()) {
+        preview_ = new FrmPreview();
+        preview_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    const Xiubas& state = form1_.context().state;
+    preview_->open(FinalPreviewSource{gw, gh, maxColor, &state.colorIndexMatrix,
+                                      &state.patternMatrix, &threads_});
+}
+
+void Form7::closeEvent(QCloseEvent* event) {
+    // A running generation or print stops at its next step.
+    isRunning = false;
+    QWidget::closeEvent(event);
+}
+
+} // namespace tessaline

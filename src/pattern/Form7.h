@@ -1,0 +1,102 @@
+#pragma once
+// The generation window: chart kind, ignorable count and merging strength;
+// "生成" builds the colour index, thread table and symbols and draws the
+// chart with its legend, with progress and abort; then the chart is saved,
+// printed, written as PDF or shown in the final preview.
+#include "pattern/PatternThreads.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tessaline {
+
+class Form1;
+class FrmPreview;
+class PictureBox;
+class ScrollBar;
+struct ChartSource;
+enum class ChartStage;
+
+class Form7 : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Form7(Form1& form1, QWidget* parent = nullptr);
+    ~Form7() override;
+
+    // --- public variables ---
+    int gw = 0;
+    int gh = 0;
+    int maxColor = 0;
+    bool isRunning = false;
+    int generated = 0;
+    int saveCount = 0;
+    int pdfCount = 0;
+
+    // --- controls ---
+    QPushButton* Command1 = nullptr;   // "生成"
+    QPushButton* Command5 = nullptr;   // "中止" while generating, "打印" after
+    QPushButton* Command4 = nullptr;   // "保存"
+    QPushButton* CommandPdf = nullptr; // "保存PDF"
+    QPushButton* Command6 = nullptr;   // "最终效果预览"
+    QComboBox* Combo1 = nullptr;       // chart kind
+    QComboBox* Combo2 = nullptr;       // ignorable occurrence count
+    QCheckBox* Check1 = nullptr;       // "显示全部色块"
+    ScrollBar* HScroll1 = nullptr;     // merging strength
+    QLineEdit* txtCount = nullptr;
+    QLabel* Label1 = nullptr; // status text
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QFrame* Shape2 = nullptr;       // progress track
+    QFrame* Shape1 = nullptr;       // progress bar
+    QWidget* Picture2 = nullptr;    // viewport
+    PictureBox* Picture3 = nullptr; // chart canvas
+    ScrollBar* Hchange = nullptr;
+    ScrollBar* Vchange = nullptr;
+
+    // The threads of the last generation.
+    const PatternThreads& threads() const { return threads_; }
+    const QImage& canvas() const;
+
+    // --- handlers ---
+    void Command1_Click();   // generate
+    void Command5_Click();   // abort, or print
+    bool Command4_Click();   // save the canvas; false when nothing was saved
+    bool CommandPdf_Click(); // save the printout as PDF
+    void Command6_Click();   // final preview
+    void Check1_Click();
+    void Combo2_Change();
+    void HScroll1_Change();
+
+    FrmPreview* finalPreview() const { return preview_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();
+    void loadWindow();
+    void setProgress(int done, int total);
+    void setMainControlsEnabled(bool enabled);
+    void finishRun(bool showPrintCaption);
+    ChartSource chartSource() const;
+    void printChartOnPrinter();
+    void showPrintStage(ChartStage stage);
+
+    Form1& form1_;
+    PatternThreads threads_;
+    QPointer<FrmPreview> preview_;
+    bool printing_ = false;
+};
+
+} // namespace tessaline

@@ -1,0 +1,142 @@
+// The generate command of the generation window: colour index, thread table
+// and symbols, then the chart, legend and symbols drawn on the canvas with
+// progress, yielding so that "中止" and the scroll bars keep working.
+#include "app/Form1.h"
+#include "pattern/Form7.h"
+#include "platform/EventYield.h"
+#include "platform/PictureBox.h"
+#include "platform/ScrollBar.h"
+#include "platform/UserDialogs.h"
+#include "render/ChartCanvas.h"
+#include "windows/FrmPreview.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace tessaline {
+
+ChartSource Form7::chartSource() const {
+    const Xiubas& state = form1_.context().state;
+    ChartSource source{threads_, state.colorIndexMatrix, state.patternMatrix};
+    source.gridSize = state.gridSize;
+    source.title = state.patternSettings.xiutuTitle.empty() ? std::string("我的绣图")
+                                                            : state.patternSettings.xiutuTitle;
+    source.kind = chartKindFromText(Combo1->currentText().toStdString());
+    source.greySwatches = greySwatchMethod(form1_.ColorBit);
+    return source;
+}
+
+void Form7::setMainControlsEnabled(bool enabled) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             form1_.Command2, form1_.Command4, form1_.Command5, form1_.Command6, form1_.zoom,
+             form1_.wChange, form1_.Hchange}) {
+        control->setEnabled(enabled);
+    }
+}
+
+void Form7::finishRun(bool showPrintCaption) {
+    setMainControlsEnabled(true);
+    Command1->setEnabled(true);
+    Command4->setEnabled(true);
+    CommandPdf->setEnabled(true);
+    if (showPrintCaption) {
+        Command5->setText(QStringLiteral("打印"));
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+void Form7::Command1_Click() {
+    Xiubas& state = form1_.context().state;
+    generated = 0;
+    Picture3->cls();
+    isRunning = true;
+    Command1->setEnabled(false);
+    Command4->setEnabled(false);
+    CommandPdf->setEnabled(false);
+    setMainControlsEnabled(false);
+    Label1->show();
+    if (state.patternSettings.whichType.empty()) {
+        state.patternSettings.whichType = "DMC";
+    }
+    Command5->setText(QStringLiteral("中止"));
+    gw = std::min(form1_.patternWidth(), kMaxPatternSide);
+    gh = std::min(form1_.patternHeight(), kMaxPatternSide);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+
+    EventYielder yielder;
+    Progress progress;
+    progress.phase = [this](GenerationPhase phase) {
+        Label1->setText(QString::fromUtf8(phaseStatusText(phase)));
+        setProgress(0, 1);
+    };
+    // Per-cell callbacks stay cheap: the window is updated only when the
+    // yielder is due.
+    progress.step = [this, &yielder](int done, int total) {
+        if (yielder.due()) {
+            setProgress(done, total);
+            yielder.yieldNow();
+        }
+        return isRunning;
+    };
+    GenerationSettings settings;
+    settings.category = threadCategoryFromText(state.patternSettings.whichType);
+    settings.reduceStrength = state.reduceStrength;
+    settings.ignorableCount = Combo2->currentText().trimmed().toInt();
+    threads_ = generatePatternThreads(state.patternMatrix, gw, gh, settings, state.colorIndexMatrix,
+                                      progress);
+    if (threads_.status == GenerationStatus::TooManyColors) {
+        finishRun(false);
+        isRunning = false;
+        form1_.context().dialogs.message(this, QString::fromUtf8(kTooManyColorsMessage),
+                                         QString::fromUtf8(kTooManyColorsTitle));
+        close();
+        return;
+    }
+    if (threads_.status == GenerationStatus::Aborted) {
+        finishRun(false);
+        return;
+    }
+    Label1->hide();
+    generated = 1;
+    maxColor = static_cast<int>(threads_.table.size());
+    txtCount->setText(QString::number(threads_.threadCount));
+
+    const ChartSource source = chartSource();
+    const QSize canvasSize = chartCanvasSize(source);
+    Picture3->setGeometry(0, 0, canvasSize.width(), canvasSize.height());
+    Picture3->cls();
+    Hchange->setMaximum(canvasSize.width());
+    Vchange->setMaximum(canvasSize.height());
+
+    ChartStage currentStage = ChartStage::Header;
+    ChartProgress chartProgress;
+    chartProgress.stage = [this, &currentStage](ChartStage stage) {
+        currentStage = stage;
+        setProgress(0, 1);
+    };
+    chartProgress.step = [&](int done, int total) {
+        if (yielder.due()) {
+            setProgress(done, total);
+            if (currentStage == ChartStage::Symbols && total > 0) {
+                // The view follows the symbols as they are drawn.
+                Vchange->setValue(static_cast<int>(0.9 * Vchange->maximum() * done / total));
+            }
+            Picture3->refresh();
+            yielder.yieldNow();
+        }
+        return isRunning;
+    };
+    bool completed = false;
+    {
+        QPainter painter(&Picture3->image());
+        completed = drawChart(painter, source, chartProgress);
+    }
+    Picture3->refresh();
+    finishRun(completed);
+}
+
+} // namespace tessaline

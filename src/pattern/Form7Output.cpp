@@ -1,0 +1,176 @@
+// What leaves the generation window: the canvas saved as a numbered bitmap,
+// the one-page printout on the default printer, and the same page as PDF.
+#include "app/Form1.h"
+#include "app/NumberedName.h"
+#include "imaging/DibImage.h"
+#include "pattern/Form7.h"
+#include "platform/EventYield.h"
+#include "platform/PictureBox.h"
+#include "platform/UserDialogs.h"
+#include "render/PrintChart.h"
+#include "windows/FrmPreview.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+
+namespace tessaline {
+
+namespace {
+
+QString folderAndName(const QString& folder, const QString& name) {
+    return QDir::toNativeSeparators(folder) + QDir::separator() + name;
+}
+
+} // namespace
+
+bool Form7::Command4_Click() {
+    const int number = saveCount + 1;
+    const QString name = QString::fromStdString(numberedName("myxiu", number, ".bmp"));
+    const QString path = form1_.context().workingPath(name);
+    // The whole canvas, also the parts scrolled out of the viewport, through
+    // our own BMP writer, which replaces the file only once it is complete.
+    ClsDIB bitmap;
+    const bool saved = imageToDib(canvas(), bitmap) && bitmap.SaveBMP(path.toStdString());
+    if (!saved) {
+        form1_.context().dialogs.message(this,
+                                         QStringLiteral("  绣图文件保存失败，无法写入") +
+                                             folderAndName(form1_.context().workingFolder, name),
+                                         QStringLiteral("Quillmere,make life fun!"),
+                                         MessageIcon::Critical);
+        return false;
+    }
+    saveCount = number;
+    form1_.context().dialogs.message(this,
+                                     QStringLiteral("  绣图文件保存成功在") +
+                                         folderAndName(form1_.context().workingFolder, name),
+                                     QStringLiteral("Quillmere,make life fun!"));
+    return true;
+}
+
+bool Form7::CommandPdf_Click() {
+    if (generated == 0) {
+        form1_.context().dialogs.message(this,
+                                         QStringLiteral("请先点一次 生成 按钮，再保存PDF文件"),
+                                         QStringLiteral("Quillmere 你身边的好软件"));
+        return false;
+    }
+    const int number = pdfCount + 1;
+    const QString name = QString::fromStdString(numberedName("myxiu", number, ".pdf"));
+    const QString path = form1_.context().workingPath(name);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    EventYielder yielder;
+    ChartProgress progress;
+    progress.stage = [this](ChartStage stage) { showPrintStage(stage); };
+    progress.step = [&yielder](int, int) {
+        yielder.yield();
+        return true;
+    };
+    const PdfWriteResult result = writeChartPdf(path, chartSource(), progress);
+    QApplication::restoreOverrideCursor();
+    Label1->hide();
+    if (result != PdfWriteResult::Written) {
+        form1_.context().dialogs.message(this,
+                                         QStringLiteral("  PDF文件保存失败，无法写入") +
+                                             folderAndName(form1_.context().workingFolder, name),
+                                         QStringLiteral("Quillmere,make life fun!"),
+                                         MessageIcon::Critical);
+        return false;
+    }
+    pdfCount = number;
+    form1_.context().dialogs.message(this,
+                                     QStringLiteral("  绣图PDF文件保存成功在") +
+                                         folderAndName(form1_.context().workingFolder, name),
+                                     QStringLiteral("Quillmere,make life fun!"));
+    return true;
+}
+
+void Form7::showPrintStage(ChartStage stage) {
+    const std::string_view text = printStatusText(stage);
+    if (!text.empty()) {
+        Label1->setText(QString::fromUtf8(text));
+        Label1->show();
+    }
+    setProgress(0, 1);
+}
+
+void Form7::Command5_Click() {
+    if (Command5->text() == QStringLiteral("中止")) {
+        isRunning = false;
+        Command1->setEnabled(true);
+        return;
+    }
+    printChartOnPrinter();
+}
+
+void Form7::printChartOnPrinter() {
+    if (printing_) {
+        return;
+    }
+    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    if (printerInfo.isNull()) {
+        form1_.context().dialogs.message(
+            this, QStringLiteral("    打印异常，请确认您的打印机已经就绪。     "),
+            QStringLiteral("Quillmere "));
+        return;
+    }
+    printing_ = true;
+    Command5->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+
+    QPrinter printer(printerInfo, QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    QPainter painter;
+    bool printed = false;
+    bool stopped = false;
+    if (painter.begin(&printer)) {
+        scaleToMillimetres(painter);
+        EventYielder yielder;
+        ChartStage currentStage = ChartStage::Header;
+        ChartProgress progress;
+        progress.stage = [&](ChartStage stage) {
+            currentStage = stage;
+            showPrintStage(stage);
+        };
+        progress.step = [&](int done, int total) {
+            if (yielder.due()) {
+                setProgress(done, total);
+                yielder.yieldNow();
+            }
+            // The symbol pass stops once the generation's flag is cleared.
+            return currentStage != ChartStage::Symbols || isRunning;
+        };
+        printed = printChart(painter, pageSizeMillimetres(printer), chartSource(), progress);
+        if (printed) {
+            printed = painter.end();
+        } else {
+            stopped = true;
+            // No half page reaches the printer.
+            printer.abort();
+            painter.end();
+        }
+    }
+    QApplication::restoreOverrideCursor();
+    printing_ = false;
+    Command5->setEnabled(true);
+    if (stopped) {
+        finishRun(true);
+        return;
+    }
+    if (!printed || printer.printerState() == QPrinter::Error) {
+        finishRun(true);
+        form1_.context().dialogs.message(
+            this, QStringLiteral("    打印异常，请确认您的打印机已经就绪。     "),
+            QStringLiteral("Quillmere "));
+        return;
+    }
+    Label1->setText(QStringLiteral("正在打印，请等待...."));
+    finishRun(false);
+    Command5->setText(QStringLiteral("打印.."));
+}
+
+} // namespace tessaline

@@ -1,0 +1,118 @@
+#include "windows/Form2.h"
+
+#include "app/Form1.h"
+#include "platform/Twips.h"
+#include "platform/UserDialogs.h"
+#include "render/PictureLoader.h"
+#include "windows/DriveList.h"
+#include "windows/FileList.h"
+#include "windows/FolderList.h"
+#include "windows/PictureFileRules.h"
+#include "windows/StretchedImage.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QStorageInfo>
+
+namespace tessaline {
+
+namespace {
+
+template <typename W> W* place(W* widget, int left, int top, int width, int height) {
+    widget->setGeometry(twipsRect(left, top, width, height));
+    return widget;
+}
+
+} // namespace
+
+Form2::Form2(Form1& main, QWidget* parent) : QWidget(parent), main_(main) {
+    setWindowTitle(QStringLiteral("导入图片"));
+    buildControls();
+    connect(Drive1, &DriveList::driveChanged, this, [this] { Drive1_Change(); });
+    connect(Dir1, &FolderList::pathChanged, this, [this] { Dir1_Change(); });
+    connect(File1, &QListWidget::currentRowChanged, this, [this] { File1_Click(); });
+    connect(File1, &QListWidget::itemDoubleClicked, this, [this] { Command1_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    load();
+}
+
+void Form2::buildControls() {
+    setFixedSize(twipsRect(0, 0, 4680, 6375).size());
+    Label1 = place(new QLabel(QStringLiteral("选择转换成绣图的图片或则照片："), this), 240, 120,
+                   3375, 375);
+    Drive1 = place(new DriveList(this), 240, 600, 1935, 300);
+    Dir1 = place(new FolderList(this), 240, 1200, 1935, 3030);
+    File1 = place(new FileList(this), 2520, 600, 1935, 4965);
+    Image1 = place(new StretchedImage(this), 240, 4320, 1935, 1335);
+    Command1 = place(new QPushButton(QStringLiteral("确定"), this), 720, 5880, 1455, 375);
+    Command2 = place(new QPushButton(QStringLiteral("取消"), this), 2640, 5880, 1455, 375);
+}
+
+void Form2::load() {
+    const Xiubas& state = main_.context().state;
+    const QString lastDir = QString::fromStdString(state.lastDir);
+    if (lastDir.size() > 2) {
+        Drive1->setDrive(QString::fromStdString(state.lastDrive));
+        // A remembered folder that has gone since falls back to the
+        // current folder rather than leaving the lists empty.
+        if (Dir1->setPath(lastDir)) {
+            return;
+        }
+    }
+    const QString current = QDir::currentPath();
+    Drive1->setDrive(QStorageInfo(current).rootPath());
+    Dir1->setPath(current);
+}
+
+void Form2::Drive1_Change() {
+    Dir1->setPath(Drive1->drive());
+}
+
+void Form2::Dir1_Change() {
+    Drive1->showVolumeOf(Dir1->path());
+    File1->setPath(Dir1->path());
+}
+
+void Form2::File1_Click() {
+    const QString name = File1->fileName();
+    if (!isPreviewablePictureName(name)) {
+        return;
+    }
+    // A file that cannot be read leaves the previous preview in place.
+    const PictureLoadResult loaded = loadPicture(joinFolderAndFile(File1->path(), name));
+    if (loaded.ok()) {
+        Image1->setPicture(loaded.image);
+    }
+}
+
+bool Form2::Command1_Click() {
+    const QString name = File1->fileName();
+    if (!isAcceptedPictureName(name)) {
+        showWrongFileMessage();
+        return false;
+    }
+    Xiubas& state = main_.context().state;
+    state.picturePath = joinFolderAndFile(File1->path(), name).toStdString();
+    state.lastDrive = Drive1->drive().toStdString();
+    state.lastDir = Dir1->path().toStdString();
+    if (!main_.loadWorkspacePicture()) {
+        showWrongFileMessage();
+        return false;
+    }
+    close();
+    return true;
+}
+
+void Form2::Command2_Click() {
+    close();
+}
+
+void Form2::showWrongFileMessage() {
+    main_.context().dialogs.message(
+        this, QStringLiteral("   错误的图形文件，无法打开，请确认是jpg,gif,bmp格式中的一种   "),
+        QStringLiteral("quillmere"));
+}
+
+} // namespace tessaline

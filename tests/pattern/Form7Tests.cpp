@@ -1,0 +1,239 @@
+#include "WorkspaceFixture.h"
+#include "imaging/ClsDIB.h"
+#include "imaging/DibImage.h"
+#include "pattern/Form7.h"
+#include "platform/PictureBox.h"
+#include "platform/ScrollBar.h"
+#include "render/ColorConvert.h"
+#include "windows/FrmPreview.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace tessaline {
+namespace {
+
+// A picture of a few flat colour bands, so the pattern has few threads.
+QImage bandPicture(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    const QRgb bands[] = {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(200, 30, 40), qRgb(30, 90, 200)};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            image.setPixel(x, y, bands[(x / 10 + y / 10) % 4]);
+        }
+    }
+    return image;
+}
+
+struct GenerationFixture : WorkspaceFixture {
+    explicit GenerationFixture(const QImage& picture = bandPicture(60, 40))
+        : WorkspaceFixture(picture) {
+        // The frame covers the whole picture, sampled as it is.
+        form->wChange->setValue(std::min(picture.width(), 230));
+        form->Hchange->setValue(std::min(picture.height(), 250));
+        form->ColorBit = 0;
+        form->Label10_Click();
+    }
+    Form7& open() {
+        form->generateCommand();
+        return *form->form7();
+    }
+};
+
+TEST(GenerateCommand, NeedsAPreviewAndOpensTheWindowOncePerPreview) {
+    GenerationFixture w;
+    ASSERT_EQ(w.form->previewDone, 1);
+    w.form->generateCommand();
+    ASSERT_TRUE(w.form->hasForm7());
+    EXPECT_TRUE(w.form->form7()->isVisible());
+    EXPECT_EQ(w.form->previewDone, 0);
+    EXPECT_TRUE(w.dialogs.messages.empty());
+    w.form->generateCommand();
+    ASSERT_EQ(w.dialogs.messages.size(), 1U);
+    EXPECT_EQ(w.dialogs.messages[0].text, QStringLiteral("   生成绣图前请先点击效果预览键    "));
+    EXPECT_EQ(w.dialogs.messages[0].title, QStringLiteral("Quillmere 你身边的好软件"));
+}
+
+TEST(Form7Load, FillsTheListsAndSetsTheStrengthBar) {
+    GenerationFixture w;
+    Form7& f = w.open();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Tessaline ---Quillmere软件quillmere inc."));
+    ASSERT_EQ(f.Combo1->count(), 3);
+    EXPECT_EQ(f.Combo1->itemText(0), QStringLiteral("生成绣图色块"));
+    EXPECT_EQ(f.Combo1->currentText(), QStringLiteral("无色块绣图"));
+    ASSERT_EQ(f.Combo2->count(), 10);
+    EXPECT_EQ(f.Combo2->findText(QStringLiteral("30")), -1);
+    EXPECT_EQ(f.Combo2->currentText(), QStringLiteral("5"));
+    EXPECT_EQ(f.HScroll1->value(), 220); // 300 - 1600 / 20
+    EXPECT_EQ(f.Command5->text(), QStringLiteral("中止"));
+    EXPECT_EQ(f.gw, 60);
+    EXPECT_EQ(f.gh, 40);
+}
+
+TEST(Form7Controls, CheckBoxStrengthBarAndDigitsOnlyCount) {
+    GenerationFixture w;
+    Form7& f = w.open();
+    f.Check1->click();
+    EXPECT_EQ(f.Combo2->currentText(), QStringLiteral("0"));
+    f.HScroll1->setValue(1);
+    EXPECT_EQ(w.state->reduceStrength, 5980);
+    f.HScroll1->setValue(300);
+    EXPECT_EQ(w.state->reduceStrength, 0);
+    f.Combo2->setCurrentText(QStringLiteral("abc"));
+    EXPECT_EQ(f.Combo2->currentText(), QStringLiteral("0"));
+    ASSERT_FALSE(w.dialogs.messages.empty());
+    EXPECT_EQ(w.dialogs.messages.back().text, QStringLiteral("输入有错误,只能是数字"));
+    EXPECT_EQ(w.dialogs.messages.back().title, QStringLiteral("Quillmere软件"));
+}
+
+TEST(Generate, DrawsTheChartAndEnablesSavePrintAndPreview) {
+    GenerationFixture w;
+    Form7& f = w.open();
+    f.Command1_Click();
+    EXPECT_EQ(f.generated, 1);
+    EXPECT_EQ(f.Command5->text(), QStringLiteral("打印"));
+    EXPECT_TRUE(f.Command1->isEnabled());
+    EXPECT_TRUE(f.Command4->isEnabled());
+    EXPECT_TRUE(w.form->Command4->isEnabled());
+    EXPECT_TRUE(w.form->wChange->isEnabled());
+    // Four bands: white, black, red and blue threads.
+    EXPECT_EQ(f.maxColor, 4);
+    EXPECT_EQ(f.txtCount->text(), QStringLiteral("4"));
+    EXPECT_EQ(f.canvas().width(), 10 * 60 + 83);
+    EXPECT_GT(f.canvas().height(), 10 * 40);
+    // Symbols without blocks: the inside of a black cell stays mostly white.
+    const int left = 40;
+    EXPECT_EQ(f.canvas().pixel(left + 10 * 10 + 5, 200) != qRgb(0, 0, 0), true);
+}
+
+TEST(Generate, StrengthChangeMakesTheFinalPreviewRefuseUntilTheNextGenerate) {
+    GenerationFixture w;
+    Form7& f = w.open();
+    f.Command6_Click();
+    ASSERT_EQ(w.dialogs.messages.size(), 1U);
+    EXPECT_EQ(w.dialogs.messages[0].text,
+              QStringLiteral("请先点一次 生成 按钮，再进行最终效果预览"));
+    f.Command1_Click();
+    f.Command6_Click();
+    EXPECT_EQ(w.dialogs.messages.size(), 1U);
+    ASSERT_NE(f.finalPreview(), nullptr);
+    f.finalPreview()->close();
+    f.HScroll1->setValue(f.HScroll1->value() - 1);
+    f.Command6_Click();
+    EXPECT_EQ(w.dialogs.messages.size(), 2U);
+}
+
+TEST(Generate, AbortLeavesAPartialChartAndTheAbortCaption) {
+    GenerationFixture w(bandPicture(230, 250));
+    Form7& f = w.open();
+    f.Combo1->setCurrentText(QStringLiteral("生成绣图色块"));
+    // Abort as soon as the window processes events during the run.
+    QTimer::singleShot(0, &f, [&f] { f.Command5_Click(); });
+    f.Command1_Click();
+    EXPECT_FALSE(f.isRunning);
+    EXPECT_EQ(f.Command5->text(), QStringLiteral("中止"));
+    EXPECT_TRUE(f.Command1->isEnabled());
+    EXPECT_TRUE(w.form->Command4->isEnabled());
+}
+
+TEST(Save, NumbersFilesPerWindowAndWritesTheWholeCanvas) {
+    GenerationFixture w;
+    Form7& f = w.open();
+    f.Command1_Click();
+    ASSERT_TRUE(f.Command4_Click());
+    ASSERT_TRUE(f.Command4_Click());
+    const QString first = w.folder.filePath(QStringLiteral("myxiu001.bmp"));
+    EXPECT_TRUE(QFile::exists(first));
+    EXPECT_TRUE(QFile::exists(w.folder.filePath(QStringLiteral("myxiu002.bmp"))));
+    ASSERT_FALSE(w.dialogs.messages.empty());
+    EXPECT_TRUE(w.dialogs.messages.back().text.startsWith(QStringLiteral("  绣图文件保存成功在")));
+    EXPECT_TRUE(w.dialogs.messages.back().text.endsWith(QStringLiteral("myxiu002.bmp")));
+    EXPECT_EQ(w.dialogs.messages.back().title, QStringLiteral("Quillmere,make life fun!"));
+
+    ClsDIB saved;
+    ASSERT_TRUE(saved.LoadBitMap(first.toStdString()));
+    EXPECT_EQ(dibToImage(saved), f.canvas().convertToFormat(QImage::Format_RGB32));
+
+    // A new window starts again at 001.
+    f.close();
+    w.form->Label10_Click();
+    w.form->generateCommand();
+    Form7& again = *w.form->form7();
+    EXPECT_EQ(again.saveCount, 0);
+    again.Command1_Click();
+    ASSERT_TRUE(again.Command4_Click());
+    EXPECT_TRUE(w.dialogs.messages.back().text.endsWith(QStringLiteral("myxiu001.bmp")));
+}
+
+TEST(Save, AFailedSaveSaysSoAndDoesNotUseTheNumber) {
+    GenerationFixture w;
+    Form7& f = w.open();
+    f.Command1_Click();
+    // A folder in the way of the file name makes the save fail.
+    ASSERT_TRUE(QDir(w.folder.path()).mkdir(QStringLiteral("myxiu001.bmp")));
+    EXPECT_FALSE(f.Command4_Click());
+    EXPECT_EQ(f.saveCount, 0);
+    EXPECT_FALSE(w.dialogs.messages.back().text.contains(QStringLiteral("成功")));
+}
+
+TEST(Print, WithoutAPrinterShowsTheFailureMessage) {
+    GenerationFixture w;
+    Form7& f = w.open();
+    f.Command1_Click();
+    ASSERT_EQ(f.Command5->text(), QStringLiteral("打印"));
+    f.Command5_Click();
+    ASSERT_FALSE(w.dialogs.messages.empty());
+    EXPECT_EQ(w.dialogs.messages.back().text,
+              QStringLiteral("    打印异常，请确认您的打印机已经就绪。     "));
+    EXPECT_EQ(w.dialogs.messages.back().title, QStringLiteral("Quillmere "));
+}
+
+TEST(Pdf, WritesTheNumberedPrintout) {
+    GenerationFixture w;
+    Form7& f = w.open();
+    f.Command1_Click();
+    ASSERT_TRUE(f.CommandPdf_Click());
+    QFile pdf(w.folder.filePath(QStringLiteral("myxiu001.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+}
+
+TEST(FinalPreview, DrawsOnTheSecondTickInThreadColours) {
+    GenerationFixture w;
+    Form7& f = w.open();
+    f.Command1_Click();
+    f.Command6_Click();
+    FrmPreview* preview = f.finalPreview();
+    ASSERT_NE(preview, nullptr);
+    const QRgb background = preview->drawing().pixel(12, 62);
+    preview->Timer1_Timer();
+    EXPECT_EQ(preview->drawing().pixel(12, 62), background);
+    preview->Timer1_Timer();
+    EXPECT_FALSE(preview->Timer1.isActive());
+    // Cell (0, 0) is white in the picture: thread 5200's colour.
+    const Color cell = f.threads().indexColor(w.state->colorIndexMatrix(0, 0));
+    EXPECT_EQ(preview->drawing().pixel(12, 62), toQRgb(cell));
+    EXPECT_EQ(preview->drawing().pixel(3 * 10 + 11, 61),
+              toQRgb(f.threads().indexColor(w.state->colorIndexMatrix(10, 0))));
+}
+
+TEST(FinalPreview, UsesPatternColoursAboveFiftyColours) {
+    auto index = std::make_unique<CellMatrix>();
+    auto pattern = std::make_unique<CellMatrix>();
+    PatternThreads threads;
+    (*index)(0, 0) = 393;
+    (*pattern)(0, 0) = 0x123456;
+    FinalPreviewSource source{1, 1, 50, index.get(), pattern.get(), &threads};
+    EXPECT_NE(finalPreviewCellColor(source, 0, 0), 0x123456);
+    source.maxColor = 51;
+    EXPECT_EQ(finalPreviewCellColor(source, 0, 0), 0x123456);
+}
+
+} // namespace
+} // namespace tessaline

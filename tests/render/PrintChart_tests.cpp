@@ -1,0 +1,263 @@
+// The printed page: cell size from page and canvas shapes, blocks, lines and
+// symbols at their millimetre positions, on a raster page and in a PDF.
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <cmath>
+#include <gtest/gtest.h>
+
+#include "ChartTestSupport.h"
+#include "render/ChartCanvas.h"
+#include "render/FontSetup.h"
+#include "render/PrintChart.h"
+
+namespace tessaline {
+namespace {
+
+using test::GeneratedChart;
+using test::isInk;
+using test::lightThread;
+using test::makeChart;
+using test::qcolor;
+using test::threadColor;
+
+constexpr double kPixelsPerMm = 10; // pages are looked at at 254 dpi
+
+int stripes(int x, int) { return lightThread(x % 3); }
+
+// The printed layout worked out from the page: a 20 x 15 chart with three
+// threads has P = 200 \ 38 - 1 = 4, one legend row, legend height 42 + 260,
+// so the canvas is 283 x 452 pixels, relatively narrower than A4.
+struct ExpectedPage {
+    double s = 297.0 * 10 / 452 - 0.01;
+    double left = 40 * s / 5;
+    double gridTop = 0;
+
+    // Header: title at 11s/5, info line one line + 3 mm lower, two more
+    // lines and 2 mm to the header's end, then 3s/5 to the grid.
+    explicit ExpectedPage(double lineMm) {
+        gridTop = 11 * s / 5 + lineMm + 3 + 2 * lineMm + 2 + 3 * s / 5;
+    }
+    double cellX(double c) const { return left + s * c; }
+    double cellY(double r) const { return gridTop + s * r; }
+};
+
+double songLineMm(QPaintDevice& device) {
+    return QFontMetrics(songFont(9), &device).height() / (device.logicalDpiY() / 25.4);
+}
+
+QColor at(const QImage& page, double xMm, double yMm) {
+    return page.pixelColor(static_cast<int>(std::floor(xMm * kPixelsPerMm)),
+                           static_cast<int>(std::floor(yMm * kPixelsPerMm)));
+}
+
+bool near(const QColor& a, const QColor& b, int tolerance = 6) {
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+// Darkest pixel within half a millimetre across a line at `yMm` (horizontal)
+// or `xMm` (vertical).
+int darkestAcross(const QImage& page, double xMm, double yMm, bool horizontal) {
+    int darkest = 255;
+    for (int d = -5; d <= 5; ++d) {
+        const int x = static_cast<int>(std::floor(xMm * kPixelsPerMm)) + (horizontal ? 0 : d);
+        const int y = static_cast<int>(std::floor(yMm * kPixelsPerMm)) + (horizontal ? d : 0);
+        darkest = std::min(darkest, page.pixelColor(x, y).lightness());
+    }
+    return darkest;
+}
+
+int inkInCell(const QImage& page, const ExpectedPage& e, int c, int r) {
+    return test::countPixels(page, static_cast<int>(e.cellX(c) * kPixelsPerMm) + 3,
+                             static_cast<int>(e.cellY(r) * kPixelsPerMm) + 3,
+                             static_cast<int>(e.s * kPixelsPerMm) - 6,
+                             static_cast<int>(e.s * kPixelsPerMm) - 6, isInk);
+}
+
+// The page checks shared by the raster page and the PDF.
+void expectPrintedChart(const QImage& page, const ExpectedPage& e, const GeneratedChart& chart,
+                        bool blocks) {
+    for (int r = 0; r < 15; r += 7) {
+        for (int c = 0; c < 20; c += 3) {
+            // Blocks in the cell's pattern colour; the symbol sits top-left,
+            // so the block shows at the bottom-right.
+            const QColor block = qcolor(chart.pattern(c, r));
+            const QColor seen = at(page, e.cellX(c + 0.85), e.cellY(r + 0.85));
+            EXPECT_TRUE(blocks ? near(seen, block) : near(seen, Qt::white))
+                << c << "," << r << " " << seen.name().toStdString();
+            // Every kind prints its symbols.
+            EXPECT_GT(inkInCell(page, e, c, r), 0) << c << "," << r;
+        }
+    }
+    // Thin grey lines on the cell boundaries, nothing half a cell away.
+    for (int r = 1; r < 15; r += 4) {
+        EXPECT_LT(darkestAcross(page, e.cellX(4.8), e.cellY(r), true), 215) << r;
+    }
+    for (int c = 1; c < 20; c += 4) {
+        EXPECT_LT(darkestAcross(page, e.cellX(c), e.cellY(2.8), false), 215) << c;
+    }
+    // Heavy lines at row 10 and column 10: darker than the thin ones.
+    EXPECT_LT(darkestAcross(page, e.cellX(4.8), e.cellY(10), true), 120);
+    EXPECT_LT(darkestAcross(page, e.cellX(10), e.cellY(2.8), false), 120);
+    EXPECT_GT(darkestAcross(page, e.cellX(4.8), e.cellY(9), true), 120);
+}
+
+TEST(PrintChartTest, GeometryOfA200By287PageAnd100By100Pattern) {
+    auto chart = makeChart(100, 100, [](int x, int) { return lightThread(x % 2); });
+    const ChartGeometry g = printGeometry(QSizeF(200, 287), chart->source(ChartKind::SymbolsOnly));
+    // Canvas 1083 x (1000 + 42 + 260): the page is relatively narrower.
+    EXPECT_NEAR(g.cell, 200.0 * 10 / 1083 - 0.01, 1e-9);
+    EXPECT_NEAR(g.cell, 1.84, 0.005);
+    EXPECT_NEAR(g.leftMargin, 8 * g.cell, 1e-9);
+    EXPECT_NEAR(g.topMargin, 2.2 * g.cell, 1e-9);
+    // The grid (left margin + 100 cells) stays on the page, near its right edge.
+    EXPECT_LE(g.leftMargin + 100 * g.cell, 200);
+    EXPECT_GT(g.leftMargin + 100 * g.cell, 195);
+}
+
+TEST(PrintChartTest, RasterPageShowsChartAtMillimetrePositions) {
+    auto chart = makeChart(20, 15, stripes);
+    QImage page(2100, 2970, QImage::Format_RGB32);
+    page.setDotsPerMeterX(10000);
+    page.setDotsPerMeterY(10000);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    scaleToMillimetres(painter);
+    ChartPlacement placement;
+    ASSERT_TRUE(printChart(painter, QSizeF(210, 297), chart->source(ChartKind::BlocksOnly), {},
+                           &placement));
+    painter.end();
+    const ExpectedPage e(songLineMm(page));
+    EXPECT_NEAR(placement.gridTop, e.gridTop, 1e-6);
+    // Grid result + 8s/5, with the labels' 50 / 5 mm below the grid.
+    EXPECT_NEAR(placement.legendTop, e.cellY(15) + 10 + 8 * e.s / 5, 1e-6);
+    EXPECT_NEAR(placement.legendBottom, placement.legendTop + 3 * (3 + 2), 1e-6);
+    expectPrintedChart(page, e, *chart, true);
+    // No swatches on paper: the first entry's text cell is white where the
+    // canvas has its swatch.
+    EXPECT_TRUE(near(at(page, e.left + 8 + 6, placement.legendTop + 1.5), Qt::white));
+    // Notes and footer stay on the page.
+    EXPECT_LT(placement.legendBottom + 48 * 25.4 / 96 + songLineMm(page), 297);
+}
+
+TEST(PrintChartTest, FooterIsPulledLeftToStayOnThePage) {
+    // 100 x 100 on A4: s = 210 x 10 / 1083 - 0.01, the footer would start at
+    // L + 100 s - 120 x 25.4 / 96 mm, too far right for its width.
+    auto chart = makeChart(100, 100, [](int x, int) { return lightThread(x % 2); });
+    QImage page(2100, 2970, QImage::Format_RGB32);
+    page.setDotsPerMeterX(10000);
+    page.setDotsPerMeterY(10000);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    scaleToMillimetres(painter);
+    ChartPlacement placement;
+    ASSERT_TRUE(printChart(painter, QSizeF(210, 297), chart->source(ChartKind::SymbolsOnly), {},
+                           &placement));
+    painter.end();
+    const double s = 210.0 * 10 / 1083 - 0.01;
+    const double footerWidth =
+        QFontMetrics(songFont(9), &page).horizontalAdvance(kChartFooterText) / kPixelsPerMm;
+    const double mmPerPixel = 25.4 / 96;
+    ASSERT_GT(8 * s + 100 * s - 120 * mmPerPixel + footerWidth, 210);
+    const int top =
+        static_cast<int>(std::ceil((placement.legendBottom + 48 * mmPerPixel) * kPixelsPerMm));
+    const int height = static_cast<int>(songLineMm(page) * kPixelsPerMm) - 2;
+    int rightmost = -1;
+    int leftmost = page.width();
+    for (int y = top; y < top + height; ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (isInk(page.pixelColor(x, y))) {
+                rightmost = std::max(rightmost, x);
+                leftmost = std::min(leftmost, x);
+            }
+        }
+    }
+    ASSERT_GE(rightmost, 0) << "no footer";
+    EXPECT_LT(rightmost, page.width());
+    EXPECT_GT(rightmost, page.width() - 20);
+    EXPECT_NEAR(leftmost, (210 - footerWidth) * kPixelsPerMm, 10);
+}
+
+QString pdftoppm() { return QStandardPaths::findExecutable("pdftoppm"); }
+
+QImage rasterise(const QString& pdf, const QString& dir) {
+    QProcess process;
+    process.start(pdftoppm(), {"-r", "254", "-png", "-singlefile", pdf, dir + "/page"});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        return {};
+    }
+    return QImage(dir + "/page.png").convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(PrintChartTest, PdfIsAnA4PageWithTheChartInMillimetres) {
+    if (pdftoppm().isEmpty()) {
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    }
+    auto chart = makeChart(20, 15, stripes);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("chart.pdf");
+    // "仅生成色块" on paper still gets its symbols.
+    ASSERT_EQ(writeChartPdf(path, chart->source(ChartKind::BlocksOnly)), PdfWriteResult::Written);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5) == "%PDF-");
+    file.close();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"chart.pdf"});
+
+    const QImage page = rasterise(path, dir.path());
+    ASSERT_FALSE(page.isNull());
+    EXPECT_NEAR(page.width(), 2100, 2);
+    EXPECT_NEAR(page.height(), 2970, 2);
+    QPdfWriter metricsDevice(dir.filePath("metrics.pdf"));
+    const ExpectedPage e(songLineMm(metricsDevice));
+    expectPrintedChart(page, e, *chart, true);
+
+    const QString plain = dir.filePath("plain.pdf");
+    ASSERT_EQ(writeChartPdf(plain, chart->source(ChartKind::SymbolsOnly)),
+              PdfWriteResult::Written);
+    expectPrintedChart(rasterise(plain, dir.path()), e, *chart, false);
+}
+
+TEST(PrintChartTest, StoppedOrFailedPdfLeavesTheTargetAlone) {
+    auto chart = makeChart(20, 15, stripes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("chart.pdf");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    ChartStage current = ChartStage::Header;
+    ChartProgress stopper;
+    stopper.stage = [&](ChartStage s) { current = s; };
+    stopper.step = [&](int, int) { return current != ChartStage::Symbols; };
+    EXPECT_EQ(writeChartPdf(path, chart->source(ChartKind::BlocksOnly), stopper),
+              PdfWriteResult::Stopped);
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("old"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"chart.pdf"});
+
+    EXPECT_EQ(writeChartPdf(dir.filePath("missing/chart.pdf"), chart->source(ChartKind::BlocksOnly)),
+              PdfWriteResult::Failed);
+}
+
+TEST(PrintChartTest, StatusTextsOfThePrintStages) {
+    EXPECT_EQ(printStatusText(ChartStage::Header), "正在生成打印文档，请等待....");
+    EXPECT_EQ(printStatusText(ChartStage::Grid), "正在绘制网格，请等待....");
+    EXPECT_EQ(printStatusText(ChartStage::Blocks), "正在绘制网格，请等待....");
+    EXPECT_EQ(printStatusText(ChartStage::Legend), "正在绘制绣线表格，请等待....");
+    EXPECT_EQ(printStatusText(ChartStage::Symbols), "正在绘制绣线符号，请等待....");
+}
+
+} // namespace
+} // namespace tessaline
