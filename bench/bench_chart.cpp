@@ -1,6 +1,10 @@
 // Painting a full-size chart (230 x 250 cells, colour blocks, legend and
 // symbols) on the canvas, alone and together with the colour index that
 // precedes it in a generation.
+#include "pattern/PatternThreads.h"
+#include "render/ChartCanvas.h"
+#include "render/FontSetup.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -8,10 +12,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
-
-#include "pattern/PatternThreads.h"
-#include "render/ChartCanvas.h"
-#include "render/FontSetup.h"
 
 namespace tessaline {
 namespace {

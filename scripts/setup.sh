@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-arphic-uming fonts-liberation
-  xvfb xauth
+  xvfb xauth poppler-utils
 )
 
 missing=()

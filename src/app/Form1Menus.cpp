@@ -14,6 +14,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
 #include <QUrl>
@@ -38,6 +39,24 @@ int twipsToWholePixels(int twips) {
     return static_cast<int>(std::lround(twipsToPixels(twips)));
 }
 
+// A move that a control left unhandled travels on to the window surface,
+// which would take it for the bare area and undo the highlight the control
+// just set. The surface only hears moves over its bare area.
+class BareAreaFilter : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseMove) {
+            auto* surface = static_cast<QWidget*>(watched);
+            const auto* move = static_cast<QMouseEvent*>(event);
+            return surface->childAt(move->position().toPoint()) != nullptr;
+        }
+        return false;
+    }
+};
+
 // Closes a window of ours and frees it at once.
 template <typename W> void unloadWindow(QPointer<W>& window) {
     if (window) {
@@ -57,6 +76,7 @@ void Form1::connectMenus() {
          {Label2, Label3, Label5, Label6, Label7, Label9, Label11, Label12, Label13}) {
         connect(label, &TextButton::hovered, this, [this, label] { textButtonHovered(label); });
     }
+    surface->installEventFilter(new BareAreaFilter(surface));
     connect(static_cast<HoverSurface*>(surface), &HoverSurface::hovered, this,
             [this] { surfaceHovered(); });
 

@@ -1,20 +1,98 @@
 #include "cli/CommandLine.h"
 
+#include "cli/ConvertOptions.h"
+#include "cli/ConvertPipeline.h"
+#include "cli/HelpText.h"
+#include "cli/PaletteExportCommand.h"
+#include "cli/WorkingMemory.h"
+#include "render/FontSetup.h"
+
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <iostream>
 #include <string>
 #include <string_view>
+#include <unistd.h>
+#include <vector>
 
 namespace tessaline {
 
 namespace {
 
-constexpr std::string_view kUsage = "Usage:\n"
-                                    "  tessaline                          start the program\n"
-                                    "  tessaline convert PICTURE [options]\n"
-                                    "  tessaline palette-export INPUT OUTPUT\n"
-                                    "  tessaline --help\n";
+// Enough for a 12-megapixel photograph, its chart canvas and the bitmap
+// written from it.
+constexpr std::size_t kWorkingMemoryBytes = std::size_t{192} << 20;
+
+void printHelp() {
+    const std::string_view text = helpText();
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+int reportProblem(int exitCode, const std::string& problem) {
+    std::fprintf(stderr, "tessaline: %s\n", problem.c_str());
+    return exitCode;
+}
+
+bool stderrIsTerminal() {
+    return ::isatty(STDERR_FILENO) == 1;
+}
+
+// Qt's own chatter (font or platform notes) would bury the one line a
+// failure prints; only its serious messages get through.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "tessaline: %s\n", message.toLocal8Bit().constData());
+    }
+}
+
+int runConvert(const std::vector<std::string>& args, char* programName) {
+    const ConvertParse parse = parseConvertOptions(args);
+    if (parse.options.help) {
+        printHelp();
+        return kExitOk;
+    }
+    if (!parse.ok()) {
+        return reportProblem(kExitUsage, parse.error);
+    }
+
+    reserveWorkingMemory(kWorkingMemoryBytes);
+    // No display is needed or used, whatever the environment names.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(quietQtMessages);
+    int appArgc = 1;
+    char* appArgv[] = {programName, nullptr};
+    QGuiApplication app(appArgc, appArgv);
+    installFontSubstitutes();
+
+    ConvertProgress progress;
+    if (stderrIsTerminal()) {
+        progress = [](std::string_view step) {
+            std::fprintf(stderr, "tessaline: %.*s...\n", static_cast<int>(step.size()),
+                         step.data());
+        };
+    }
+    const ConvertResult result = convertPicture(parse.options, std::cout, progress);
+    if (!result.ok()) {
+        return reportProblem(result.exitCode, result.error);
+    }
+    return kExitOk;
+}
+
+int runPaletteExportCommand(const std::vector<std::string>& args) {
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+        printHelp();
+        return kExitOk;
+    }
+    const CommandOutcome outcome = runPaletteExport(args);
+    if (outcome.exitCode != kExitOk) {
+        return reportProblem(outcome.exitCode, outcome.error);
+    }
+    if (stderrIsTerminal()) {
+        std::fprintf(stderr, "tessaline: %s\n", outcome.note.c_str());
+    }
+    return kExitOk;
+}
 
 } // namespace
 
@@ -28,13 +106,19 @@ bool isCommandLineInvocation(int argc, char** argv) {
 
 int runCommandLine(int argc, char** argv) {
     const std::string_view word = argc > 1 ? std::string_view(argv[1]) : std::string_view();
-    if (word == "--help" || word == "-h") {
-        std::fwrite(kUsage.data(), 1, kUsage.size(), stdout);
-        return 0;
+    const std::vector<std::string> args(argv + std::min(argc, 2), argv + argc);
+    if (word == "convert") {
+        return runConvert(args, argv[0]);
     }
-    std::fprintf(stderr, "tessaline: the command \"%s\" is not available in this build\n",
-                 std::string(word).c_str());
-    return 2;
+    if (word == "palette-export") {
+        return runPaletteExportCommand(args);
+    }
+    if (word == "--help" || word == "-h") {
+        printHelp();
+        return kExitOk;
+    }
+    return reportProblem(kExitUsage,
+                         "unknown command \"" + std::string(word) + "\" (see tessaline --help)");
 }
 
 } // namespace tessaline

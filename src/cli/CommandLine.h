@@ -7,7 +7,8 @@ namespace tessaline {
 // True when the first argument is one of the command words or a help flag.
 bool isCommandLineInvocation(int argc, char** argv);
 
-// Runs the command and returns the process exit code.
+// Runs the command and returns the process exit code. Creates its own
+// offscreen QGuiApplication; call it before any other Qt application exists.
 int runCommandLine(int argc, char** argv);
 
 } // namespace tessaline

@@ -134,6 +134,8 @@ template <int Step, int TopLevel> struct GreyLevelRule {
     }
 };
 
+// The steps are single-precision constants; the arithmetic around them is
+// carried out in double precision.
 constexpr float kStep8Bit = 36.42857f;  // 255 / 7, single precision
 constexpr float kStep5Bits = 8.225806f; // 255 / 31
 constexpr float kStep6Bits = 4.047619f; // 255 / 63
@@ -192,8 +194,8 @@ struct ChannelSumRule {
 
 bool ClsDIB::ddGet1Bit(const ClsDIB& srcDIB) {
     const dither::Luminance luminance;
-    const auto rule = [&luminance](std::uint8_t b, std::uint8_t g, std::uint8_t r,
-                                   const RowThresholds& t, int x) {
+    const auto rule = [luminance](std::uint8_t b, std::uint8_t g, std::uint8_t r,
+                                  const RowThresholds& t, int x) {
         // White where the threshold is below the rounded luminance.
         return static_cast<double>(t.green[x]) < nearestEven(luminance(b, g, r)) ? 1 : 0;
     };

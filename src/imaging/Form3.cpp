@@ -74,14 +74,14 @@ void Form3::buildControls() {
     strengthLabel = place(new QLabel(QStringLiteral("减色强度："), this), kLabelLeft, 1695,
                           kLabelWidth, kRowHeight);
     strengthBox = place(new QLineEdit(this), kBoxLeft, 1680, 855, kRowHeight);
-    fewerThreadsLabel = place(new QLabel(QStringLiteral("更少的绣线"), this), kLabelLeft, 2130,
-                              1095, kRowHeight);
+    fewerThreadsLabel =
+        place(new QLabel(QStringLiteral("更少的绣线"), this), kLabelLeft, 2130, 1095, kRowHeight);
     strengthBar = place(new ScrollBar(Qt::Horizontal, this), 1380, 2130, 2355, 255);
     strengthBar->setRange(1, kStrengthBarMax);
     strengthBar->setPageStep(10);
     strengthBar->setSingleStep(1);
-    betterEffectLabel = place(new QLabel(QStringLiteral("更好的效果"), this), 3855, 2130, 1095,
-                              kRowHeight);
+    betterEffectLabel =
+        place(new QLabel(QStringLiteral("更好的效果"), this), 3855, 2130, 1095, kRowHeight);
 
     switchLabel = place(new QLabel(QStringLiteral("自动减色功能："), this), kLabelLeft, 2655,
                         kLabelWidth, kRowHeight);
@@ -109,8 +109,9 @@ void Form3::showWindow() {
 }
 
 void Form3::load() {
-    fillChoices(gridSizeBox, {QStringLiteral("16"), QStringLiteral("12"), QStringLiteral("10"),
-                              QStringLiteral("8"), QStringLiteral("6")},
+    fillChoices(gridSizeBox,
+                {QStringLiteral("16"), QStringLiteral("12"), QStringLiteral("10"),
+                 QStringLiteral("8"), QStringLiteral("6")},
                 QStringLiteral("10"));
     fillChoices(categoryBox, {QStringLiteral("DMC"), QStringLiteral("CC")}, QStringLiteral("DMC"));
     fillChoices(switchBox, {QStringLiteral("是"), kNoAutoReduction}, QStringLiteral("是"));

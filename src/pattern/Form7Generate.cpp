@@ -16,18 +16,22 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <string>
+#include <utility>
 
 namespace tessaline {
 
 ChartSource Form7::chartSource() const {
     const Xiubas& state = form1_.context().state;
-    ChartSource source{threads_, state.colorIndexMatrix, state.patternMatrix};
-    source.gridSize = state.gridSize;
-    source.title = state.patternSettings.xiutuTitle.empty() ? std::string("我的绣图")
-                                                            : state.patternSettings.xiutuTitle;
-    source.kind = chartKindFromText(Combo1->currentText().toStdString());
-    source.greySwatches = greySwatchMethod(form1_.ColorBit);
-    return source;
+    std::string title = state.patternSettings.xiutuTitle.empty() ? std::string("我的绣图")
+                                                                 : state.patternSettings.xiutuTitle;
+    return ChartSource{threads_,
+                       state.colorIndexMatrix,
+                       state.patternMatrix,
+                       state.gridSize,
+                       std::move(title),
+                       chartKindFromText(Combo1->currentText().toStdString()),
+                       greySwatchMethod(form1_.ColorBit)};
 }
 
 void Form7::setMainControlsEnabled(bool enabled) {

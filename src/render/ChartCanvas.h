@@ -1,13 +1,13 @@
 #pragma once
 // The chart canvas of the generation window: a white image of
 // 10 x gw + 83 by 10 x gh + legendHeight pixels with the chart on it.
-#include <QImage>
-#include <QPainter>
-#include <QSize>
-
 #include "pattern/ChartGeometry.h"
 #include "render/ChartPainter.h"
 #include "render/ChartSource.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QSize>
 
 namespace tessaline {
 

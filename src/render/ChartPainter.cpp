@@ -11,7 +11,9 @@ namespace {
 constexpr qreal kSongPointSize = 9;
 constexpr qreal kArialPointSize = 8;
 
-QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
+QString fromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 } // namespace
 
@@ -28,7 +30,8 @@ bool ChartPainter::paint(bool withSymbols) {
                       source_.entryCount(), width, height);
 
     progress_.enter(ChartStage::Header);
-    const double headerBottom = drawChartHeader(fromUtf8(chartTitle(source_.title)), fromUtf8(info));
+    const double headerBottom =
+        drawChartHeader(fromUtf8(chartTitle(source_.title)), fromUtf8(info));
     setGridTop(headerBottom + g_.gridGap);
 
     const std::optional<double> gridBottom = drawChartGrid(width, height);

@@ -2,6 +2,10 @@
 // Paints a chart: header, grid with colour blocks and numbering, legend with
 // notes and footer, and the cell symbols. One implementation for the screen
 // canvas and the printed page; the ChartGeometry decides which.
+#include "pattern/ChartGeometry.h"
+#include "render/ChartSource.h"
+#include "render/ChartSurface.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPainter>
@@ -9,10 +13,6 @@
 #include <QString>
 #include <array>
 #include <optional>
-
-#include "pattern/ChartGeometry.h"
-#include "render/ChartSource.h"
-#include "render/ChartSurface.h"
 
 namespace tessaline {
 
@@ -39,7 +39,7 @@ struct ChartPlacement {
 };
 
 class ChartPainter {
-public:
+  public:
     ChartPainter(QPainter& painter, const ChartGeometry& geometry, const ChartSource& source,
                  const ChartProgress& progress = {});
 
@@ -73,7 +73,7 @@ public:
     const ChartPlacement& placement() const { return placement_; }
     bool drawsBlocks() const { return source_.kind != ChartKind::SymbolsOnly; }
 
-private:
+  private:
     void drawRowLines(int width, int height);
     void drawColorBlocks(int width, int height);
     void drawNumbering(int width, int height);
@@ -83,9 +83,10 @@ private:
     QString symbolString(int index) const;
 
     ChartSurface surface_;
-    const ChartGeometry& g_;
-    const ChartSource& source_;
-    const ChartProgress& progress_;
+    // Copies: a painter may outlive the arguments it was made from.
+    ChartGeometry g_;
+    ChartSource source_;
+    ChartProgress progress_;
     ChartPlacement placement_;
     LegendLayout legendLayout_;
     QFont songFont_;

@@ -2,12 +2,12 @@
 // What a chart is drawn from: the generation's threads and matrices plus the
 // window's choices (block size, title, chart kind, swatch style), and the
 // progress callback the drawing reports to.
+#include "app/Xiubas.h"
+#include "pattern/PatternThreads.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
-
-#include "app/Xiubas.h"
-#include "pattern/PatternThreads.h"
 
 namespace tessaline {
 
@@ -24,7 +24,9 @@ ChartKind chartKindFromText(std::string_view text);
 
 // Grey legend swatches belong to the grey reduction methods "灰度图片" (code 2)
 // and "高清黑白图片" (code 4).
-constexpr bool greySwatchMethod(int colorBit) { return colorBit == 2 || colorBit == 4; }
+constexpr bool greySwatchMethod(int colorBit) {
+    return colorBit == 2 || colorBit == 4;
+}
 
 struct ChartSource {
     const PatternThreads& threads;

@@ -80,9 +80,13 @@ void ChartSurface::prepare(QStaticText& text, const QFont& font) const {
     text.prepare(QTransform(), font);
 }
 
-void ChartSurface::useFont(const QFont& font) { painter_.setFont(font); }
+void ChartSurface::useFont(const QFont& font) {
+    painter_.setFont(font);
+}
 
-void ChartSurface::setTextColor(const QColor& color) { painter_.setPen(color); }
+void ChartSurface::setTextColor(const QColor& color) {
+    painter_.setPen(color);
+}
 
 double ChartSurface::textWidth(const QString& text, const QFont& font) const {
     return QFontMetricsF(font, painter_.device()).horizontalAdvance(text) / scale_;

@@ -4,6 +4,8 @@
 // the pixels asked for. Text is placed by its top-left corner, like the
 // current position of the old picture boxes, and drawn in device
 // coordinates so that point sizes mean the same on canvas and paper.
+#include "pattern/ChartGeometry.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPainter>
@@ -11,12 +13,10 @@
 #include <QString>
 #include <QTransform>
 
-#include "pattern/ChartGeometry.h"
-
 namespace tessaline {
 
 class ChartSurface {
-public:
+  public:
     explicit ChartSurface(QPainter& painter);
 
     // Horizontal line at y from x1 to x2; vertical line at x from y1 to y2.
@@ -41,7 +41,7 @@ public:
     double textWidth(const QString& text, const QFont& font) const;
     double textHeight(const QFont& font) const;
 
-private:
+  private:
     QPointF toDevice(double x, double y) const;
     // Runs draw() with the layout transform lifted, so text is laid out
     // at the device's own resolution.

@@ -1,8 +1,8 @@
 // The legend part of ChartPainter: grid and headings, entries, notes.
-#include <algorithm>
-
 #include "render/ChartPainter.h"
 #include "render/ColorConvert.h"
+
+#include <algorithm>
 
 namespace tessaline {
 

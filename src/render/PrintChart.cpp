@@ -1,13 +1,13 @@
 #include "render/PrintChart.h"
 
+#include "render/ChartCanvas.h"
+
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPaintDevice>
 #include <QPdfWriter>
 #include <QSaveFile>
-
-#include "render/ChartCanvas.h"
 
 namespace tessaline {
 

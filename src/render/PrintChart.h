@@ -2,15 +2,15 @@
 // The one-page printout: header, chart, legend, notes, footer and symbols on
 // a page in millimetres, scaled so the whole chart fits. The same routine
 // drives a printer and the PDF writer.
+#include "pattern/ChartGeometry.h"
+#include "render/ChartPainter.h"
+#include "render/ChartSource.h"
+
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QSizeF>
 #include <QString>
 #include <string_view>
-
-#include "pattern/ChartGeometry.h"
-#include "render/ChartPainter.h"
-#include "render/ChartSource.h"
 
 namespace tessaline {
 

@@ -18,7 +18,8 @@ QString FileList::fileName() const {
 }
 
 bool FileList::selectFile(const QString& name) {
-    const QList<QListWidgetItem*> found = findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const QList<QListWidgetItem*> found =
+        findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (found.isEmpty()) {
         return false;
     }

@@ -45,8 +45,8 @@ bool FolderList::setPath(const QString& folder) {
     addEntry(chosen, captionOf(chosen), depth, true);
     setCurrentRow(count() - 1);
     // An unreadable folder simply lists no sub-folders.
-    const QFileInfoList children =
-        QDir(chosen).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QFileInfoList children = QDir(chosen).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                                              QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& child : children) {
         addEntry(child.absoluteFilePath(), child.fileName(), depth + 1, false);
     }

@@ -7,6 +7,7 @@
 #include "windows/DriveList.h"
 #include "windows/FileList.h"
 #include "windows/FolderList.h"
+#include "windows/PictureFileCheck.h"
 #include "windows/PictureFileRules.h"
 #include "windows/StretchedImage.h"
 
@@ -81,7 +82,11 @@ void Form2::File1_Click() {
         return;
     }
     // A file that cannot be read leaves the previous preview in place.
-    const PictureLoadResult loaded = loadPicture(joinFolderAndFile(File1->path(), name));
+    const QString path = joinFolderAndFile(File1->path(), name);
+    if (!isCompletePictureFile(path)) {
+        return;
+    }
+    const PictureLoadResult loaded = loadPicture(path);
     if (loaded.ok()) {
         Image1->setPicture(loaded.image);
     }
@@ -97,7 +102,10 @@ bool Form2::Command1_Click() {
     state.picturePath = joinFolderAndFile(File1->path(), name).toStdString();
     state.lastDrive = Drive1->drive().toStdString();
     state.lastDir = Dir1->path().toStdString();
-    if (!main_.loadWorkspacePicture()) {
+    // A cut-off file would decode into a partly grey picture: refused like
+    // any other file that does not open.
+    if (!isCompletePictureFile(QString::fromStdString(state.picturePath)) ||
+        !main_.loadWorkspacePicture()) {
         showWrongFileMessage();
         return false;
     }

@@ -1,12 +1,12 @@
 // The chart on the screen canvas: sizes, pixel positions of lines, blocks and
 // labels, the three chart kinds, progress and stopping.
-#include <QImage>
-#include <gtest/gtest.h>
-#include <vector>
-
 #include "ChartTestSupport.h"
 #include "render/ChartCanvas.h"
 #include "render/FontSetup.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+#include <vector>
 
 namespace tessaline {
 namespace {
@@ -26,10 +26,14 @@ constexpr int L = 40;
 
 // The grid's top: title at 11, info line one line + 8 below it, then two
 // lines and 3 to the header's end, and 3 more to the grid.
-int gridTopOf(const QImage& canvas) { return 11 + 3 * test::songLineHeight(canvas) + 8 + 3 + 3; }
+int gridTopOf(const QImage& canvas) {
+    return 11 + 3 * test::songLineHeight(canvas) + 8 + 3 + 3;
+}
 
 // Three threads in vertical stripes.
-int stripes(int x, int) { return lightThread(x % 3); }
+int stripes(int x, int) {
+    return lightThread(x % 3);
+}
 
 TEST(ChartCanvasTest, CanvasIsTenPixelsPerCellPlusMarginAndLegend) {
     // 12 cells wide: 120 \ 38 - 1 = 2 columns, one entry per legend row, so
@@ -161,6 +165,33 @@ TEST(ChartCanvasTest, ChartKindsChooseBlocksAndSymbols) {
     EXPECT_NE(symbolsOnly.copy(a), symbolsOnly.copy(a.translated(10, 0)));
 }
 
+TEST(ChartCanvasTest, SymbolsSitAtTheTopLeftOfTheirCells) {
+    // One row, so no symbol of a neighbouring row reaches into the cells.
+    auto chart = makeChart(6, 1, stripes);
+    const QImage canvas = renderChartCanvas(chart->source(ChartKind::SymbolsOnly));
+    const int T = gridTopOf(canvas);
+    const char* symbols[] = {"A", "B", "C", "A", "B", "C"};
+    for (int c = 0; c < 6; ++c) {
+        const int x = L + 10 * c + 1;
+        EXPECT_TRUE(test::showsText(canvas, QRect(x, T + 1, 9, 9), x, T, symbols[c], songFont(9)))
+            << c;
+        EXPECT_FALSE(
+            test::showsText(canvas, QRect(x, T + 1, 9, 9), x + 1, T, symbols[c], songFont(9)))
+            << c;
+    }
+}
+
+TEST(ChartCanvasTest, ChartKindTexts) {
+    EXPECT_EQ(chartKindFromText("生成绣图色块"), ChartKind::BlocksAndSymbols);
+    EXPECT_EQ(chartKindFromText("无色块绣图"), ChartKind::SymbolsOnly);
+    EXPECT_EQ(chartKindFromText("仅生成色块"), ChartKind::BlocksOnly);
+    EXPECT_EQ(chartKindFromText("something else"), ChartKind::SymbolsOnly);
+    for (ChartKind kind :
+         {ChartKind::BlocksAndSymbols, ChartKind::SymbolsOnly, ChartKind::BlocksOnly}) {
+        EXPECT_EQ(chartKindFromText(chartKindText(kind)), kind);
+    }
+}
+
 // The row number band of row r: left of the grid, one cell high.
 QImage rowLabel(const QImage& canvas, int T, int r) {
     return canvas.copy(L - 20, T + 10 * r, 18, 10);
@@ -194,8 +225,8 @@ TEST(ChartCanvasTest, RowsAreNumberedWithinTheirBlock) {
     EXPECT_NE(rowLabel(ten, T, 6), rowLabel(ten, T, 0)); // "07" under 10
     EXPECT_EQ(rowLabel(six, T, 6), rowLabel(ten, T, 0)); // "01" under 6
     // The first label is exactly "01" in "Arial" 8 at (L - 18, T - 1).
-    EXPECT_TRUE(test::showsText(ten, QRect(L - 20, T + 1, 18, 8), L - 18, T - 1, "01",
-                                arialFont(8)));
+    EXPECT_TRUE(
+        test::showsText(ten, QRect(L - 20, T + 1, 18, 8), L - 18, T - 1, "01", arialFont(8)));
 }
 
 TEST(ChartCanvasTest, BlockLettersMarkEveryBlockBoundaryInRed) {
@@ -286,9 +317,9 @@ TEST(ChartCanvasTest, ProgressRunsThroughTheStagesAndCanStop) {
         return true;
     };
     renderChartCanvas(chart->source(ChartKind::BlocksAndSymbols), progress);
-    EXPECT_EQ(stages, (std::vector<ChartStage>{ChartStage::Header, ChartStage::Grid,
-                                               ChartStage::Blocks, ChartStage::Legend,
-                                               ChartStage::Symbols}));
+    EXPECT_EQ(stages,
+              (std::vector<ChartStage>{ChartStage::Header, ChartStage::Grid, ChartStage::Blocks,
+                                       ChartStage::Legend, ChartStage::Symbols}));
     EXPECT_EQ(lastStep, 7); // the last symbol row
     stages.clear();
     renderChartCanvas(chart->source(ChartKind::BlocksOnly), progress);

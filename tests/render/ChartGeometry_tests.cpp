@@ -1,8 +1,8 @@
 // Chart layout arithmetic: canvas size, printed cell size and offsets, and
 // the label texts.
-#include <gtest/gtest.h>
-
 #include "pattern/ChartGeometry.h"
+
+#include <gtest/gtest.h>
 
 namespace tessaline {
 namespace {

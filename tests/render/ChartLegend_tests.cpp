@@ -1,12 +1,12 @@
 // The legend under the chart on the screen canvas: grid, swatches, texts,
 // notes and footer, for wide, narrow and empty legends.
-#include <QImage>
-#include <gtest/gtest.h>
-
 #include "ChartTestSupport.h"
 #include "render/ChartCanvas.h"
 #include "render/ChartPainter.h"
 #include "render/FontSetup.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
 
 namespace tessaline {
 namespace {
@@ -23,9 +23,13 @@ const QColor kGrey(166, 166, 166);
 const QColor kWhiteColor(255, 255, 255);
 constexpr int L = 40;
 
-int gridTopOf(const QImage& canvas) { return 11 + 3 * test::songLineHeight(canvas) + 8 + 3 + 3; }
+int gridTopOf(const QImage& canvas) {
+    return 11 + 3 * test::songLineHeight(canvas) + 8 + 3 + 3;
+}
 // Grid bottom + 50, then 8 more.
-int legendTopOf(const QImage& canvas, int gh) { return gridTopOf(canvas) + 10 * gh + 50 + 8; }
+int legendTopOf(const QImage& canvas, int gh) {
+    return gridTopOf(canvas) + 10 * gh + 50 + 8;
+}
 
 TEST(ChartLegendTest, GridHasPColumnsOf38AndThreeLinesPerRow) {
     // 117 cells: P = 1170 \ 38 - 1 = 29; 29 threads fill a row of 28 and one more.
@@ -48,7 +52,8 @@ TEST(ChartLegendTest, GridHasPColumnsOf38AndThreeLinesPerRow) {
     const QFont song = songFont(9);
     for (int row = 0; row < 2; ++row) {
         const int y = T + 42 * row;
-        EXPECT_TRUE(test::showsText(canvas, QRect(L + 1, y + 1, 37, 13), L + 4, y + 1, "符号", song));
+        EXPECT_TRUE(
+            test::showsText(canvas, QRect(L + 1, y + 1, 37, 13), L + 4, y + 1, "符号", song));
         EXPECT_TRUE(
             test::showsText(canvas, QRect(L + 1, y + 15, 37, 13), L + 4, y + 15, "线号", song));
         EXPECT_TRUE(
@@ -153,16 +158,16 @@ TEST(ChartLegendTest, NarrowPatternStillListsEveryThread) {
 
 TEST(ChartLegendTest, EmptyTableKeepsTheNotes) {
     // Every thread under the ignorable count: no legend rows, notes still there.
-    auto chart = makeChart(20, 5, [](int x, int) { return lightThread(x % 4); }, 1000);
+    auto chart = makeChart(
+        20, 5, [](int x, int) { return lightThread(x % 4); }, 1000);
     ASSERT_TRUE(chart->threads.table.empty());
     const QImage canvas = renderChartCanvas(chart->source(ChartKind::SymbolsOnly));
     EXPECT_EQ(canvas.height(), 50 + 260);
     const int bottom = legendTopOf(canvas, 5) + 14 * 2;
     const int h = test::songLineHeight(canvas);
-    EXPECT_TRUE(test::showsText(canvas, QRect(0, bottom + 18, canvas.width(), h), L + 2,
-                                bottom + 18,
-                                "注:全部线量总和为100，线量不是某种长度单位，只是用来说明各颜色线所占比例.",
-                                songFont(9)));
+    EXPECT_TRUE(test::showsText(
+        canvas, QRect(0, bottom + 18, canvas.width(), h), L + 2, bottom + 18,
+        "注:全部线量总和为100，线量不是某种长度单位，只是用来说明各颜色线所占比例.", songFont(9)));
 }
 
 TEST(ChartLegendTest, ListedThreadKeepsItsChartSymbol) {
@@ -170,15 +175,16 @@ TEST(ChartLegendTest, ListedThreadKeepsItsChartSymbol) {
     // the listed thread is the second to appear, so its symbol is "B".
     const int rare = lightThread(0);
     const int common = lightThread(1);
-    auto chart = makeChart(12, 4, [&](int x, int y) { return x == 0 && y == 0 ? rare : common; },
-                           2);
+    auto chart = makeChart(
+        12, 4, [&](int x, int y) { return x == 0 && y == 0 ? rare : common; }, 2);
     ASSERT_EQ(chart->threads.table.size(), 1u);
     const QImage canvas = renderChartCanvas(chart->source(ChartKind::SymbolsOnly));
     const int T = legendTopOf(canvas, 4);
     const QRect cell0(L + 39, T + 1, 37, 13);
     EXPECT_TRUE(
         test::showsText(canvas, QRect(L + 39, T + 1, 12, 13), L + 42, T + 1, "B", songFont(9)));
-    EXPECT_TRUE(test::showsText(canvas, cell0.translated(0, 28), L + 42, T + 29, "47", songFont(9)));
+    EXPECT_TRUE(
+        test::showsText(canvas, cell0.translated(0, 28), L + 42, T + 29, "47", songFont(9)));
 }
 
 } // namespace

@@ -1,6 +1,12 @@
 #pragma once
 // Builds small generated patterns for the chart tests: the cells are filled
 // with palette colours, so each colour maps to its own thread.
+#include "app/Xiubas.h"
+#include "pattern/PatternThreads.h"
+#include "pattern/ThreadPalette.h"
+#include "render/ChartSource.h"
+#include "render/FontSetup.h"
+
 #include <QColor>
 #include <QFontMetrics>
 #include <QImage>
@@ -8,14 +14,8 @@
 #include <QRectF>
 #include <algorithm>
 #include <functional>
-#include <vector>
 #include <memory>
-
-#include "app/Xiubas.h"
-#include "pattern/PatternThreads.h"
-#include "pattern/ThreadPalette.h"
-#include "render/ChartSource.h"
-#include "render/FontSetup.h"
+#include <vector>
 
 namespace tessaline::test {
 
@@ -29,7 +29,8 @@ inline int lightThread(int n) {
         for (int p = 1; p <= kDmcThreadCount; ++p) {
             const Color c = dmcPalette()[static_cast<std::size_t>(p)].color;
             const int sum = getRed(c) + getGreen(c) + getBlue(c);
-            if (sum > 480 && sum < 700 && std::find(colors.begin(), colors.end(), c) == colors.end()) {
+            if (sum > 480 && sum < 700 &&
+                std::find(colors.begin(), colors.end(), c) == colors.end()) {
                 found.push_back(p);
                 colors.push_back(c);
             }
@@ -74,9 +75,13 @@ inline std::unique_ptr<GeneratedChart> makeChart(int width, int height,
     return std::make_unique<GeneratedChart>(width, height, paletteOf, ignorableCount);
 }
 
-inline QColor pixel(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
+inline QColor pixel(const QImage& image, int x, int y) {
+    return image.pixelColor(x, y);
+}
 
-inline bool isInk(const QColor& c) { return c.red() < 128 && c.green() < 128 && c.blue() < 128; }
+inline bool isInk(const QColor& c) {
+    return c.red() < 128 && c.green() < 128 && c.blue() < 128;
+}
 inline bool isRedInk(const QColor& c) {
     return c.red() > 200 && c.green() < 150 && c.blue() < 150 && c.green() == c.blue();
 }
@@ -104,7 +109,9 @@ inline int songLineHeight(const QImage& canvas) {
     return QFontMetrics(songFont(9), &canvas).height();
 }
 
-inline QColor qcolor(Color c) { return QColor(getRed(c), getGreen(c), getBlue(c)); }
+inline QColor qcolor(Color c) {
+    return QColor(getRed(c), getGreen(c), getBlue(c));
+}
 
 // A white 96 dpi image of `size` with `text` drawn top-left at (x, y): what
 // the chart should show there.

@@ -1,11 +1,11 @@
 // The chart fonts resolve to installed faces with real Chinese glyphs.
+#include "render/FontSetup.h"
+
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
-
-#include "render/FontSetup.h"
 
 namespace tessaline {
 namespace {

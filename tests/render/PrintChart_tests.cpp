@@ -1,5 +1,10 @@
 // The printed page: cell size from page and canvas shapes, blocks, lines and
 // symbols at their millimetre positions, on a raster page and in a PDF.
+#include "ChartTestSupport.h"
+#include "render/ChartCanvas.h"
+#include "render/FontSetup.h"
+#include "render/PrintChart.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
@@ -11,11 +16,6 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
-
-#include "ChartTestSupport.h"
-#include "render/ChartCanvas.h"
-#include "render/FontSetup.h"
-#include "render/PrintChart.h"
 
 namespace tessaline {
 namespace {
@@ -29,7 +29,9 @@ using test::threadColor;
 
 constexpr double kPixelsPerMm = 10; // pages are looked at at 254 dpi
 
-int stripes(int x, int) { return lightThread(x % 3); }
+int stripes(int x, int) {
+    return lightThread(x % 3);
+}
 
 // The printed layout worked out from the page: a 20 x 15 chart with three
 // threads has P = 200 \ 38 - 1 = 4, one legend row, legend height 42 + 260,
@@ -186,7 +188,9 @@ TEST(PrintChartTest, FooterIsPulledLeftToStayOnThePage) {
     EXPECT_NEAR(leftmost, (210 - footerWidth) * kPixelsPerMm, 10);
 }
 
-QString pdftoppm() { return QStandardPaths::findExecutable("pdftoppm"); }
+QString pdftoppm() {
+    return QStandardPaths::findExecutable("pdftoppm");
+}
 
 QImage rasterise(const QString& pdf, const QString& dir) {
     QProcess process;
@@ -222,8 +226,7 @@ TEST(PrintChartTest, PdfIsAnA4PageWithTheChartInMillimetres) {
     expectPrintedChart(page, e, *chart, true);
 
     const QString plain = dir.filePath("plain.pdf");
-    ASSERT_EQ(writeChartPdf(plain, chart->source(ChartKind::SymbolsOnly)),
-              PdfWriteResult::Written);
+    ASSERT_EQ(writeChartPdf(plain, chart->source(ChartKind::SymbolsOnly)), PdfWriteResult::Written);
     expectPrintedChart(rasterise(plain, dir.path()), e, *chart, false);
 }
 
@@ -247,8 +250,9 @@ TEST(PrintChartTest, StoppedOrFailedPdfLeavesTheTargetAlone) {
     EXPECT_EQ(kept.readAll(), QByteArray("old"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"chart.pdf"});
 
-    EXPECT_EQ(writeChartPdf(dir.filePath("missing/chart.pdf"), chart->source(ChartKind::BlocksOnly)),
-              PdfWriteResult::Failed);
+    EXPECT_EQ(
+        writeChartPdf(dir.filePath("missing/chart.pdf"), chart->source(ChartKind::BlocksOnly)),
+        PdfWriteResult::Failed);
 }
 
 TEST(PrintChartTest, StatusTextsOfThePrintStages) {

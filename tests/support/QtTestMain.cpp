@@ -1,10 +1,10 @@
 // Test entry for suites that need a QApplication. The platform is forced to
 // offscreen when the caller has not chosen one, so the tests never need a display.
+#include "render/FontSetup.h"
+
 #include <QApplication>
 #include <cstdlib>
 #include <gtest/gtest.h>
-
-#include "render/FontSetup.h"
 
 int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {

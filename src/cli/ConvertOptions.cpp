@@ -1,0 +1,299 @@
+#include "cli/ConvertOptions.h"
+
+#include "imaging/Form3Input.h"
+#include "workspace/WorkspaceModel.h"
+
+#include <array>
+#include <charconv>
+#include <filesystem>
+#include <set>
+#include <string_view>
+
+namespace tessaline {
+
+namespace {
+
+constexpr std::array kMethodCodes{0, 1, 2, 3, 4, 8, 16};
+constexpr std::array kGridSizes{6, 8, 10, 12, 16};
+
+std::optional<long long> wholeNumber(std::string_view text) {
+    long long value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string inQuotes(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+// A whole number within low..high, or the reason it is refused.
+std::optional<int> numberInRange(const std::string& option, const std::string& text, long long low,
+                                 long long high, std::string& error) {
+    const std::optional<long long> value = wholeNumber(text);
+    if (!value) {
+        error = option + ": " + inQuotes(text) + " is not a whole number";
+        return std::nullopt;
+    }
+    if (*value < low || *value > high) {
+        error = option + ": " + std::to_string(*value) + " is outside " + std::to_string(low) +
+                ".." + std::to_string(high);
+        return std::nullopt;
+    }
+    return static_cast<int>(*value);
+}
+
+// The options that take a value, as written on the command line.
+const std::set<std::string_view>& valueOptions() {
+    static const std::set<std::string_view> options{
+        "--mode",     "--width",  "--height", "--zoom",   "--offset", "--method",
+        "--strength", "--ignore", "--kind",   "--grid",   "--title",  "--category",
+        "-o",         "--output", "--pdf",    "--effect", "--json"};
+    return options;
+}
+
+class Reader {
+  public:
+    explicit Reader(ConvertOptions& options) : o_(options) {}
+
+    // Applies one option and its value; false with `error` set when refused.
+    bool apply(const std::string& name, const std::string& value) {
+        const std::string key = name == "--output" ? "-o" : name;
+        if (!seen_.insert(key).second) {
+            error = name + " is given twice";
+            return false;
+        }
+        if (name == "--mode") {
+            if (value == "whole") {
+                o_.mode = FrameMode::Whole;
+            } else if (value == "region") {
+                o_.mode = FrameMode::Region;
+            } else {
+                error = "--mode: " + inQuotes(value) + " is neither \"whole\" nor \"region\"";
+            }
+        } else if (name == "--width") {
+            o_.width = numberInRange(name, value, kMinPatternSide, PreviewArea{}.maxWidth, error);
+        } else if (name == "--height") {
+            o_.height = numberInRange(name, value, kMinPatternSide, PreviewArea{}.maxHeight, error);
+        } else if (name == "--zoom") {
+            // The picture decides the upper end; see the pipeline.
+            o_.zoom = numberInRange(name, value, 1, kMaxOffset, error);
+        } else if (name == "--offset") {
+            readOffset(value);
+        } else if (name == "--method") {
+            if (const auto code = methodFromText(value)) {
+                o_.method = *code;
+            } else {
+                error = "--method: " + inQuotes(value) +
+                        " is not a method (0, 1, 2, 3, 4, 8, 16 or a caption such as "
+                        "\"高分辨彩色图\")";
+            }
+        } else if (name == "--strength") {
+            o_.strength = numberInRange(name, value, 0, kMaxStrength, error).value_or(0);
+        } else if (name == "--ignore") {
+            o_.ignore = numberInRange(name, value, 0, 1'000'000, error).value_or(0);
+        } else if (name == "--kind") {
+            if (const auto kind = chartKindFromOption(value)) {
+                o_.kind = *kind;
+            } else {
+                error = "--kind: " + inQuotes(value) +
+                        " is not a chart kind (blocks+symbols, symbols, blocks, \"生成绣图色块\", "
+                        "\"无色块绣图\" or \"仅生成色块\")";
+            }
+        } else if (name == "--grid") {
+            readGrid(value);
+        } else if (name == "--title") {
+            o_.title = value;
+        } else if (name == "--category") {
+            if (value == "DMC") {
+                o_.category = ThreadCategory::Dmc;
+            } else if (value == "CC") {
+                o_.category = ThreadCategory::Cc;
+            } else {
+                error = "--category: " + inQuotes(value) + " is neither \"DMC\" nor \"CC\"";
+            }
+        } else {
+            readOutput(key, value);
+        }
+        return error.empty();
+    }
+
+    std::string error;
+
+  private:
+    void readOffset(const std::string& value) {
+        const std::size_t comma = value.find(',');
+        if (comma == std::string::npos) {
+            error = "--offset: " + inQuotes(value) + " is not X,Y";
+            return;
+        }
+        const auto x = numberInRange("--offset", value.substr(0, comma), 0, kMaxOffset, error);
+        if (!x) {
+            return;
+        }
+        const auto y = numberInRange("--offset", value.substr(comma + 1), 0, kMaxOffset, error);
+        if (!y) {
+            return;
+        }
+        o_.offsetX = *x;
+        o_.offsetY = *y;
+    }
+
+    void readGrid(const std::string& value) {
+        const std::optional<long long> size = wholeNumber(value);
+        for (int allowed : kGridSizes) {
+            if (size && *size == allowed) {
+                o_.grid = allowed;
+                return;
+            }
+        }
+        error = "--grid: " + inQuotes(value) + " is not one of 6, 8, 10, 12, 16";
+    }
+
+    void readOutput(const std::string& key, const std::string& value) {
+        if (value.empty()) {
+            error = key + " needs a file name";
+            return;
+        }
+        if (value == "-" && key != "--json") {
+            error = key + ": only --json can write to standard output (-)";
+            return;
+        }
+        if (key == "-o") {
+            o_.chartPath = value;
+        } else if (key == "--pdf") {
+            o_.pdfPath = value;
+        } else if (key == "--effect") {
+            o_.effectPath = value;
+        } else {
+            o_.jsonPath = value;
+        }
+    }
+
+    ConvertOptions& o_;
+    std::set<std::string> seen_;
+};
+
+std::filesystem::path comparable(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    return (ec ? std::filesystem::path(path) : absolute).lexically_normal();
+}
+
+// Whole-mode sizes follow the picture; region-only options are refused
+// there rather than silently ignored.
+std::string checkCombination(const ConvertOptions& o, const std::set<std::string>& given) {
+    if (o.mode == FrameMode::Whole) {
+        for (const char* regionOnly : {"--height", "--zoom", "--offset"}) {
+            if (given.count(regionOnly) != 0) {
+                return std::string(regionOnly) +
+                       " applies to --mode region only (in whole mode the height follows the "
+                       "picture's shape)";
+            }
+        }
+    }
+    if (o.picture.empty()) {
+        return "no picture given: tessaline convert PICTURE [options]";
+    }
+    if (o.chartPath.empty() && o.pdfPath.empty() && o.effectPath.empty() && o.jsonPath.empty()) {
+        return "nothing to write: give -o, --pdf, --effect or --json";
+    }
+    std::set<std::filesystem::path> targets;
+    for (const std::string* path : {&o.chartPath, &o.pdfPath, &o.effectPath, &o.jsonPath}) {
+        if (path->empty() || *path == "-") {
+            continue;
+        }
+        if (!targets.insert(comparable(*path)).second) {
+            return "the file " + inQuotes(*path) + " is named for two outputs";
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<int> methodFromText(const std::string& text) {
+    if (const std::optional<long long> code = wholeNumber(text)) {
+        for (int allowed : kMethodCodes) {
+            if (*code == allowed) {
+                return allowed;
+            }
+        }
+        return std::nullopt;
+    }
+    if (const std::optional<std::int32_t> code = methodColorBit(text)) {
+        return *code;
+    }
+    return std::nullopt;
+}
+
+std::optional<ChartKind> chartKindFromOption(const std::string& text) {
+    constexpr std::array kKinds{ChartKind::BlocksAndSymbols, ChartKind::SymbolsOnly,
+                                ChartKind::BlocksOnly};
+    constexpr std::array<std::string_view, 3> kShortNames{"blocks+symbols", "symbols", "blocks"};
+    for (std::size_t i = 0; i < kKinds.size(); ++i) {
+        if (text == kShortNames[i] || text == chartKindText(kKinds[i])) {
+            return kKinds[i];
+        }
+    }
+    return std::nullopt;
+}
+
+ConvertParse parseConvertOptions(const std::vector<std::string>& args) {
+    ConvertParse parse;
+    ConvertOptions& o = parse.options;
+    Reader reader(o);
+    std::set<std::string> given;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!optionsEnded && (arg == "--help" || arg == "-h")) {
+            o.help = true;
+            return parse;
+        }
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const bool isOption = !optionsEnded && arg.size() > 1 && arg[0] == '-';
+        if (!isOption) {
+            if (!o.picture.empty()) {
+                parse.error = "only one picture can be converted at a time (" +
+                              inQuotes(o.picture) + " and " + inQuotes(arg) + ")";
+                return parse;
+            }
+            o.picture = arg;
+            continue;
+        }
+        std::string name = arg;
+        std::optional<std::string> value;
+        if (const std::size_t eq = arg.find('=');
+            arg.rfind("--", 0) == 0 && eq != std::string::npos) {
+            name = arg.substr(0, eq);
+            value = arg.substr(eq + 1);
+        }
+        if (valueOptions().count(name) == 0) {
+            parse.error = "unknown option " + inQuotes(name) + " (see tessaline convert --help)";
+            return parse;
+        }
+        if (!value) {
+            if (i + 1 >= args.size()) {
+                parse.error = name + " needs a value";
+                return parse;
+            }
+            value = args[++i];
+        }
+        given.insert(name);
+        if (!reader.apply(name, *value)) {
+            parse.error = reader.error;
+            return parse;
+        }
+    }
+    parse.error = checkCombination(o, given);
+    return parse;
+}
+
+} // namespace tessaline

@@ -1,0 +1,71 @@
+#pragma once
+// The options of `tessaline convert PICTURE [options]`, checked as they are
+// read: every value outside what the windows offer is refused with one line
+// naming the option and what it accepts.
+#include "pattern/ThreadPalette.h"
+#include "render/ChartSource.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tessaline {
+
+enum class FrameMode { Whole, Region };
+
+struct ConvertOptions {
+    std::string picture;
+    FrameMode mode = FrameMode::Whole;
+    // Whole mode: width is the zoom value. Region mode: the size bars.
+    std::optional<int> width;
+    std::optional<int> height;
+    // Region mode only: the picture's display width and the region offset.
+    std::optional<int> zoom;
+    int offsetX = 0;
+    int offsetY = 0;
+
+    int method = 16; // ColorBit
+    int strength = 1600;
+    int ignore = 5;
+    ChartKind kind = ChartKind::SymbolsOnly;
+    int grid = 10;
+    std::string title;
+    ThreadCategory category = ThreadCategory::Dmc;
+
+    // Outputs; empty when not asked for. jsonPath "-" is standard output.
+    std::string chartPath;
+    std::string pdfPath;
+    std::string effectPath;
+    std::string jsonPath;
+
+    bool help = false;
+
+    // True when the chart, the printout or the JSON needs the generation.
+    bool needsThreads() const {
+        return !chartPath.empty() || !pdfPath.empty() || !jsonPath.empty();
+    }
+};
+
+// The largest --strength: the squared RGB distance of black and white, past
+// which nothing more can merge.
+inline constexpr int kMaxStrength = 3 * 255 * 255;
+// The largest --offset coordinate; the region may lie past the picture.
+inline constexpr int kMaxOffset = 1'000'000;
+
+struct ConvertParse {
+    ConvertOptions options;
+    std::string error; // one line when the arguments are refused
+    bool ok() const { return error.empty(); }
+};
+
+// Reads the arguments that follow the word "convert".
+ConvertParse parseConvertOptions(const std::vector<std::string>& args);
+
+// The reduction code of --method: a code (0, 1, 2, 3, 4, 8, 16) or a
+// caption of the settings window ("高分辨彩色图", "1bit", ...).
+std::optional<int> methodFromText(const std::string& text);
+// The chart kind of --kind: a caption of the generation window or
+// "blocks+symbols", "symbols", "blocks".
+std::optional<ChartKind> chartKindFromOption(const std::string& text);
+
+} // namespace tessaline

@@ -1,0 +1,85 @@
+#include "cli/HelpText.h"
+
+namespace tessaline {
+
+std::string_view helpText() {
+    return R"(Usage:
+  tessaline                              start the program (needs a display)
+  tessaline convert PICTURE [options]    turn a picture into a pattern, no display needed
+  tessaline palette-export INPUT OUTPUT  convert a binary .pal palette into text lines
+  tessaline --help                       this text (also: tessaline convert --help)
+
+convert runs the program's own steps: the picture is handed to the workspace,
+framed, reduced by the effect preview ("效果预览->"), mapped to the 423 DMC
+threads ("生成") and written out.
+
+Framing:
+  --mode whole|region   whole (default): the whole picture is squeezed into the
+                        frame, as "全图" does. region: the frame picks a part of
+                        the picture, as "局部" does.
+  --width N             whole: the zoom value, i.e. the pattern width (16..230);
+                        the height follows the picture's shape, at most 250
+                        (the width shrinks to keep the shape).
+                        region: the width bar, pattern width 16..230.
+  --height N            region only: the height bar, pattern height 16..250.
+  --zoom N              region only: the picture's display width in pixels,
+                        32 up to the picture's own width (default: the
+                        picture's own size, as after loading it).
+  --offset X,Y          region only: where the frame starts in the displayed
+                        picture (moveX1, moveY1), each 0 or more (default 0,0).
+                        Cells past the picture's edge stay white.
+  Without --width/--height the sizes are the ones loading the picture sets:
+  the height is the picture's height up to 250, the width 230, or less for a
+  tall picture so that a full-height frame keeps its shape. A side below 16
+  (a picture under 16 pixels, or a very long and thin one) is raised to the
+  bars' minimum of 16 stitches instead of refusing the picture; in whole mode
+  the squeezed picture keeps its shape and the cells beyond it stay white.
+
+Pattern:
+  --method M            reduction method: a code 0, 1, 2, 3, 4, 8, 16 or a
+                        caption: "不做减色处理" (0), "1bit" (1), "灰度图片" (2),
+                        "低分辨彩色图" (3), "高清黑白图片" (4), "8bit" (8),
+                        "高分辨彩色图" (16, default). 0 keeps the picture's colours.
+  --strength N          thread merging strength, a squared RGB distance
+                        (reduceStrength, default 1600, 0..195075; 0 merges none)
+  --ignore N            threads with fewer cells get no legend entry (default 5)
+  --kind K              chart kind: blocks+symbols ("生成绣图色块"), symbols
+                        ("无色块绣图", default) or blocks ("仅生成色块")
+  --grid N              block size of the chart grid: 6, 8, 10 (default), 12, 16
+  --title TEXT          chart title (default "我的绣图")
+  --category DMC|CC     DMC (default) maps colours to DMC threads; CC keeps the
+                        pattern's own colours
+
+Outputs (at least one; any combination):
+  -o FILE, --output FILE  the chart canvas as BMP, or PNG when FILE ends in .png
+  --pdf FILE            the one-page A4 printout
+  --effect FILE         the reduced region as a BMP picture (as "保存效果" saves it)
+  --json FILE|-         the pattern as JSON ("-": standard output):
+                        {"width": W, "height": H, "category": "DMC", "threadCount": n,
+                         "colors": ["RRGGBB", ...], "cells": [p, ...],
+                         "legend": [{"symbol": "A", "thread": "3713",
+                                     "amount": 123, "rgb": "FFC9B8"}, ...]}
+                        colors: each cell's colour after the effect preview;
+                        cells: each cell's thread, its palette position 1..423
+                        (DMC) or its colour's position in the colour list (CC);
+                        both row by row from the top-left cell. legend: the
+                        legend's threads in order (CC: the colour's own hex).
+  Every output is written beside its target and renamed into place only when
+  all of them are complete: after any failure no output is written.
+
+Exit codes:
+  0 done, 1 an internal step failed, 2 bad option or value, 3 the input file
+  cannot be read (missing, unreadable, not a picture or palette, more than 500
+  palette records), 4 the pattern has more than 500 colours (use a --method
+  other than 0), 5 an output cannot be written.
+  Problems are reported as one line on standard error; progress is shown there
+  only when it is a terminal.
+
+Examples:
+  tessaline convert photo.jpg --width 120 -o chart.png --pdf chart.pdf
+  tessaline convert photo.jpg --mode region --width 80 --height 60 --zoom 400 \
+      --offset 120,40 --method 高分辨彩色图 --json pattern.json
+)";
+}
+
+} // namespace tessaline

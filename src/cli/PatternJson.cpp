@@ -1,0 +1,104 @@
+#include "cli/PatternJson.h"
+
+#include <cstdio>
+
+namespace tessaline {
+
+namespace {
+
+// "RRGGBB" of a 0x00BBGGRR colour.
+void appendHex(std::string& out, Color color) {
+    char hex[7];
+    std::snprintf(hex, sizeof hex, "%02X%02X%02X", getRed(color), getGreen(color), getBlue(color));
+    out += hex;
+}
+
+std::string trimmedRight(const std::string& text) {
+    const std::size_t end = text.find_last_not_of(' ');
+    return end == std::string::npos ? std::string() : text.substr(0, end + 1);
+}
+
+template <typename Cell>
+void appendCells(std::string& out, int width, int height, const Cell& cell) {
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (x != 0 || y != 0) {
+                out += ", ";
+            }
+            cell(x, y);
+        }
+    }
+}
+
+} // namespace
+
+std::string jsonString(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[7];
+                std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned char>(c));
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
+    }
+    out += '"';
+    return out;
+}
+
+std::string patternJson(const PatternThreads& threads, const CellMatrix& patternMatrix,
+                        const CellMatrix& colorIndexMatrix) {
+    const int width = threads.width;
+    const int height = threads.height;
+    std::string out;
+    out.reserve(static_cast<std::size_t>(width) * height * 16 + 4096);
+    out += "{\"width\": " + std::to_string(width) + ", \"height\": " + std::to_string(height);
+    out += ", \"category\": " + jsonString(threadCategoryText(threads.category));
+    out += ", \"threadCount\": " + std::to_string(threads.threadCount);
+
+    out += ",\n \"colors\": [";
+    appendCells(out, width, height, [&](int x, int y) {
+        out += '"';
+        appendHex(out, patternMatrix(x, y));
+        out += '"';
+    });
+    out += "],\n \"cells\": [";
+    appendCells(out, width, height,
+                [&](int x, int y) { out += std::to_string(colorIndexMatrix(x, y)); });
+
+    out += "],\n \"legend\": [";
+    bool first = true;
+    for (const ThreadEntry& entry : threads.table) {
+        out += first ? "\n  " : ",\n  ";
+        first = false;
+        out += "{\"symbol\": " + jsonString(threads.symbol(entry.paletteIndex));
+        out += ", \"thread\": " + jsonString(trimmedRight(entry.threadNo));
+        out += ", \"amount\": " + std::to_string(entry.amount);
+        out += ", \"rgb\": \"";
+        appendHex(out, entry.color);
+        out += "\"}";
+    }
+    out += "]}\n";
+    return out;
+}
+
+} // namespace tessaline

@@ -1,0 +1,24 @@
+#pragma once
+// The generated pattern as JSON: size, category, thread count, the cells'
+// colours after the effect preview, the cells' indices after generation and
+// the legend in its order.
+#include "app/Xiubas.h"
+#include "pattern/PatternThreads.h"
+
+#include <string>
+#include <string_view>
+
+namespace tessaline {
+
+// `text` as a JSON string literal, quotes included; control characters,
+// '"' and '\' are escaped, other UTF-8 passes unchanged.
+std::string jsonString(std::string_view text);
+
+// {"width": W, "height": H, "category": "DMC", "threadCount": n,
+//  "colors": ["RRGGBB", ...], "cells": [p, ...],
+//  "legend": [{"symbol": "A", "thread": "3713", "amount": 123, "rgb": "FFC9B8"}, ...]}
+// colors and cells run row by row from the top-left cell.
+std::string patternJson(const PatternThreads& threads, const CellMatrix& patternMatrix,
+                        const CellMatrix& colorIndexMatrix);
+
+} // namespace tessaline

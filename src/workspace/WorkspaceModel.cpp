@@ -1,0 +1,59 @@
+#include "workspace/WorkspaceModel.h"
+
+#include "render/Stretch.h"
+#include "workspace/Rounding.h"
+
+#include <algorithm>
+
+namespace tessaline {
+
+QSize handOverFrameSize(const LoadedPictureSizes& sizes) {
+    return {std::max(sizes.widthValue, kMinPatternSide),
+            std::max(sizes.heightValue, kMinPatternSide)};
+}
+
+WorkspaceView wholePictureView(const PreviewArea& area, const QImage& picture, int zoomValue,
+                               float xyRate) {
+    const WholePictureSize size = wholePictureSize(area, zoomValue, xyRate);
+    const QSize squeezed(roundHalfEven(size.picW), size.picH);
+    WorkspaceView view;
+    view.displayed = halftoneStretch(picture, squeezed);
+    view.region = {std::max(squeezed.width(), kMinPatternSide),
+                   std::max(squeezed.height(), kMinPatternSide), 0, 0};
+    return view;
+}
+
+QSize regionDisplaySize(int zoomValue, float xyRate) {
+    return {zoomValue, roundHalfEven(zoomValue * static_cast<double>(xyRate))};
+}
+
+WorkspaceView regionView(const QImage& picture, int zoomValue, float xyRate, QSize frame,
+                         int moveX1, int moveY1) {
+    WorkspaceView view;
+    view.displayed = halftoneStretch(picture, regionDisplaySize(zoomValue, xyRate));
+    view.region = {frame.width(), frame.height(), moveX1, moveY1};
+    return view;
+}
+
+ReductionOutcome runReductionStep(WorkspaceView& view, int colorBit,
+                                  const std::filesystem::path& scratchFile, ClsDIB& srcDIB,
+                                  ClsDIB& dstDIB, CellMatrix& patternMatrix,
+                                  const std::function<void()>& yield) {
+    patternMatrix.fill(kWhite);
+    sampleRegion(view.displayed, view.region, patternMatrix);
+    if (colorBit == 0) {
+        return {};
+    }
+    const PreviewRegion& region = view.region;
+    const ReductionOutcome outcome = reduceRegion(patternMatrix, region.width, region.height,
+                                                  colorBit, scratchFile, srcDIB, dstDIB, yield);
+    if (outcome.cannotCreate || srcDIB.DataPtr() == nullptr) {
+        return outcome;
+    }
+    copyBufferInto(view.displayed, dstDIB, region.left, region.top);
+    patternMatrix.fill(kWhite);
+    sampleRegion(view.displayed, view.region, patternMatrix);
+    return outcome;
+}
+
+} // namespace tessaline

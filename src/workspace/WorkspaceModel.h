@@ -1,0 +1,56 @@
+#pragma once
+// The workspace without its window: the frame a picture hand-over sets, the
+// picture as displayed under the frame in either mode, and the reduction
+// step of the effect preview on that displayed picture. The command line
+// uses these; the main window's handlers do the same steps on its boxes.
+#include "app/Xiubas.h"
+#include "imaging/ClsDIB.h"
+#include "imaging/EffectPreview.h"
+#include "workspace/WorkspaceMath.h"
+
+#include <QImage>
+#include <QSize>
+#include <filesystem>
+#include <functional>
+
+namespace tessaline {
+
+// The smallest value of the size bars, in stitches.
+inline constexpr int kMinPatternSide = 16;
+
+// The frame a picture hand-over sets: the size bars' values, each raised to
+// the bars' minimum, so a picture under 16 pixels gets the smallest frame
+// instead of being refused.
+QSize handOverFrameSize(const LoadedPictureSizes& sizes);
+
+// The working picture as displayed and the framed region the effect preview
+// samples from it.
+struct WorkspaceView {
+    QImage displayed;
+    PreviewRegion region;
+};
+
+// Whole-picture mode ("全图"): zoomValue is the pattern width, the height
+// follows the picture's shape (wholePictureSize) and the whole picture is
+// squeezed to that size at the frame's corner. The frame is never smaller
+// than the size bars' minimum; cells beyond the squeezed picture stay empty.
+WorkspaceView wholePictureView(const PreviewArea& area, const QImage& picture, int zoomValue,
+                               float xyRate);
+
+// Region mode ("局部"): the picture drawn zoomValue pixels wide, its height
+// following xyRate; the frame keeps its size and starts at (moveX1, moveY1).
+QSize regionDisplaySize(int zoomValue, float xyRate);
+WorkspaceView regionView(const QImage& picture, int zoomValue, float xyRate, QSize frame,
+                         int moveX1, int moveY1);
+
+// The reduction step of "效果预览->": samples the region into patternMatrix
+// and, unless colorBit is 0, reduces it through the scratch picture, copies
+// the result back into the displayed picture at the region's corner and
+// samples again. With colorBit 0, or when nothing could be reduced (see the
+// outcome), patternMatrix holds the region as sampled.
+ReductionOutcome runReductionStep(WorkspaceView& view, int colorBit,
+                                  const std::filesystem::path& scratchFile, ClsDIB& srcDIB,
+                                  ClsDIB& dstDIB, CellMatrix& patternMatrix,
+                                  const std::function<void()>& yield = {});
+
+} // namespace tessaline

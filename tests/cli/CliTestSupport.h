@@ -1,0 +1,105 @@
+#pragma once
+// Pictures made pixel by pixel, JSON read back, and the folder listing that
+// proves a failed run left nothing behind.
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace tessaline::test {
+
+// A width x height picture whose pixel (x, y) is colour(x, y) as 0xRRGGBB.
+inline QImage makePicture(int width, int height, const std::function<QRgb(int, int)>& colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            image.setPixel(x, y, 0xFF000000u | colour(x, y));
+        }
+    }
+    return image;
+}
+
+inline QString savePng(const QImage& image, const QDir& dir, const QString& name) {
+    const QString path = dir.filePath(name);
+    EXPECT_TRUE(image.save(path, "PNG"));
+    return path;
+}
+
+inline QJsonObject parseJson(const QByteArray& bytes) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    return document.object();
+}
+
+inline QJsonObject readJsonFile(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return parseJson(file.readAll());
+}
+
+inline std::vector<int> intsOf(const QJsonValue& value) {
+    std::vector<int> out;
+    for (const QJsonValue& v : value.toArray()) {
+        out.push_back(v.toInt());
+    }
+    return out;
+}
+
+inline std::vector<std::string> stringsOf(const QJsonValue& value) {
+    std::vector<std::string> out;
+    for (const QJsonValue& v : value.toArray()) {
+        out.push_back(v.toString().toStdString());
+    }
+    return out;
+}
+
+// One legend row as "symbol thread amount rgb".
+inline std::vector<std::string> legendRows(const QJsonObject& pattern) {
+    std::vector<std::string> rows;
+    for (const QJsonValue& v : pattern.value("legend").toArray()) {
+        const QJsonObject entry = v.toObject();
+        EXPECT_TRUE(entry.value("amount").isDouble()) << "amount must be a number";
+        rows.push_back(entry.value("symbol").toString().toStdString() + " " +
+                       entry.value("thread").toString().toStdString() + " " +
+                       std::to_string(entry.value("amount").toInt()) + " " +
+                       entry.value("rgb").toString().toStdString());
+    }
+    return rows;
+}
+
+// Everything in the folder, hidden files included.
+inline QStringList folderContents(const QDir& dir) {
+    return dir.entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// The test pictures' colours and the palette positions of their nearest
+// threads, worked out from the palette table by squared RGB distance:
+// white is "5200" itself (393) and black "310" itself (421); pure red is
+// nearest to "606" F30000 (317, distance 12^2 = 144, next "350" DA0C0C at
+// 1657); grey 808080 is nearest to "926" 808980 (195, distance 9^2 = 81,
+// next "414" 687186 at 837).
+constexpr QRgb kWhiteRgb = 0xFFFFFF;
+constexpr QRgb kBlackRgb = 0x000000;
+constexpr QRgb kRedRgb = 0xFF0000;
+constexpr QRgb kGreyRgb = 0x808080;
+constexpr int kWhitePos = 393;
+constexpr int kBlackPos = 421;
+constexpr int kRedPos = 317;
+constexpr int kGreyPos = 195;
+
+// 16 x 16 in four 8 x 8 quadrants: white, black / red, grey.
+inline QRgb quadrantColour(int x, int y) {
+    if (y < 8) {
+        return x < 8 ? kWhiteRgb : kBlackRgb;
+    }
+    return x < 8 ? kRedRgb : kGreyRgb;
+}
+
+} // namespace tessaline::test

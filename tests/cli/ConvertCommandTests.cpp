@@ -1,0 +1,314 @@
+// `tessaline convert` run as a user runs it: the real executable, no
+// display, files in a fresh folder.
+#include "CliTestSupport.h"
+#include "imaging/ClsDIB.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace tessaline::test {
+namespace {
+
+struct CommandRun {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+QProcessEnvironment headlessEnvironment() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    return env;
+}
+
+CommandRun runTessaline(const QStringList& args, const QString& folder,
+                        const QProcessEnvironment& env = headlessEnvironment()) {
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(TESSALINE_EXECUTABLE), args);
+    EXPECT_TRUE(process.waitForFinished(120000));
+    CommandRun run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = process.readAllStandardOutput();
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+class ConvertCommand : public ::testing::Test {
+  protected:
+    QTemporaryDir tmp;
+    QDir dir{tmp.path()};
+    QStringList convert(QStringList args) {
+        args.prepend(QStringLiteral("convert"));
+        return args;
+    }
+};
+
+TEST_F(ConvertCommand, TwoByTwoInRegionModeFillsTheSmallestFrameAndLeavesTheRestWhite) {
+    const QRgb pixels[2][2] = {{kWhiteRgb, kBlackRgb}, {kRedRgb, kGreyRgb}};
+    savePng(makePicture(2, 2, [&](int x, int y) { return pixels[y][x]; }), dir, "two.png");
+    const CommandRun run =
+        runTessaline(convert({"two.png", "--mode", "region", "--width", "16", "--height", "16",
+                              "--method", "0", "--ignore", "0", "--json", "p.json"}),
+                     dir.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject p = readJsonFile(dir.filePath("p.json"));
+    EXPECT_EQ(p.value("width").toInt(), 16);
+    EXPECT_EQ(p.value("height").toInt(), 16);
+    EXPECT_EQ(p.value("category").toString(), "DMC");
+    EXPECT_EQ(p.value("threadCount").toInt(), 4);
+    // The picture at its own size sits at the frame's corner; every other
+    // cell lies past its edge and stays white.
+    std::vector<std::string> colors(256, "FFFFFF");
+    std::vector<int> cells(256, kWhitePos);
+    colors[1] = "000000";
+    cells[1] = kBlackPos;
+    colors[16] = "FF0000";
+    cells[16] = kRedPos;
+    colors[17] = "808080";
+    cells[17] = kGreyPos;
+    EXPECT_EQ(stringsOf(p.value("colors")), colors);
+    EXPECT_EQ(intsOf(p.value("cells")), cells);
+    // Legend in order of first appearance, symbols A, B, C, D.
+    EXPECT_EQ(legendRows(p), (std::vector<std::string>{"A 5200 253 FFFFFF", "B 310 1 000000",
+                                                       "C 606 1 F30000", "D 926 1 808980"}));
+}
+
+TEST_F(ConvertCommand, TwoByTwoInWholeModeTakesTheHandOverSizesRaisedToTheMinimum) {
+    savePng(makePicture(2, 2, [](int, int) { return kBlackRgb; }), dir, "black.png");
+    // Loading a 2 x 2 picture sets a width of 230 and a height of 2, which the
+    // bar raises to 16; "全图" then squeezes the picture into 230 x 230.
+    CommandRun run = runTessaline(convert({"black.png", "--json", "p.json"}), dir.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QJsonObject p = readJsonFile(dir.filePath("p.json"));
+    EXPECT_EQ(p.value("width").toInt(), 230);
+    EXPECT_EQ(p.value("height").toInt(), 230);
+    EXPECT_EQ(intsOf(p.value("cells")), std::vector<int>(230 * 230, kBlackPos));
+    EXPECT_EQ(legendRows(p), std::vector<std::string>{"A 310 52900 000000"});
+
+    run = runTessaline(convert({"black.png", "--width", "16", "--json", "q.json"}), dir.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    p = readJsonFile(dir.filePath("q.json"));
+    EXPECT_EQ(p.value("width").toInt(), 16);
+    EXPECT_EQ(p.value("height").toInt(), 16);
+    EXPECT_EQ(legendRows(p), std::vector<std::string>{"A 310 256 000000"});
+}
+
+TEST_F(ConvertCommand, SixteenBySixteenQuadrantsMapToTheirThreads) {
+    savePng(makePicture(16, 16, quadrantColour), dir, "quad.png");
+    const CommandRun run = runTessaline(
+        convert({"quad.png", "--width", "16", "--method", "0", "--json", "-"}), dir.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject p = parseJson(run.out);
+    EXPECT_EQ(p.value("width").toInt(), 16);
+    EXPECT_EQ(p.value("height").toInt(), 16);
+    std::vector<int> cells;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            cells.push_back(y < 8 ? (x < 8 ? kWhitePos : kBlackPos) : (x < 8 ? kRedPos : kGreyPos));
+        }
+    }
+    EXPECT_EQ(intsOf(p.value("cells")), cells);
+    EXPECT_EQ(legendRows(p), (std::vector<std::string>{"A 5200 64 FFFFFF", "B 310 64 000000",
+                                                       "C 606 64 F30000", "D 926 64 808980"}));
+}
+
+TEST_F(ConvertCommand, StrengthMergesUpToAndIncludingItsDistance) {
+    savePng(makePicture(16, 16, quadrantColour), dir, "quad.png");
+    // "926" 808980 lies 127^2 + 118^2 + 127^2 = 46182 from white; every
+    // other pair of the four threads is further apart.
+    CommandRun run = runTessaline(convert({"quad.png", "--width", "16", "--method", "0",
+                                           "--strength", "46182", "--json", "merged.json"}),
+                                  dir.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QJsonObject p = readJsonFile(dir.filePath("merged.json"));
+    EXPECT_EQ(p.value("threadCount").toInt(), 3);
+    EXPECT_EQ(intsOf(p.value("cells"))[255], kWhitePos);
+    EXPECT_EQ(legendRows(p), (std::vector<std::string>{"A 5200 128 FFFFFF", "B 310 64 000000",
+                                                       "C 606 64 F30000"}));
+
+    run = runTessaline(convert({"quad.png", "--width", "16", "--method", "0", "--strength", "46181",
+                                "--json", "apart.json"}),
+                       dir.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(readJsonFile(dir.filePath("apart.json")).value("threadCount").toInt(), 4);
+}
+
+TEST_F(ConvertCommand, CcCategoryKeepsThePatternsOwnColours) {
+    savePng(makePicture(16, 16, quadrantColour), dir, "quad.png");
+    const CommandRun run = runTessaline(
+        convert({"quad.png", "--width", "16", "--method", "0", "--category", "CC", "--json", "-"}),
+        dir.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject p = parseJson(run.out);
+    EXPECT_EQ(p.value("category").toString(), "CC");
+    const std::vector<int> cells = intsOf(p.value("cells"));
+    EXPECT_EQ(cells[0], 1);
+    EXPECT_EQ(cells[8], 2);
+    EXPECT_EQ(cells[8 * 16], 3);
+    EXPECT_EQ(cells[255], 4);
+    EXPECT_EQ(legendRows(p),
+              (std::vector<std::string>{"A FFFFFF 64 FFFFFF", "B 000000 64 000000",
+                                        "C FF0000 64 FF0000", "D 808080 64 808080"}));
+}
+
+TEST_F(ConvertCommand, RegionModeStartsAtTheOffset) {
+    // White, with black at (20, 10) and red at (35, 25): the 16 x 16 region
+    // at offset (20, 10) has them at its first and its last cell.
+    savePng(makePicture(64, 48,
+                        [](int x, int y) {
+                            if (x == 20 && y == 10) {
+                                return kBlackRgb;
+                            }
+                            return x == 35 && y == 25 ? kRedRgb : kWhiteRgb;
+                        }),
+            dir, "dots.png");
+    const CommandRun run = runTessaline(
+        convert({"dots.png", "--mode", "region", "--width", "16", "--height", "16", "--offset",
+                 "20,10", "--method", "0", "--ignore", "0", "--json", "p.json"}),
+        dir.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject p = readJsonFile(dir.filePath("p.json"));
+    std::vector<int> cells(256, kWhitePos);
+    cells[0] = kBlackPos;
+    cells[255] = kRedPos;
+    EXPECT_EQ(intsOf(p.value("cells")), cells);
+    EXPECT_EQ(legendRows(p),
+              (std::vector<std::string>{"A 310 1 000000", "B 5200 254 FFFFFF", "C 606 1 F30000"}));
+}
+
+TEST_F(ConvertCommand, EveryOutputOpensAndTheEffectMatchesTheColours) {
+    savePng(makePicture(16, 16, quadrantColour), dir, "quad.png");
+    QProcessEnvironment env = headlessEnvironment();
+    // A platform that needs a display must not be picked up.
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    const CommandRun run =
+        runTessaline(convert({"quad.png", "--width", "16", "--kind", "blocks+symbols", "--title",
+                              "Quadrants", "-o", "chart.bmp", "--pdf", "chart.pdf", "--effect",
+                              "effect.bmp", "--json", "p.json"}),
+                     dir.path(), env);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+
+    ClsDIB chart;
+    ASSERT_TRUE(chart.LoadBitMap(dir.filePath("chart.bmp").toStdString()));
+    EXPECT_EQ(chart.Width(), 10 * 16 + 83); // the canvas is 10 x gw + 83 wide
+    QFile pdf(dir.filePath("chart.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+
+    // The effect is the reduced region; the colours are that region sampled
+    // again, so the two agree cell by cell.
+    ClsDIB effect;
+    ASSERT_TRUE(effect.LoadBitMap(dir.filePath("effect.bmp").toStdString()));
+    ASSERT_EQ(effect.Width(), 16);
+    ASSERT_EQ(effect.Height(), 16);
+    const std::vector<std::string> colors =
+        stringsOf(readJsonFile(dir.filePath("p.json")).value("colors"));
+    ASSERT_EQ(colors.size(), 256U);
+    std::span<std::uint8_t> bytes;
+    const int stride = effect.MapArray(bytes);
+    for (int y = 0; y < 16; ++y) {
+        const std::uint8_t* row = bytes.data() + (15 - y) * stride;
+        for (int x = 0; x < 16; ++x) {
+            char hex[7];
+            std::snprintf(hex, sizeof hex, "%02X%02X%02X", row[3 * x + 2], row[3 * x + 1],
+                          row[3 * x]);
+            EXPECT_EQ(colors[static_cast<std::size_t>(y * 16 + x)], hex) << x << "," << y;
+        }
+    }
+    // White and black are levels of the 216-colour cube and survive it.
+    EXPECT_EQ(colors[0], "FFFFFF");
+    EXPECT_EQ(colors[15], "000000");
+
+    const CommandRun png =
+        runTessaline(convert({"quad.png", "--width", "16", "-o", "chart.png"}), dir.path());
+    ASSERT_EQ(png.exitCode, 0) << png.err.toStdString();
+    EXPECT_EQ(QImage(dir.filePath("chart.png")).width(), 10 * 16 + 83);
+}
+
+struct BadRun {
+    const char* name;
+    QStringList args;
+    int exitCode;
+    const char* message;
+};
+
+TEST_F(ConvertCommand, EachBadInputNamesItsProblemAndLeavesNoFile) {
+    savePng(makePicture(16, 16, quadrantColour), dir, "quad.png");
+    // 32 x 32 pixels, every one its own colour: 1024 colours without reduction.
+    savePng(
+        makePicture(32, 32,
+                    [](int x, int y) { return static_cast<QRgb>((x * 8) << 16 | (y * 8) << 8); }),
+        dir, "many.png");
+    QFile text(dir.filePath("notes.png"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("this is not a picture\n");
+    text.close();
+    const QStringList before = folderContents(dir);
+    const QStringList outputs{"-o", "out.bmp", "--json", "out.json", "--pdf", "out.pdf"};
+
+    const std::vector<BadRun> cases{
+        {"width", QStringList{"quad.png", "--width", "300"} + outputs, 2, "--width"},
+        {"method", QStringList{"quad.png", "--method", "5"} + outputs, 2, "--method"},
+        {"grid", QStringList{"quad.png", "--grid", "7"} + outputs, 2, "--grid"},
+        {"kind", QStringList{"quad.png", "--kind", "dots"} + outputs, 2, "--kind"},
+        {"unknown", QStringList{"quad.png", "--colour", "red"} + outputs, 2, "--colour"},
+        {"height in whole mode", QStringList{"quad.png", "--height", "20"} + outputs, 2,
+         "--height"},
+        {"zoom past the picture",
+         QStringList{"quad.png", "--mode", "region", "--zoom", "400"} + outputs, 2, "--zoom"},
+        {"no output", QStringList{"quad.png"}, 2, "nothing to write"},
+        {"missing picture", QStringList{"gone.jpg"} + outputs, 3, "no such file"},
+        {"not a picture", QStringList{"notes.png"} + outputs, 3, "notes.png"},
+        {"too many colours", QStringList{"many.png", "--width", "32", "--method", "0"} + outputs, 4,
+         "500"},
+        {"unwritable output",
+         QStringList{"quad.png", "--json", "ok.json", "-o", "no-such-folder/x.bmp"}, 5,
+         "no-such-folder"},
+    };
+    for (const BadRun& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CommandRun run = runTessaline(convert(c.args), dir.path());
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_TRUE(run.err.startsWith("tessaline: ")) << run.err.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+        EXPECT_EQ(folderContents(dir), before);
+    }
+}
+
+TEST_F(ConvertCommand, AFailedRunKeepsAnExistingOutput) {
+    savePng(
+        makePicture(32, 32,
+                    [](int x, int y) { return static_cast<QRgb>((x * 8) << 16 | (y * 8) << 8); }),
+        dir, "many.png");
+    QFile old(dir.filePath("p.json"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    const CommandRun run = runTessaline(
+        convert({"many.png", "--width", "32", "--method", "0", "--json", "p.json"}), dir.path());
+    EXPECT_EQ(run.exitCode, 4);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old");
+    EXPECT_EQ(folderContents(dir), (QStringList{"many.png", "p.json"}));
+}
+
+TEST_F(ConvertCommand, HelpDocumentsTheCommands) {
+    const CommandRun run = runTessaline({"--help"}, dir.path());
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char* word :
+         {"convert PICTURE", "palette-export INPUT OUTPUT", "--mode", "--width", "--height",
+          "--zoom", "--offset", "--method", "--strength", "--ignore", "--kind", "--grid", "--title",
+          "--category", "--pdf", "--effect", "--json", "16 stitches"}) {
+        EXPECT_TRUE(run.out.contains(word)) << word;
+    }
+    EXPECT_EQ(runTessaline({"convert", "--help"}, dir.path()).out, run.out);
+}
+
+} // namespace
+} // namespace tessaline::test

@@ -1,0 +1,135 @@
+// Reading the convert options: defaults, every accepted spelling, and the
+// one line that names a refused value.
+#include "cli/ConvertOptions.h"
+
+#include <gtest/gtest.h>
+
+namespace tessaline {
+namespace {
+
+ConvertParse parse(std::vector<std::string> args) {
+    return parseConvertOptions(args);
+}
+
+TEST(ConvertOptions, DefaultsAreTheWindowsStartValues) {
+    const ConvertParse p = parse({"in.jpg", "-o", "out.bmp"});
+    ASSERT_TRUE(p.ok()) << p.error;
+    const ConvertOptions& o = p.options;
+    EXPECT_EQ(o.picture, "in.jpg");
+    EXPECT_EQ(o.mode, FrameMode::Whole);
+    EXPECT_FALSE(o.width || o.height || o.zoom);
+    EXPECT_EQ(o.method, 16);
+    EXPECT_EQ(o.strength, 1600);
+    EXPECT_EQ(o.ignore, 5);
+    EXPECT_EQ(o.kind, ChartKind::SymbolsOnly);
+    EXPECT_EQ(o.grid, 10);
+    EXPECT_EQ(o.category, ThreadCategory::Dmc);
+    EXPECT_EQ(o.chartPath, "out.bmp");
+    EXPECT_TRUE(o.needsThreads());
+}
+
+TEST(ConvertOptions, ReadsEveryOptionInBothSpellings) {
+    const ConvertParse p =
+        parse({"--mode=region", "--width",  "120",      "--height=80", "--zoom",
+               "400",           "--offset", "12,34",    "--method",    "低分辨彩色图",
+               "--strength",    "0",        "--ignore", "0",           "--kind",
+               "生成绣图色块",  "--grid",   "16",       "--title",     "A \"quoted\" title",
+               "--category",    "CC",       "--pdf",    "p.pdf",       "--effect",
+               "e.bmp",         "--json",   "-",        "pic.png"});
+    ASSERT_TRUE(p.ok()) << p.error;
+    const ConvertOptions& o = p.options;
+    EXPECT_EQ(o.mode, FrameMode::Region);
+    EXPECT_EQ(o.width, 120);
+    EXPECT_EQ(o.height, 80);
+    EXPECT_EQ(o.zoom, 400);
+    EXPECT_EQ(o.offsetX, 12);
+    EXPECT_EQ(o.offsetY, 34);
+    EXPECT_EQ(o.method, 3);
+    EXPECT_EQ(o.strength, 0);
+    EXPECT_EQ(o.ignore, 0);
+    EXPECT_EQ(o.kind, ChartKind::BlocksAndSymbols);
+    EXPECT_EQ(o.grid, 16);
+    EXPECT_EQ(o.title, "A \"quoted\" title");
+    EXPECT_EQ(o.category, ThreadCategory::Cc);
+    EXPECT_EQ(o.jsonPath, "-");
+    EXPECT_EQ(o.picture, "pic.png");
+}
+
+TEST(ConvertOptions, MethodsByCodeAndCaption) {
+    for (const auto& [text, code] :
+         std::vector<std::pair<std::string, int>>{{"0", 0},
+                                                  {"1", 1},
+                                                  {"2", 2},
+                                                  {"3", 3},
+                                                  {"4", 4},
+                                                  {"8", 8},
+                                                  {"16", 16},
+                                                  {"不做减色处理", 0},
+                                                  {"1bit", 1},
+                                                  {"灰度图片", 2},
+                                                  {"低分辨彩色图", 3},
+                                                  {"高清黑白图片", 4},
+                                                  {"8bit", 8},
+                                                  {"高分辨彩色图", 16}}) {
+        EXPECT_EQ(methodFromText(text), code) << text;
+    }
+    for (const char* bad : {"5", "32", "-1", "16bit", "", " 16"}) {
+        EXPECT_FALSE(methodFromText(bad)) << bad;
+    }
+    EXPECT_EQ(chartKindFromOption("symbols"), ChartKind::SymbolsOnly);
+    EXPECT_EQ(chartKindFromOption("blocks"), ChartKind::BlocksOnly);
+    EXPECT_EQ(chartKindFromOption("仅生成色块"), ChartKind::BlocksOnly);
+    EXPECT_FALSE(chartKindFromOption("Blocks"));
+}
+
+TEST(ConvertOptions, RangesEndWhereTheBarsEnd) {
+    EXPECT_TRUE(parse({"a", "--json", "-", "--width", "16"}).ok());
+    EXPECT_TRUE(parse({"a", "--json", "-", "--width", "230"}).ok());
+    EXPECT_TRUE(parse({"a", "--json", "-", "--mode", "region", "--height", "250"}).ok());
+    EXPECT_TRUE(parse({"a", "--json", "-", "--strength", "195075"}).ok());
+    EXPECT_EQ(parse({"a", "--json", "-", "--width", "15"}).error, "--width: 15 is outside 16..230");
+    EXPECT_EQ(parse({"a", "--json", "-", "--width", "231"}).error,
+              "--width: 231 is outside 16..230");
+    EXPECT_EQ(parse({"a", "--json", "-", "--mode", "region", "--height", "251"}).error,
+              "--height: 251 is outside 16..250");
+    EXPECT_EQ(parse({"a", "--json", "-", "--strength", "195076"}).error,
+              "--strength: 195076 is outside 0..195075");
+    EXPECT_EQ(parse({"a", "--json", "-", "--width", "12.5"}).error,
+              "--width: \"12.5\" is not a whole number");
+}
+
+TEST(ConvertOptions, RefusesWhatCannotBeMeant) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{"a", "-o", "x.bmp", "--mode", "zoomed"}, "--mode"},
+        {{"a", "-o", "x.bmp", "--grid", "9"}, "--grid"},
+        {{"a", "-o", "x.bmp", "--category", "dmc"}, "--category"},
+        {{"a", "-o", "x.bmp", "--mode", "region", "--offset", "5"}, "--offset"},
+        {{"a", "-o", "x.bmp", "--mode", "region", "--offset", "-1,4"}, "--offset"},
+        {{"a", "-o", "x.bmp", "--zoom", "100"}, "--zoom applies to --mode region only"},
+        {{"a", "-o", "x.bmp", "--offset", "1,1"}, "--offset applies to --mode region only"},
+        {{"a", "-o", "x.bmp", "--width", "20", "--width", "30"}, "--width is given twice"},
+        {{"a", "-o", "x.bmp", "--output", "y.bmp"}, "--output is given twice"},
+        {{"a", "-o", "same.bmp", "--effect", "./same.bmp"}, "named for two outputs"},
+        {{"a", "-o", "-"}, "only --json can write to standard output"},
+        {{"a", "b", "-o", "x.bmp"}, "only one picture"},
+        {{"-o", "x.bmp"}, "no picture given"},
+        {{"a"}, "nothing to write"},
+        {{"a", "-o"}, "-o needs a value"},
+        {{"a", "--verbose"}, "unknown option \"--verbose\""},
+    };
+    for (const auto& [args, message] : cases) {
+        const ConvertParse p = parse(args);
+        EXPECT_NE(p.error.find(message), std::string::npos) << message << " / " << p.error;
+    }
+}
+
+TEST(ConvertOptions, HelpWinsAndADoubleDashEndsTheOptions) {
+    EXPECT_TRUE(parse({"in.jpg", "--help"}).options.help);
+    EXPECT_TRUE(parse({"--help", "--width", "2"}).options.help);
+    const ConvertParse p = parse({"--json", "-", "--", "-strange.png"});
+    ASSERT_TRUE(p.ok()) << p.error;
+    EXPECT_EQ(p.options.picture, "-strange.png");
+}
+
+} // namespace
+} // namespace tessaline

@@ -1,0 +1,106 @@
+// The JSON of a pattern: escaping, layout, and the pipeline writing it in
+// process.
+#include "CliTestSupport.h"
+#include "cli/ConvertPipeline.h"
+#include "cli/PatternJson.h"
+
+#include <QTemporaryDir>
+#include <sstream>
+
+namespace tessaline::test {
+namespace {
+
+TEST(PatternJson, EscapesQuotesBackslashesAndControls) {
+    EXPECT_EQ(jsonString("A"), "\"A\"");
+    EXPECT_EQ(jsonString("\""), "\"\\\"\"");
+    EXPECT_EQ(jsonString("\\"), "\"\\\\\"");
+    EXPECT_EQ(jsonString("a\nb\tc\x01"), "\"a\\nb\\tc\\u0001\"");
+    EXPECT_EQ(jsonString("王"), "\"王\"");
+    // Every escaped text reads back as itself.
+    const std::string tricky = "&*<>?/\\{}[]\"人";
+    const QJsonDocument doc =
+        QJsonDocument::fromJson(QByteArray::fromStdString("[" + jsonString(tricky) + "]"));
+    EXPECT_EQ(doc.array().at(0).toString().toStdString(), tricky);
+}
+
+TEST(PatternJson, SymbolsPastTheAsciiOnesSurviveTheRoundTrip) {
+    // The first 70 palette colours, one per cell: each is its own nearest
+    // thread, so thread n is palette position n.
+    auto matrix = std::make_unique<CellMatrix>();
+    auto index = std::make_unique<CellMatrix>();
+    const ThreadPalette& dmc = dmcPalette();
+    matrix->fill(kWhite);
+    for (int x = 0; x < 70; ++x) {
+        (*matrix)(x, 0) = dmc[static_cast<std::size_t>(x + 1)].color;
+    }
+    GenerationSettings settings;
+    settings.reduceStrength = 0;
+    settings.ignorableCount = 0;
+    const PatternThreads threads = generatePatternThreads(*matrix, 70, 1, settings, *index);
+    ASSERT_EQ(threads.threadCount, 70);
+    const QJsonObject p =
+        parseJson(QByteArray::fromStdString(patternJson(threads, *matrix, *index)));
+    const QJsonArray legend = p.value("legend").toArray();
+    ASSERT_EQ(legend.size(), 70);
+    // Thread n gets symbol n: 65 "&", 70 "/".
+    EXPECT_EQ(legend.at(0).toObject().value("symbol").toString(), "A");
+    EXPECT_EQ(legend.at(0).toObject().value("thread").toString(), "3713");
+    EXPECT_EQ(legend.at(0).toObject().value("rgb").toString(), "FFC9B8");
+    EXPECT_EQ(legend.at(64).toObject().value("symbol").toString(), "&");
+    EXPECT_EQ(legend.at(69).toObject().value("symbol").toString(), "/");
+    EXPECT_EQ(intsOf(p.value("cells")).front(), 1);
+    EXPECT_EQ(intsOf(p.value("cells")).back(), 70);
+    EXPECT_EQ(stringsOf(p.value("colors")).front(), "FFC9B8");
+}
+
+TEST(ConvertPipeline, WritesJsonToTheGivenStreamOnlyAfterSuccess) {
+    QTemporaryDir tmp;
+    const QDir dir(tmp.path());
+    ConvertOptions options;
+    options.picture = savePng(makePicture(16, 16, quadrantColour), dir, "quad.png").toStdString();
+    options.width = 16;
+    options.method = 0;
+    options.jsonPath = "-";
+    std::ostringstream out;
+    std::vector<std::string> steps;
+    const ConvertResult result =
+        convertPicture(options, out, [&](std::string_view s) { steps.emplace_back(s); });
+    ASSERT_TRUE(result.ok()) << result.error;
+    const QJsonObject p = parseJson(QByteArray::fromStdString(out.str()));
+    EXPECT_EQ(intsOf(p.value("cells"))[8], kBlackPos);
+    EXPECT_EQ(steps.front(), "loading the picture");
+
+    options.picture = dir.filePath("absent.png").toStdString();
+    std::ostringstream none;
+    const ConvertResult missing = convertPicture(options, none);
+    EXPECT_EQ(missing.exitCode, kExitInput);
+    EXPECT_TRUE(none.str().empty());
+}
+
+TEST(ConvertPipeline, ReductionMethodsLeaveOnlyTheirLevels) {
+    QTemporaryDir tmp;
+    const QDir dir(tmp.path());
+    ConvertOptions options;
+    // A smooth ramp: without reduction 256 shades of blue-grey.
+    options.picture =
+        savePng(makePicture(64, 64,
+                            [](int x, int y) {
+                                return static_cast<QRgb>(((x * 4) << 16) | ((y * 4) << 8) | 0x40);
+                            }),
+                dir, "ramp.png")
+            .toStdString();
+    options.width = 64;
+    options.jsonPath = "-";
+    options.method = 1; // black and white
+    std::ostringstream out;
+    ASSERT_TRUE(convertPicture(options, out).ok());
+    const std::vector<std::string> colors =
+        stringsOf(parseJson(QByteArray::fromStdString(out.str())).value("colors"));
+    ASSERT_EQ(colors.size(), 64U * 64U);
+    for (const std::string& c : colors) {
+        ASSERT_TRUE(c == "000000" || c == "FFFFFF") << c;
+    }
+}
+
+} // namespace
+} // namespace tessaline::test

@@ -1,0 +1,326 @@
+// The pattern settings window: what it shows on opening, the order in which
+// "确定" stores the choices and what a refused number leaves behind, "取消",
+// the strength bar, the name box, and the four ways the main window opens it.
+#include "WorkspaceFixture.h"
+#include "imaging/Form3.h"
+#include "imaging/Form3Input.h"
+#include "platform/ScrollBar.h"
+#include "platform/TextButton.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace tessaline {
+namespace {
+
+QStringList itemsOf(const QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i) {
+        items << box->itemText(i);
+    }
+    return items;
+}
+
+void leftClick(QWidget* widget, QEvent::Type type) {
+    const QPointF inside(2, 2);
+    QMouseEvent event(type, inside, widget->mapToGlobal(inside), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// A loaded main window with its settings window open.
+struct SettingsFixture : WorkspaceFixture {
+    Form3* settings = nullptr;
+    SettingsFixture() {
+        form->showSettings();
+        settings = form->settingsWindow.data();
+    }
+};
+
+TEST(Form3Opening, ShowsTheInitialChoicesAndTheCurrentStrength) {
+    SettingsFixture w;
+    Form3& s = *w.settings;
+    EXPECT_EQ(s.windowTitle(), QStringLiteral("设置生成绣图的属性："));
+    EXPECT_EQ(itemsOf(s.categoryBox), (QStringList{"DMC", "CC"}));
+    EXPECT_EQ(itemsOf(s.methodBox), (QStringList{"灰度图片", "低分辨彩色图", "高清黑白图片",
+                                                 "高分辨彩色图", "不做减色处理"}));
+    EXPECT_EQ(itemsOf(s.gridSizeBox), (QStringList{"16", "12", "10", "8", "6"}));
+    EXPECT_EQ(itemsOf(s.switchBox), (QStringList{"是", "否"}));
+    EXPECT_EQ(s.categoryBox->currentText(), QStringLiteral("DMC"));
+    EXPECT_EQ(s.methodBox->currentText(), QStringLiteral("高分辨彩色图"));
+    EXPECT_EQ(s.gridSizeBox->currentText(), QStringLiteral("10"));
+    EXPECT_EQ(s.switchBox->currentText(), QStringLiteral("是"));
+    EXPECT_EQ(s.titleBox->text(), QStringLiteral("给你的绣图起个名字"));
+    // 1600 / 20 in the box; the bar counts from the other end of 300.
+    EXPECT_EQ(s.strengthBox->text(), QStringLiteral("80"));
+    EXPECT_EQ(s.strengthBar->value(), 220);
+    EXPECT_EQ(s.strengthBar->minimum(), 1);
+    EXPECT_EQ(s.strengthBar->maximum(), 300);
+    EXPECT_EQ(s.strengthBar->pageStep(), 10);
+    EXPECT_EQ(s.fewerThreadsLabel->text(), QStringLiteral("更少的绣线"));
+    EXPECT_EQ(s.betterEffectLabel->text(), QStringLiteral("更好的效果"));
+    EXPECT_LT(s.fewerThreadsLabel->x(), s.strengthBar->x());
+    EXPECT_GT(s.betterEffectLabel->x(), s.strengthBar->x());
+    EXPECT_EQ(s.Command1->text(), QStringLiteral("确定"));
+    EXPECT_EQ(s.Command2->text(), QStringLiteral("取消"));
+}
+
+TEST(Form3Opening, AStrengthBeyondTheBarKeepsItsNumber) {
+    SettingsFixture w;
+    w.settings->strengthBox->setText(QStringLiteral("500"));
+    ASSERT_TRUE(w.settings->Command1_Click());
+    ASSERT_EQ(w.state->reduceStrength, 10000);
+    // Reopening must not fail on a bar position of 300 - 500; the box keeps
+    // the real number, so "确定" untouched keeps the strength.
+    w.form->showSettings();
+    EXPECT_EQ(w.settings->strengthBox->text(), QStringLiteral("500"));
+    EXPECT_EQ(w.settings->strengthBar->value(), 1);
+    EXPECT_TRUE(w.settings->Command1_Click());
+    EXPECT_EQ(w.state->reduceStrength, 10000);
+}
+
+TEST(Form3Opening, TheMainWindowOpensItFromAllFourPlaces) {
+    WorkspaceFixture w;
+    Form1& f = *w.form;
+    EXPECT_TRUE(f.settingsWindow.isNull()) << "created on first use only";
+    auto opensWith = [&](const char* place, const std::function<void()>& open) {
+        if (!f.settingsWindow.isNull()) {
+            f.settingsWindow->Command2_Click();
+        }
+        open();
+        ASSERT_FALSE(f.settingsWindow.isNull()) << place;
+        EXPECT_TRUE(f.settingsWindow->isVisible()) << place;
+        EXPECT_TRUE(f.settingsWindow->isLoaded()) << place;
+    };
+    opensWith("Command7", [&] { f.Command7->click(); });
+    Form3* first = f.settingsWindow.data();
+    opensWith("Label12", [&] { leftClick(f.Label12, QEvent::MouseButtonRelease); });
+    opensWith("fset1", [&] { f.fset1->trigger(); });
+    opensWith("fset3", [&] { f.fset3->trigger(); });
+    EXPECT_EQ(f.settingsWindow.data(), first) << "one window, reloaded on each opening";
+    EXPECT_EQ(f.Command7->text(), QStringLiteral("绣图设置"));
+    EXPECT_EQ(f.fset1->text(), QStringLiteral("软件设置"));
+    EXPECT_EQ(f.fset3->text(), QStringLiteral("绣图设置"));
+    // No owner and no modality: the main window stays usable.
+    EXPECT_EQ(f.settingsWindow->parentWidget(), nullptr);
+    EXPECT_EQ(f.settingsWindow->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(f.isEnabled());
+}
+
+TEST(Form3Opening, GoesAwayWhenTheMainWindowUnloads) {
+    SettingsFixture w;
+    QPointer<Form3> settings = w.settings;
+    w.form->close();
+    EXPECT_TRUE(settings.isNull());
+}
+
+TEST(Form3Ok, UntouchedResetsEverythingButTheStrength) {
+    SettingsFixture w;
+    Form1& f = *w.form;
+    f.ColorBit = 0;
+    f.autoColor = 1;
+    w.state->gridSize = 6;
+    w.state->patternSettings = {"old", "CC"};
+    EXPECT_TRUE(w.settings->Command1_Click());
+    EXPECT_EQ(f.ColorBit, 16);
+    EXPECT_EQ(f.autoColor, 0);
+    EXPECT_EQ(w.state->gridSize, 10);
+    EXPECT_EQ(w.state->reduceStrength, 1600);
+    EXPECT_EQ(w.state->patternSettings.whichType, "DMC");
+    EXPECT_EQ(w.state->patternSettings.xiutuTitle, "给你的绣图起个名字");
+    EXPECT_FALSE(w.settings->isVisible());
+    EXPECT_FALSE(w.settings->isLoaded());
+}
+
+TEST(Form3Ok, StoresEveryChoice) {
+    SettingsFixture w;
+    Form3& s = *w.settings;
+    s.titleBox->setText(QStringLiteral("小猫"));
+    s.categoryBox->setCurrentText(QStringLiteral("CC"));
+    s.methodBox->setCurrentText(QStringLiteral("高清黑白图片"));
+    s.gridSizeBox->setCurrentText(QStringLiteral("16"));
+    s.switchBox->setCurrentText(QStringLiteral("否"));
+    s.strengthBox->setText(QStringLiteral("50"));
+    EXPECT_TRUE(s.Command1_Click());
+    EXPECT_EQ(w.state->patternSettings.xiutuTitle, "小猫");
+    EXPECT_EQ(w.state->patternSettings.whichType, "CC");
+    EXPECT_EQ(w.form->ColorBit, 4);
+    EXPECT_EQ(w.form->autoColor, 1);
+    EXPECT_EQ(w.state->gridSize, 16);
+    EXPECT_EQ(w.state->reduceStrength, 1000) << "the box counts, the bar was not moved";
+}
+
+TEST(Form3Ok, MethodCaptionsIncludingTheTypedOnes) {
+    const std::vector<std::pair<std::string, int>> table{
+        {"1bit", 1}, {"灰度图片", 2},      {"低分辨彩色图", 3}, {"高清黑白图片", 4},
+        {"8bit", 8}, {"高分辨彩色图", 16}, {"不做减色处理", 0}};
+    SettingsFixture w;
+    for (const auto& [caption, code] : table) {
+        w.form->showSettings();
+        w.form->ColorBit = 99;
+        w.settings->methodBox->setCurrentText(QString::fromStdString(caption));
+        EXPECT_TRUE(w.settings->Command1_Click()) << caption;
+        EXPECT_EQ(w.form->ColorBit, code) << caption;
+    }
+    // Any other text leaves the method as it was.
+    w.form->showSettings();
+    w.form->ColorBit = 3;
+    w.settings->methodBox->setCurrentText(QStringLiteral("16bit"));
+    EXPECT_TRUE(w.settings->Command1_Click());
+    EXPECT_EQ(w.form->ColorBit, 3);
+    EXPECT_FALSE(methodColorBit(" 8bit").has_value());
+}
+
+TEST(Form3Ok, OnlyNoTurnsTheSwitchOn) {
+    SettingsFixture w;
+    for (const auto& [text, expected] :
+         std::vector<std::pair<QString, int>>{{"否", 1}, {"是", 0}, {"maybe", 0}}) {
+        w.form->showSettings();
+        w.form->autoColor = 7;
+        w.settings->switchBox->setCurrentText(text);
+        EXPECT_TRUE(w.settings->Command1_Click());
+        EXPECT_EQ(w.form->autoColor, expected) << text.toStdString();
+    }
+}
+
+// "确定" with the given grid size and strength texts after choosing every
+// other control; the window must stay open with what was stored before the
+// refused number, method code 8 and grid size 10.
+void expectRefused(const QString& grid, const QString& strength) {
+    SCOPED_TRACE(("grid '" + grid + "' strength '" + strength + "'").toStdString());
+    SettingsFixture w;
+    Form3& s = *w.settings;
+    s.titleBox->setText(QStringLiteral("花"));
+    s.categoryBox->setCurrentText(QStringLiteral("CC"));
+    s.methodBox->setCurrentText(QStringLiteral("不做减色处理"));
+    s.switchBox->setCurrentText(QStringLiteral("否"));
+    s.gridSizeBox->setCurrentText(grid);
+    s.strengthBox->setText(strength);
+    EXPECT_FALSE(s.Command1_Click());
+    EXPECT_EQ(w.state->patternSettings.xiutuTitle, "花");
+    EXPECT_EQ(w.state->patternSettings.whichType, "CC");
+    EXPECT_EQ(w.form->autoColor, 1);
+    EXPECT_EQ(w.form->ColorBit, 8);
+    EXPECT_EQ(w.state->gridSize, 10);
+    EXPECT_EQ(w.state->reduceStrength, 1600);
+    EXPECT_TRUE(s.isVisible());
+    EXPECT_TRUE(s.isLoaded());
+    // The window stays usable: fixing the number and pressing again stores.
+    s.gridSizeBox->setCurrentText(QStringLiteral("12"));
+    s.strengthBox->setText(QStringLiteral("40"));
+    EXPECT_TRUE(s.Command1_Click());
+    EXPECT_EQ(w.form->ColorBit, 0);
+    EXPECT_EQ(w.state->gridSize, 12);
+    EXPECT_EQ(w.state->reduceStrength, 800);
+}
+
+TEST(Form3Ok, ARefusedNumberStopsTheSequence) {
+    expectRefused("16", "");          // strength empty: grid 16 stored, then 10
+    expectRefused("16", "abc");       // strength not a number
+    expectRefused("16", "107374183"); // x 20 is past 32 bits
+    expectRefused("16", "99999999999999999999");
+    expectRefused("abc", "50");   // grid not a number: strength not reached
+    expectRefused("40000", "50"); // past 16 bits
+    expectRefused("", "50");
+}
+
+TEST(Form3Ok, StrengthNumbersAtTheEdges) {
+    SettingsFixture w;
+    auto store = [&](const QString& text) {
+        w.form->showSettings();
+        w.settings->strengthBox->setText(text);
+        EXPECT_TRUE(w.settings->Command1_Click()) << text.toStdString();
+        return w.state->reduceStrength;
+    };
+    EXPECT_EQ(store("107374182"), 2147483640);
+    EXPECT_EQ(store(" 7 "), 140);
+    EXPECT_EQ(store("12.5"), 240); // halves round to even, as the box's number conversion does
+    EXPECT_EQ(store("13.5"), 280);
+    EXPECT_EQ(store("2.51"), 60);
+    EXPECT_EQ(store("-3"), -60);
+}
+
+TEST(Form3Bar, TheBoxFollowsTheBarFromTheOtherEnd) {
+    SettingsFixture w;
+    Form3& s = *w.settings;
+    s.strengthBar->setValue(300);
+    EXPECT_EQ(s.strengthBox->text(), QStringLiteral("0"));
+    EXPECT_TRUE(s.Command1_Click());
+    EXPECT_EQ(w.state->reduceStrength, 0);
+
+    w.form->showSettings();
+    EXPECT_EQ(s.strengthBox->text(), QStringLiteral("0"));
+    EXPECT_EQ(s.strengthBar->value(), 300);
+    s.strengthBar->setValue(1);
+    EXPECT_EQ(s.strengthBox->text(), QStringLiteral("299"));
+    EXPECT_TRUE(s.Command1_Click());
+    EXPECT_EQ(w.state->reduceStrength, 5980);
+}
+
+TEST(Form3Cancel, StoresNothingAndTheNextOpeningStartsAfresh) {
+    SettingsFixture w;
+    Form3& s = *w.settings;
+    w.form->ColorBit = 3;
+    s.titleBox->setText(QStringLiteral("小猫"));
+    s.categoryBox->setCurrentText(QStringLiteral("CC"));
+    s.methodBox->setCurrentText(QStringLiteral("不做减色处理"));
+    s.gridSizeBox->setCurrentText(QStringLiteral("6"));
+    s.switchBox->setCurrentText(QStringLiteral("否"));
+    s.strengthBar->setValue(300);
+    s.Command2->click();
+    EXPECT_FALSE(s.isVisible());
+    EXPECT_EQ(w.form->ColorBit, 3);
+    EXPECT_EQ(w.form->autoColor, 0);
+    EXPECT_EQ(w.state->gridSize, 10);
+    EXPECT_EQ(w.state->reduceStrength, 1600);
+    EXPECT_EQ(w.state->patternSettings.xiutuTitle, "");
+    EXPECT_EQ(w.state->patternSettings.whichType, "DMC");
+
+    w.form->showSettings();
+    EXPECT_EQ(s.titleBox->text(), QStringLiteral("给你的绣图起个名字"));
+    EXPECT_EQ(s.methodBox->currentText(), QStringLiteral("高分辨彩色图"));
+    EXPECT_EQ(s.gridSizeBox->currentText(), QStringLiteral("10"));
+    EXPECT_EQ(s.strengthBox->text(), QStringLiteral("80"));
+}
+
+TEST(Form3NameBox, OnlyTheFirstClickClearsThePrompt) {
+    SettingsFixture w;
+    Form3& s = *w.settings;
+    leftClick(s.titleBox, QEvent::MouseButtonPress);
+    EXPECT_EQ(s.titleBox->text(), QString());
+    s.titleBox->setText(QStringLiteral("我的猫"));
+    leftClick(s.titleBox, QEvent::MouseButtonPress);
+    EXPECT_EQ(s.titleBox->text(), QStringLiteral("我的猫"));
+    EXPECT_EQ(s.titleClicks, 2);
+
+    // Closing the window unloads it: the prompt and the count come back.
+    s.close();
+    w.form->showSettings();
+    EXPECT_EQ(s.titleClicks, 0);
+    EXPECT_EQ(s.titleBox->text(), QStringLiteral("给你的绣图起个名字"));
+    leftClick(s.titleBox, QEvent::MouseButtonPress);
+    EXPECT_EQ(s.titleBox->text(), QString());
+}
+
+TEST(Form3Input, WholeNumbersAsTyped) {
+    EXPECT_EQ(readWholeNumber("0"), 0);
+    EXPECT_EQ(readWholeNumber("+15"), 15);
+    EXPECT_EQ(readWholeNumber("5."), 5);
+    EXPECT_EQ(readWholeNumber(".5"), 0);
+    EXPECT_EQ(readWholeNumber("0.6"), 1);
+    EXPECT_EQ(readWholeNumber("-2.5"), -2);
+    EXPECT_EQ(readWholeNumber("-3.5"), -4);
+    EXPECT_EQ(readWholeNumber("1000000000000000"), 1000000000000000);
+    for (const char* bad :
+         {"", " ", "-", ".", "1 0", "1e3", "0x10", "12a", "1..2", "1000000000000001"}) {
+        EXPECT_FALSE(readWholeNumber(bad).has_value()) << bad;
+    }
+}
+
+} // namespace
+} // namespace tessaline

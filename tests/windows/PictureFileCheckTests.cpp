@@ -1,0 +1,137 @@
+// Telling whole picture files from ones cut off part-way.
+#include "windows/PictureFileCheck.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tessaline {
+namespace {
+
+QByteArray encode(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QImage noise(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            image.setPixel(x, y, qRgb(x * 37 % 256, y * 91 % 256, (x * y) % 256));
+        }
+    }
+    return image;
+}
+
+// A comment extension and one or two frames, the second with a local colour
+// table; built by hand because Qt has no GIF writer.
+QByteArray handMadeGif(bool secondFrame) {
+    QByteArray gif("GIF89a");
+    gif.append("\x02\x00\x02\x00\x80\x00\x00", 7); // 2 x 2, two-colour table
+    gif.append("\xFF\x00\x00\x00\x00\xFF", 6);     // red, blue
+    gif.append("\x21\xFE\x03"
+               "abc\x00",
+               7); // comment
+    gif.append("\x2C\x00\x00\x00\x00\x02\x00\x02\x00\x00", 10);
+    gif.append("\x02\x02\x84\x51\x00", 5); // code size 2, one data block
+    if (secondFrame) {
+        gif.append("\x2C\x00\x00\x00\x00\x02\x00\x02\x00\x80", 10);
+        gif.append("\x00\xFF\x00\xFF\xFF\xFF", 6); // local table: green, white
+        gif.append("\x02\x02\x84\x51\x00", 5);
+    }
+    gif.append(';');
+    return gif;
+}
+
+// Every proper prefix of a whole file is reported as cut off.
+void expectEveryCutRefused(const QByteArray& whole, qsizetype shortest) {
+    ASSERT_TRUE(isCompletePicture(whole));
+    int accepted = 0;
+    for (qsizetype size = shortest; size < whole.size(); ++size) {
+        accepted += isCompletePicture(QByteArrayView(whole).first(size));
+    }
+    EXPECT_EQ(accepted, 0);
+}
+
+TEST(PictureFileCheck, JpegsAreWholeOnlyUpToTheirEndMarker) {
+    const QByteArray baseline = encode(noise(24, 16), "JPG");
+    expectEveryCutRefused(baseline, 3);
+    // Bytes after the end marker (some cameras add them) do no harm.
+    EXPECT_TRUE(isCompletePicture(baseline + QByteArray(100, 'x')));
+    // Nor do restart markers inside the scan.
+    QImage image = noise(64, 64);
+    EXPECT_TRUE(isCompletePicture(encode(image, "JPG")));
+}
+
+TEST(PictureFileCheck, JpegWithAThumbnailIsNotFooledByTheThumbnailsEndMarker) {
+    // A thumbnail inside an APP1 segment ends with its own end marker; a
+    // file cut off after it is still incomplete.
+    const QByteArray thumbnail = encode(noise(8, 8), "JPG");
+    const QByteArray main = encode(noise(40, 30), "JPG");
+    QByteArray app1("\xFF\xE1", 2);
+    const int length = static_cast<int>(thumbnail.size()) + 2;
+    app1.append(static_cast<char>(length >> 8));
+    app1.append(static_cast<char>(length & 0xFF));
+    app1.append(thumbnail);
+    const QByteArray withThumbnail = main.left(2) + app1 + main.mid(2);
+    EXPECT_TRUE(isCompletePicture(withThumbnail));
+    EXPECT_FALSE(isCompletePicture(withThumbnail.left(withThumbnail.size() - 40)));
+}
+
+TEST(PictureFileCheck, GifsAreWholeWithAllTheirBlocks) {
+    const QByteArray oneFrame = handMadeGif(false);
+    expectEveryCutRefused(oneFrame.left(oneFrame.size() - 1), 6);
+    // Complete image data without the closing byte is accepted.
+    EXPECT_TRUE(isCompletePicture(oneFrame));
+    const QByteArray gif = handMadeGif(true);
+    EXPECT_TRUE(isCompletePicture(gif));
+    EXPECT_FALSE(isCompletePicture(gif.left(gif.size() - 3)));
+    EXPECT_FALSE(isCompletePicture(gif.left(oneFrame.size() + 4)));
+    // An unknown block is damage.
+    QByteArray damaged = gif;
+    damaged[gif.size() - 1] = '\x42';
+    EXPECT_FALSE(isCompletePicture(damaged));
+}
+
+TEST(PictureFileCheck, BmpsMustHoldEveryDeclaredRow) {
+    const QByteArray bmp = encode(noise(13, 7), "BMP");
+    EXPECT_TRUE(isCompletePicture(bmp));
+    EXPECT_FALSE(isCompletePicture(bmp.left(bmp.size() - 1)));
+    EXPECT_FALSE(isCompletePicture(bmp.left(60)));
+    EXPECT_FALSE(isCompletePicture(bmp.left(10)));
+}
+
+TEST(PictureFileCheck, OtherContentIsLeftToTheDecoder) {
+    EXPECT_TRUE(isCompletePicture(QByteArray("just some text")));
+    EXPECT_TRUE(isCompletePicture(encode(noise(5, 5), "PNG")));
+    EXPECT_TRUE(isCompletePicture(QByteArray()));
+}
+
+TEST(PictureFileCheck, FilesAreCheckedAndMissingOnesAreNotWhole) {
+    QTemporaryDir dir;
+    const QByteArray jpeg = encode(noise(20, 20), "JPG");
+    const QString whole = QDir(dir.path()).filePath("whole.jpg");
+    const QString cut = QDir(dir.path()).filePath("cut.jpg");
+    {
+        QFile file(whole);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(jpeg);
+    }
+    {
+        QFile file(cut);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(jpeg.left(jpeg.size() / 2));
+    }
+    EXPECT_TRUE(isCompletePictureFile(whole));
+    EXPECT_FALSE(isCompletePictureFile(cut));
+    EXPECT_FALSE(isCompletePictureFile(QDir(dir.path()).filePath("missing.jpg")));
+}
+
+} // namespace
+} // namespace tessaline
