@@ -2,6 +2,8 @@
 // lead to the other windows, the hover highlight with its hints in the
 // status line, the help document and quitting.
 #include "app/Form1.h"
+#include "pattern/Form7.h"
+#include "windows/FrmPreview.h"
 #include "platform/PictureBox.h"
 #include "platform/TextButton.h"
 #include "platform/Twips.h"
@@ -147,8 +149,17 @@ void Form1::fop6_Click() {
 }
 
 void Form1::unloadOtherWindows() {
-    // The generation window goes before these two; the settings, colour
-    // replacement and gallery windows follow them.
+    if (form7_) {
+        // Closing clears the running flag, so a generation in progress stops at
+        // its next step; its loop still holds the window until it returns.
+        const bool busy = form7_->busy();
+        form7_->close();
+        if (busy) {
+            form7_->deleteLater();
+        } else {
+            delete form7_.data();
+        }
+    }
     unloadWindow(form4_);
     unloadWindow(form2_);
 }

@@ -79,6 +79,9 @@ class Form7 : public QWidget {
     void HScroll1_Change();
 
     FrmPreview* finalPreview() const { return preview_; }
+    // True while a generation or a printout is running; its loop is on the
+    // stack then, so the window must not be freed outright.
+    bool busy() const { return isRunning || printing_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -31,7 +31,8 @@ void TextButton::enterEvent(QEnterEvent* event) {
 
 void TextButton::mouseMoveEvent(QMouseEvent* event) {
     emit hovered();
-    QLabel::mouseMoveEvent(event);
+    // Handled here: passed on, the move would reach the surface beneath.
+    event->accept();
 }
 
 void HoverSurface::mouseMoveEvent(QMouseEvent* event) {

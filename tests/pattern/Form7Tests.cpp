@@ -9,9 +9,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -139,6 +142,29 @@ TEST(Generate, AbortLeavesAPartialChartAndTheAbortCaption) {
     EXPECT_FALSE(f.isRunning);
     EXPECT_EQ(f.Command5->text(), QStringLiteral("中止"));
     EXPECT_TRUE(f.Command1->isEnabled());
+    EXPECT_TRUE(w.form->Command4->isEnabled());
+}
+
+TEST(Unload, ClosesAnIdleGenerationWindowAtOnce) {
+    GenerationFixture w;
+    w.open();
+    w.form->unloadOtherWindows();
+    EXPECT_FALSE(w.form->hasForm7());
+}
+
+TEST(Unload, MidRunStopsTheGenerationAndFreesTheWindowAfterItsLoop) {
+    GenerationFixture w(bandPicture(230, 250));
+    Form7& f = w.open();
+    const QPointer<Form7> window(&f);
+    // The main window unloads while the run is yielding to the event loop.
+    QTimer::singleShot(0, w.form.get(), [&w] { w.form->unloadOtherWindows(); });
+    f.Command1_Click();
+    // The run returned into a window that still exists, now stopped and hidden.
+    ASSERT_FALSE(window.isNull());
+    EXPECT_FALSE(window->isRunning);
+    EXPECT_FALSE(window->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
     EXPECT_TRUE(w.form->Command4->isEnabled());
 }
 
