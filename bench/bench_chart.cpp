@@ -1,6 +1,7 @@
 // Painting a full-size chart (230 x 250 cells, colour blocks, legend and
 // symbols) on the canvas, alone and together with the colour index that
 // precedes it in a generation.
+#include "PhotoLikeMatrix.h"
 #include "pattern/PatternThreads.h"
 #include "render/ChartCanvas.h"
 #include "render/FontSetup.h"
@@ -16,30 +17,9 @@
 namespace tessaline {
 namespace {
 
-constexpr int kWidth = 230;
-constexpr int kHeight = 250;
-
-// Smooth gradients with a little grain, reduced to the 6 x 6 x 6 cube.
-std::unique_ptr<CellMatrix> photoLikeMatrix() {
-    auto matrix = std::make_unique<CellMatrix>();
-    matrix->fill(kWhite);
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            const unsigned grain =
-                (static_cast<unsigned>(x) * 73856093u) ^ (static_cast<unsigned>(y) * 19349663u);
-            const double noise = static_cast<double>(grain % 41) - 20.0;
-            const double r = 127.5 + 127.5 * std::sin(x / 37.0) * std::cos(y / 53.0) + noise;
-            const double g = 255.0 * y / kHeight + noise;
-            const double b = 255.0 * (kWidth - x) / kWidth - noise;
-            auto level = [](double v) {
-                const int clamped = static_cast<int>(std::lround(std::fmin(std::fmax(v, 0), 255)));
-                return (clamped + 25) / 51 * 51;
-            };
-            (*matrix)(x, y) = rgb(level(r), level(g), level(b));
-        }
-    }
-    return matrix;
-}
+using bench::kHeight;
+using bench::kWidth;
+using bench::photoLikeMatrix;
 
 ChartSource sourceOf(const PatternThreads& threads, const CellMatrix& index,
                      const CellMatrix& cells) {

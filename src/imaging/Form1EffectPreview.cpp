@@ -7,6 +7,7 @@
 #include "platform/PictureBox.h"
 #include "platform/TextButton.h"
 #include "platform/UserDialogs.h"
+#include "workspace/WorkspaceModel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -66,14 +67,13 @@ void Form1::Label10_Click() {
         Command2_Click();
         return;
     }
-    const PreviewRegion region = framedRegion(*this);
-    context_.state.clearPatternMatrix();
-    sampleRegion(Picture4->image(), region, context_.state.patternMatrix);
     Label4->setText(QStringLiteral("开始处理..."));
-    const ReductionOutcome outcome =
-        reduceRegion(context_.state.patternMatrix, region.width, region.height, ColorBit,
-                     context_.workingPath(QString::fromLatin1(kScratchPictureName)).toStdString(),
-                     srcDIB(), dstDIB(), [] { QCoreApplication::processEvents(); });
+    // The same step the command line runs, on the picture as displayed.
+    WorkspaceView view{Picture4->image(), framedRegion(*this)};
+    const ReductionOutcome outcome = runReductionStep(
+        view, ColorBit,
+        context_.workingPath(QString::fromLatin1(kScratchPictureName)).toStdString(), srcDIB(),
+        dstDIB(), context_.state.patternMatrix, [] { QCoreApplication::processEvents(); });
     if (outcome.cannotCreate) {
         context_.dialogs.message(this, QStringLiteral("无法创建！"), QStringLiteral("Tessaline"));
         return;
@@ -87,7 +87,7 @@ void Form1::Label10_Click() {
     }
     BusyPointer busy;
     Label4->setText(QStringLiteral("减色处理完毕"));
-    copyBufferInto(Picture4->image(), dstDIB(), region.left, region.top);
+    Picture4->image() = view.displayed;
     Picture4->refresh();
     Command2_Click();
 }

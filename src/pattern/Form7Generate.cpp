@@ -123,10 +123,12 @@ void Form7::Command1_Click() {
         setProgress(0, 1);
     };
     chartProgress.step = [&](int done, int total) {
-        if (yielder.due()) {
+        // The view follows the symbols as they are drawn, and rests where the
+        // last row left it.
+        const bool lastSymbolRow = currentStage == ChartStage::Symbols && done == total;
+        if (yielder.due() || lastSymbolRow) {
             setProgress(done, total);
             if (currentStage == ChartStage::Symbols && total > 0) {
-                // The view follows the symbols as they are drawn.
                 Vchange->setValue(static_cast<int>(0.9 * Vchange->maximum() * done / total));
             }
             Picture3->refresh();

@@ -110,6 +110,9 @@ TEST(Generate, DrawsTheChartAndEnablesSavePrintAndPreview) {
     EXPECT_EQ(f.txtCount->text(), QStringLiteral("4"));
     EXPECT_EQ(f.canvas().width(), 10 * 60 + 83);
     EXPECT_GT(f.canvas().height(), 10 * 40);
+    // The view rests where the symbol pass left it.
+    EXPECT_EQ(f.Vchange->maximum(), f.canvas().height());
+    EXPECT_EQ(f.Vchange->value(), static_cast<int>(0.9 * f.canvas().height()));
     // Symbols without blocks: the inside of a black cell stays mostly white.
     const int left = 40;
     EXPECT_EQ(f.canvas().pixel(left + 10 * 10 + 5, 200) != qRgb(0, 0, 0), true);

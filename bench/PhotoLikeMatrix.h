@@ -1,0 +1,36 @@
+#pragma once
+// The full-size pattern the generation benchmarks start from: smooth
+// gradients with a little deterministic grain, reduced to the 6 x 6 x 6 cube
+// (levels 0, 51, ..., 255) as the 216-colour reduction does.
+#include "app/Xiubas.h"
+
+#include <cmath>
+#include <memory>
+
+namespace tessaline::bench {
+
+constexpr int kWidth = 230;
+constexpr int kHeight = 250;
+
+inline std::unique_ptr<CellMatrix> photoLikeMatrix() {
+    auto matrix = std::make_unique<CellMatrix>();
+    matrix->fill(kWhite);
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            const unsigned grain =
+                (static_cast<unsigned>(x) * 73856093u) ^ (static_cast<unsigned>(y) * 19349663u);
+            const double noise = static_cast<double>(grain % 41) - 20.0;
+            const double r = 127.5 + 127.5 * std::sin(x / 37.0) * std::cos(y / 53.0) + noise;
+            const double g = 255.0 * y / kHeight + noise;
+            const double b = 255.0 * (kWidth - x) / kWidth - noise;
+            auto level = [](double v) {
+                const int clamped = static_cast<int>(std::lround(std::fmin(std::fmax(v, 0), 255)));
+                return (clamped + 25) / 51 * 51;
+            };
+            (*matrix)(x, y) = rgb(level(r), level(g), level(b));
+        }
+    }
+    return matrix;
+}
+
+} // namespace tessaline::bench
