@@ -1,7 +1,7 @@
 // Painting a full-size chart (230 x 250 cells, colour blocks, legend and
 // symbols) on the canvas, alone and together with the colour index that
-// precedes it in a generation.
-#include "PhotoLikeMatrix.h"
+// precedes it in a generation, and the whole generation's worst case.
+#include "BenchPatterns.h"
 #include "pattern/PatternThreads.h"
 #include "render/ChartCanvas.h"
 #include "render/FontSetup.h"
@@ -17,6 +17,7 @@
 namespace tessaline {
 namespace {
 
+using bench::fiveHundredColorMatrix;
 using bench::kHeight;
 using bench::kWidth;
 using bench::photoLikeMatrix;
@@ -59,6 +60,22 @@ void BM_ColorIndexAndPaintChart(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ColorIndexAndPaintChart)->Unit(benchmark::kMillisecond);
+
+// The worst case of a whole generation: 500 colours, nothing left out or
+// merged, blocks and symbols for every thread.
+void BM_GenerateWorstCase500Colors(benchmark::State& state) {
+    const auto cells = fiveHundredColorMatrix();
+    const auto index = std::make_unique<CellMatrix>();
+    GenerationSettings settings;
+    settings.reduceStrength = 0;
+    settings.ignorableCount = 0;
+    for (auto _ : state) {
+        const PatternThreads threads =
+            generatePatternThreads(*cells, kWidth, kHeight, settings, *index);
+        paintCanvas(state, sourceOf(threads, *index, *cells));
+    }
+}
+BENCHMARK(BM_GenerateWorstCase500Colors)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tessaline

@@ -1,7 +1,7 @@
 // Colour index, thread table and symbol map of a full-size pattern: a
 // photo-like 216-colour picture, and the worst case of 500 distinct colours
 // with nothing merged or left out.
-#include "PhotoLikeMatrix.h"
+#include "BenchPatterns.h"
 #include "pattern/PatternThreads.h"
 
 #include <benchmark/benchmark.h>
@@ -11,22 +11,10 @@
 namespace tessaline {
 namespace {
 
+using bench::fiveHundredColorMatrix;
 using bench::kHeight;
 using bench::kWidth;
 using bench::photoLikeMatrix;
-
-// 500 colours spread over the RGB cube, every one used about 115 times.
-std::unique_ptr<CellMatrix> fiveHundredColorMatrix() {
-    auto matrix = std::make_unique<CellMatrix>();
-    matrix->fill(kWhite);
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            const int k = (y * kWidth + x) * 7 % 500;
-            (*matrix)(x, y) = rgb(k % 8 * 36, k / 8 % 8 * 36, k / 64 * 32);
-        }
-    }
-    return matrix;
-}
 
 void runGeneration(benchmark::State& state, const CellMatrix& pattern,
                    const GenerationSettings& settings, std::size_t expectedMinimumEntries) {

@@ -4,16 +4,12 @@
 #include "app/Form1.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
-#include "render/ColorConvert.h"
+#include "render/StitchGrid.h"
 #include "workspace/Rounding.h"
 
 #include <QMouseEvent>
 
 namespace tessaline {
-
-namespace {
-constexpr Color kMatrixGridColor = 0x202020;
-} // namespace
 
 void Form1::connectMatrixView() {
     connect(wMatrix, &QScrollBar::valueChanged, this, [this] { wMatrix_Change(); });
@@ -34,26 +30,8 @@ void Form1::drawMatrixS() {
     const int heightPx = picH * s;
     Picture1->setGeometry(0, 0, widthPx, heightPx);
     Picture1->cls();
-    QImage& image = Picture1->image();
-    const QRgb grid = toQRgb(kMatrixGridColor);
-    const QRgb white = toQRgb(kWhite);
-    const CellMatrix& matrix = context_.state.patternMatrix;
-    // Each cell shows its colour in an (s-1) x (s-1) square with the grid on
-    // its top and left edges; cells beyond the largest pattern are white.
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const int row = y / s + viewY;
-        const bool gridRow = y % s == 0;
-        for (int x = 0; x < image.width(); ++x) {
-            if (gridRow || x % s == 0) {
-                line[x] = grid;
-                continue;
-            }
-            const int column = x / s + viewX;
-            line[x] =
-                (column + 1 > picmaxW || row + 1 > picmaxH) ? white : toQRgb(matrix(column, row));
-        }
-    }
+    drawStitchGrid(Picture1->image(), context_.state.patternMatrix,
+                   StitchGridView{s, viewX, viewY, picmaxW, picmaxH});
     Picture1->refresh();
 }
 

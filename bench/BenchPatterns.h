@@ -1,7 +1,5 @@
 #pragma once
-// The full-size pattern the generation benchmarks start from: smooth
-// gradients with a little deterministic grain, reduced to the 6 x 6 x 6 cube
-// (levels 0, 51, ..., 255) as the 216-colour reduction does.
+// The full-size patterns the generation benchmarks start from.
 #include "app/Xiubas.h"
 
 #include <cmath>
@@ -12,6 +10,8 @@ namespace tessaline::bench {
 constexpr int kWidth = 230;
 constexpr int kHeight = 250;
 
+// Smooth gradients with a little deterministic grain, reduced to the
+// 6 x 6 x 6 cube (levels 0, 51, ..., 255) as the 216-colour reduction does.
 inline std::unique_ptr<CellMatrix> photoLikeMatrix() {
     auto matrix = std::make_unique<CellMatrix>();
     matrix->fill(kWhite);
@@ -28,6 +28,20 @@ inline std::unique_ptr<CellMatrix> photoLikeMatrix() {
                 return (clamped + 25) / 51 * 51;
             };
             (*matrix)(x, y) = rgb(level(r), level(g), level(b));
+        }
+    }
+    return matrix;
+}
+
+// The worst case the workspace allows: 500 colours spread over the RGB cube,
+// every one used about 115 times.
+inline std::unique_ptr<CellMatrix> fiveHundredColorMatrix() {
+    auto matrix = std::make_unique<CellMatrix>();
+    matrix->fill(kWhite);
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            const int k = (y * kWidth + x) * 7 % 500;
+            (*matrix)(x, y) = rgb(k % 8 * 36, k / 8 % 8 * 36, k / 64 * 32);
         }
     }
     return matrix;
