@@ -1,5 +1,7 @@
 #include "render/PictureLoader.h"
 
+#include "render/PictureFileCheck.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -31,6 +33,12 @@ PictureLoadResult loadPicture(const QString& path) {
         (declared.width() > kMaxPictureSide || declared.height() > kMaxPictureSide ||
          qint64(declared.width()) * declared.height() > kMaxPicturePixels)) {
         result.error = PictureLoadError::TooLarge;
+        return result;
+    }
+    // The decoders fill a cut-off JPEG, GIF or BMP with grey and call it
+    // loaded; such a file is refused as damaged instead.
+    if (!isCompletePictureFile(path)) {
+        result.error = PictureLoadError::Damaged;
         return result;
     }
     QImage image;

@@ -1,7 +1,8 @@
 #pragma once
 // Loads BMP, JPEG and GIF pictures (and whatever else Qt's readers know).
 // The declared size is checked before any pixel memory is allocated, so a
-// small file claiming to be 60000 x 60000 pixels is refused, not attempted.
+// small file claiming to be 60000 x 60000 pixels is refused, not attempted;
+// so is a JPEG, GIF or BMP cut off part-way.
 #include <QImage>
 #include <QString>
 

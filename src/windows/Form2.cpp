@@ -7,7 +7,6 @@
 #include "windows/DriveList.h"
 #include "windows/FileList.h"
 #include "windows/FolderList.h"
-#include "windows/PictureFileCheck.h"
 #include "windows/PictureFileRules.h"
 #include "windows/StretchedImage.h"
 
@@ -83,9 +82,6 @@ void Form2::File1_Click() {
     }
     // A file that cannot be read leaves the previous preview in place.
     const QString path = joinFolderAndFile(File1->path(), name);
-    if (!isCompletePictureFile(path)) {
-        return;
-    }
     const PictureLoadResult loaded = loadPicture(path);
     if (loaded.ok()) {
         Image1->setPicture(loaded.image);
@@ -102,10 +98,8 @@ bool Form2::Command1_Click() {
     state.picturePath = joinFolderAndFile(File1->path(), name).toStdString();
     state.lastDrive = Drive1->drive().toStdString();
     state.lastDir = Dir1->path().toStdString();
-    // A cut-off file would decode into a partly grey picture: refused like
-    // any other file that does not open.
-    if (!isCompletePictureFile(QString::fromStdString(state.picturePath)) ||
-        !main_.loadWorkspacePicture()) {
+    // A cut-off file is refused by the loader like any other that does not open.
+    if (!main_.loadWorkspacePicture()) {
         showWrongFileMessage();
         return false;
     }

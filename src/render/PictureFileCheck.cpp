@@ -1,4 +1,4 @@
-#include "windows/PictureFileCheck.h"
+#include "render/PictureFileCheck.h"
 
 #include <QFile>
 

@@ -1,5 +1,6 @@
-// Telling whole picture files from ones cut off part-way.
-#include "windows/PictureFileCheck.h"
+// Loading pictures, and telling whole picture files from ones cut off part-way.
+#include "render/PictureFileCheck.h"
+#include "render/PictureLoader.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -131,6 +132,78 @@ TEST(PictureFileCheck, FilesAreCheckedAndMissingOnesAreNotWhole) {
     EXPECT_TRUE(isCompletePictureFile(whole));
     EXPECT_FALSE(isCompletePictureFile(cut));
     EXPECT_FALSE(isCompletePictureFile(QDir(dir.path()).filePath("missing.jpg")));
+}
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = QDir(dir.path()).filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(bytes);
+    }
+    return path;
+}
+
+// A 24-bit BMP header declaring width x height pixels, with no pixel data.
+QByteArray bmpHeaderOnly(qint32 width, qint32 height) {
+    QByteArray bmp(54, '\0');
+    auto put32 = [&bmp](int at, quint32 v) {
+        for (int i = 0; i < 4; ++i) {
+            bmp[at + i] = static_cast<char>(v >> (8 * i) & 0xFF);
+        }
+    };
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    put32(2, 54);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, static_cast<quint32>(width));
+    put32(22, static_cast<quint32>(height));
+    bmp[26] = 1;
+    bmp[28] = 24;
+    return bmp;
+}
+
+TEST(PictureLoader, LoadsWholePicturesAsRgb32) {
+    QTemporaryDir dir;
+    const QImage picture = noise(21, 13);
+    for (const char* format : {"BMP", "PNG", "JPG"}) {
+        const PictureLoadResult loaded =
+            loadPicture(writeFile(dir, QStringLiteral("p.") + format, encode(picture, format)));
+        ASSERT_TRUE(loaded.ok()) << format;
+        EXPECT_EQ(loaded.image.size(), QSize(21, 13)) << format;
+        EXPECT_EQ(loaded.image.format(), QImage::Format_RGB32) << format;
+    }
+    const PictureLoadResult gif =
+        loadPicture(writeFile(dir, QStringLiteral("p.gif"), handMadeGif(false)));
+    EXPECT_TRUE(gif.ok());
+    EXPECT_EQ(gif.image.format(), QImage::Format_RGB32);
+    // Lossless formats come back pixel for pixel.
+    const PictureLoadResult bmp =
+        loadPicture(writeFile(dir, QStringLiteral("exact.bmp"), encode(picture, "BMP")));
+    EXPECT_EQ(bmp.image, picture.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST(PictureLoader, NamesEachKindOfFailure) {
+    QTemporaryDir dir;
+    const QByteArray jpeg = encode(noise(40, 40), "JPG");
+    struct Case {
+        QString path;
+        PictureLoadError error;
+    } cases[] = {
+        {QDir(dir.path()).filePath("missing.jpg"), PictureLoadError::NotFound},
+        {dir.path(), PictureLoadError::NotFound}, // a folder is not a picture file
+        {writeFile(dir, "notes.jpg", "just some text, not a picture"),
+         PictureLoadError::NotAPicture},
+        {writeFile(dir, "cut.jpg", jpeg.left(jpeg.size() * 2 / 3)), PictureLoadError::Damaged},
+        // Within the decoder's own limits, beyond ours: refused before decoding.
+        {writeFile(dir, "huge.bmp", bmpHeaderOnly(29000, 5000)), PictureLoadError::TooLarge},
+    };
+    for (const Case& c : cases) {
+        const PictureLoadResult loaded = loadPicture(c.path);
+        EXPECT_EQ(loaded.error, c.error) << c.path.toStdString();
+        EXPECT_TRUE(loaded.image.isNull()) << c.path.toStdString();
+        EXPECT_FALSE(pictureLoadErrorText(loaded.error).isEmpty());
+    }
 }
 
 } // namespace
