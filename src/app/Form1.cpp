@@ -7,6 +7,7 @@
 #include "platform/TextButton.h"
 #include "platform/Twips.h"
 #include "render/PictureLoader.h"
+#include "workspace/WorkspaceModel.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -208,13 +209,16 @@ bool Form1::loadWorkspacePicture() {
 
     const LoadedPictureSizes sizes =
         loadedPictureSizes(area_, loaded.image.width(), loaded.image.height());
+    // A picture smaller than the size bars' minimum gets the smallest frame,
+    // as on the command line, rather than a refusal after it was shown.
+    const QSize frame = handOverFrameSize(sizes);
     wChange->setMaximum(picmaxW);
     Hchange->setMaximum(picmaxH);
-    if (!Hchange->assign(sizes.heightValue)) {
+    if (!Hchange->assign(frame.height())) {
         return false;
     }
     xyRate = sizes.xyRate;
-    if (!wChange->assign(sizes.widthValue)) {
+    if (!wChange->assign(frame.width())) {
         return false;
     }
     wChange->setMinimum(16);

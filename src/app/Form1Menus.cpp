@@ -3,13 +3,13 @@
 // status line, the help document and quitting.
 #include "app/Form1.h"
 #include "pattern/Form7.h"
-#include "windows/FrmPreview.h"
 #include "platform/PictureBox.h"
 #include "platform/TextButton.h"
 #include "platform/Twips.h"
 #include "render/ColorConvert.h"
 #include "windows/Form2.h"
 #include "windows/Form4.h"
+#include "windows/FrmPreview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -152,13 +152,7 @@ void Form1::unloadOtherWindows() {
     if (form7_) {
         // Closing clears the running flag, so a generation in progress stops at
         // its next step; its loop still holds the window until it returns.
-        const bool busy = form7_->busy();
-        form7_->close();
-        if (busy) {
-            form7_->deleteLater();
-        } else {
-            delete form7_.data();
-        }
+        form7_->dispose();
     }
     unloadWindow(form4_);
     unloadWindow(form2_);

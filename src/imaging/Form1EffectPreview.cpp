@@ -81,6 +81,7 @@ void Form1::Label10_Click() {
     if (outcome.bitmapUnrecognised) {
         context_.dialogs.message(this, QStringLiteral("不能识别的位图！"), QStringLiteral("错误！"),
                                  MessageIcon::Critical);
+        return;
     }
     if (srcDIB().DataPtr() == nullptr) {
         return;

@@ -11,8 +11,11 @@ void Form1::connectGeneration() {
 }
 
 Form7* Form1::form7() {
-    if (!form7_.isNull() && !form7_->isVisible() && !form7_->isRunning) {
-        delete form7_.data();
+    // A closed window is replaced by a fresh one; one still finishing a
+    // printout goes once that is done.
+    if (!form7_.isNull() && !form7_->isVisible()) {
+        form7_->dispose();
+        form7_.clear();
     }
     if (form7_.isNull()) {
         form7_ = new Form7(*this);

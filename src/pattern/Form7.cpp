@@ -33,6 +33,25 @@ Form7::Form7(Form1& form1, QWidget* parent) : QWidget(parent, Qt::Window), form1
 
 Form7::~Form7() {
     isRunning = false;
+    // The final preview draws from this window's threads.
+    delete preview_.data();
+}
+
+void Form7::dispose() {
+    close();
+    if (busy()) {
+        disposeWhenIdle_ = true;
+    } else {
+        delete this;
+    }
+}
+
+Form7::LoopScope::~LoopScope() {
+    if (--window_.activeLoops_ == 0 && window_.disposeWhenIdle_) {
+        // Posted from the outermost loop, the deletion runs only after that
+        // loop's handler has returned.
+        window_.deleteLater();
+    }
 }
 
 void Form7::buildControls() {

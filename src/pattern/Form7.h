@@ -79,9 +79,13 @@ class Form7 : public QWidget {
     void HScroll1_Change();
 
     FrmPreview* finalPreview() const { return preview_; }
-    // True while a generation or a printout is running; its loop is on the
-    // stack then, so the window must not be freed outright.
-    bool busy() const { return isRunning || printing_; }
+    // True while a generation, printout or PDF is being drawn: its loop is on
+    // the stack and yields to the event loop, so the window must neither start
+    // another nor be freed outright.
+    bool busy() const { return activeLoops_ > 0; }
+    // Closes the window and frees it, at once when idle, otherwise as soon as
+    // its running loop has returned.
+    void dispose();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -99,7 +103,23 @@ class Form7 : public QWidget {
     Form1& form1_;
     PatternThreads threads_;
     QPointer<FrmPreview> preview_;
-    bool printing_ = false;
+    // Counts the drawing loops on the stack (see busy()).
+    class LoopScope;
+    int activeLoops_ = 0;
+    bool disposeWhenIdle_ = false;
+};
+
+// Marks a drawing loop of the window for as long as it lives; the last one
+// to end carries out a dispose() that came while it ran.
+class Form7::LoopScope {
+  public:
+    explicit LoopScope(Form7& window) : window_(window) { ++window_.activeLoops_; }
+    ~LoopScope();
+    LoopScope(const LoopScope&) = delete;
+    LoopScope& operator=(const LoopScope&) = delete;
+
+  private:
+    Form7& window_;
 };
 
 } // namespace tessaline

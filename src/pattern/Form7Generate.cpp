@@ -54,6 +54,12 @@ void Form7::finishRun(bool showPrintCaption) {
 }
 
 void Form7::Command1_Click() {
+    if (busy()) {
+        return;
+    }
+    const LoopScope loop(*this);
+    // The final preview draws from the threads about to be replaced.
+    delete preview_.data();
     Xiubas& state = form1_.context().state;
     generated = 0;
     Picture3->cls();

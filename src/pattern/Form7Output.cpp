@@ -52,6 +52,9 @@ bool Form7::Command4_Click() {
 }
 
 bool Form7::CommandPdf_Click() {
+    if (busy()) {
+        return false;
+    }
     if (generated == 0) {
         form1_.context().dialogs.message(this,
                                          QStringLiteral("请先点一次 生成 按钮，再保存PDF文件"),
@@ -61,6 +64,7 @@ bool Form7::CommandPdf_Click() {
     const int number = pdfCount + 1;
     const QString name = QString::fromStdString(numberedName("myxiu", number, ".pdf"));
     const QString path = form1_.context().workingPath(name);
+    const LoopScope loop(*this);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     EventYielder yielder;
     ChartProgress progress;
@@ -107,7 +111,7 @@ void Form7::Command5_Click() {
 }
 
 void Form7::printChartOnPrinter() {
-    if (printing_) {
+    if (busy()) {
         return;
     }
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
@@ -117,7 +121,7 @@ void Form7::printChartOnPrinter() {
             QStringLiteral("Quillmere "));
         return;
     }
-    printing_ = true;
+    const LoopScope loop(*this);
     Command5->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
@@ -154,8 +158,7 @@ void Form7::printChartOnPrinter() {
             painter.end();
         }
     }
-    QApplication::restoreOverrideCursor();
-    printing_ = false;
+    // finishRun restores the pointer on every way out.
     Command5->setEnabled(true);
     if (stopped) {
         finishRun(true);

@@ -36,6 +36,8 @@ FrmPreview::FrmPreview(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
 
 void FrmPreview::open(const FinalPreviewSource& source) {
     source_ = source;
+    // Drawn again on the second tick after every opening.
+    tickCount = 0;
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen != nullptr ? screen->size() : QSize(1024, 768);
     setGeometry(0, 0, screenSize.width(), screenSize.height());

@@ -49,6 +49,10 @@ WholePictureSize wholePictureSize(const PreviewArea& area, int zoomValue, float 
         s.picW = area.maxWidth;
         s.picH = roundHalfEven(static_cast<float>(area.maxWidth) * xyRate);
     }
+    // A picture of extreme shape still gets a frame of at least one stitch
+    // each way, never an empty one.
+    s.picW = std::max(s.picW, 1.0);
+    s.picH = std::max(s.picH, 1);
     return s;
 }
 

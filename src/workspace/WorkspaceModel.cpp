@@ -47,7 +47,9 @@ ReductionOutcome runReductionStep(WorkspaceView& view, int colorBit,
     const PreviewRegion& region = view.region;
     const ReductionOutcome outcome = reduceRegion(patternMatrix, region.width, region.height,
                                                   colorBit, scratchFile, srcDIB, dstDIB, yield);
-    if (outcome.cannotCreate || srcDIB.DataPtr() == nullptr) {
+    // A scratch picture that could not be read back leaves an earlier region
+    // in the buffers: pasting that would show the wrong picture.
+    if (outcome.cannotCreate || outcome.bitmapUnrecognised || srcDIB.DataPtr() == nullptr) {
         return outcome;
     }
     copyBufferInto(view.displayed, dstDIB, region.left, region.top);

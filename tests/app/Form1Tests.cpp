@@ -107,11 +107,24 @@ TEST_P(HandOver, SetsSizesRatioAndZoomRangeThroughTheScrollBars) {
     EXPECT_EQ(f.Picture4->pos(), QPoint(0, 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(Shapes, HandOver,
-                         ::testing::Values(ShapeCase{300, 300, 250, 230, 1.0F},
-                                           ShapeCase{200, 400, 250, 125, 2.0F},
-                                           ShapeCase{100, 80, 80, 230, 0.8F},
-                                           ShapeCase{320, 160, 160, 230, 0.5F}));
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, HandOver,
+    ::testing::Values(ShapeCase{300, 300, 250, 230, 1.0F}, ShapeCase{200, 400, 250, 125, 2.0F},
+                      ShapeCase{100, 80, 80, 230, 0.8F}, ShapeCase{320, 160, 160, 230, 0.5F},
+                      // Below the size bars' minimum: raised to 16.
+                      ShapeCase{10, 8, 16, 230, 0.8F}, ShapeCase{1, 1000, 250, 16, 1000.0F}));
+
+TEST(ModeCommands, WholePictureOfAnExtremeShapeKeepsAFrameOfOneStitchAtLeast) {
+    WorkspaceFixture w;
+    Form1& f = *w.form;
+    ASSERT_TRUE(w.handOver(gradientPicture(1000, 2))); // 230 x 0.46 stitches
+    ASSERT_TRUE(f.Command11_Click());
+    f.zoom->setValue(230);
+    EXPECT_DOUBLE_EQ(f.picW, 230);
+    EXPECT_EQ(f.picH, 1);
+    EXPECT_EQ(f.Picture2->size(), QSize(230, 1));
+    EXPECT_FALSE(f.Picture4->image().isNull());
+}
 
 TEST(HandOverZoom, SetsTheStepsFromThePictureWidth) {
     WorkspaceFixture w;

@@ -233,6 +233,65 @@ TEST(Pdf, WritesTheNumberedPrintout) {
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
 }
 
+TEST(Pdf, WhileItIsWrittenAnotherGenerateOrPdfIsRefused) {
+    GenerationFixture w(bandPicture(230, 250));
+    Form7& f = w.open();
+    f.Command1_Click();
+    ASSERT_EQ(f.generated, 1);
+    const int threadsBefore = f.maxColor;
+    bool triedInside = false;
+    QTimer::singleShot(0, &f, [&] {
+        triedInside = f.busy();
+        f.Command1_Click();
+        EXPECT_FALSE(f.CommandPdf_Click());
+    });
+    ASSERT_TRUE(f.CommandPdf_Click());
+    EXPECT_TRUE(triedInside);
+    EXPECT_FALSE(f.busy());
+    EXPECT_EQ(f.pdfCount, 1);
+    EXPECT_EQ(f.generated, 1);
+    EXPECT_EQ(f.maxColor, threadsBefore);
+    EXPECT_TRUE(QFile::exists(w.folder.filePath(QStringLiteral("myxiu001.pdf"))));
+    EXPECT_FALSE(QFile::exists(w.folder.filePath(QStringLiteral("myxiu002.pdf"))));
+}
+
+TEST(Pdf, ClosingTheWindowMidWayAndGeneratingAgainFreesTheOldWindowAfterwards) {
+    GenerationFixture w(bandPicture(230, 250));
+    Form7& f = w.open();
+    f.Command1_Click();
+    const QPointer<Form7> old(&f);
+    QTimer::singleShot(0, &f, [&] {
+        f.close();
+        w.form->previewDone = 1;
+        w.form->generateCommand();
+    });
+    EXPECT_TRUE(f.CommandPdf_Click());
+    ASSERT_FALSE(old.isNull()); // still here while its handler returns
+    ASSERT_TRUE(w.form->hasForm7());
+    EXPECT_NE(w.form->form7(), old.data());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(old.isNull());
+}
+
+TEST(FinalPreview, DrawsAgainAfterEveryOpening) {
+    GenerationFixture w;
+    Form7& f = w.open();
+    f.Command1_Click();
+    f.Command6_Click();
+    FrmPreview* preview = f.finalPreview();
+    ASSERT_NE(preview, nullptr);
+    preview->Timer1_Timer();
+    preview->Timer1_Timer();
+    ASSERT_FALSE(preview->Timer1.isActive());
+    f.Command6_Click();
+    ASSERT_EQ(f.finalPreview(), preview);
+    const QRgb background = preview->drawing().pixel(12, 62);
+    preview->Timer1_Timer();
+    preview->Timer1_Timer();
+    EXPECT_FALSE(preview->Timer1.isActive());
+    EXPECT_NE(preview->drawing().pixel(12, 62), background);
+}
+
 TEST(FinalPreview, DrawsOnTheSecondTickInThreadColours) {
     GenerationFixture w;
     Form7& f = w.open();

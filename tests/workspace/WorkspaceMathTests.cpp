@@ -94,5 +94,15 @@ TEST(WholePictureSize, ClampsToTheHeightThenTheWidth) {
     EXPECT_NEAR(fraction.picW, 250 / 1.5, 1e-6);
 }
 
+TEST(WholePictureSize, NeverShrinksASideBelowOneStitch) {
+    const PreviewArea area;
+    const WholePictureSize flat = wholePictureSize(area, 230, 0.001F);
+    EXPECT_DOUBLE_EQ(flat.picW, 230);
+    EXPECT_EQ(flat.picH, 1);
+    const WholePictureSize thin = wholePictureSize(area, 32, 1000.0F);
+    EXPECT_EQ(thin.picH, 250);
+    EXPECT_DOUBLE_EQ(thin.picW, 1);
+}
+
 } // namespace
 } // namespace tessaline
