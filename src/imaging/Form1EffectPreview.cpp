@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <optional>
 
 namespace tessaline {
 
@@ -70,15 +71,18 @@ void Form1::Label10_Click() {
     Label4->setText(QStringLiteral("开始处理..."));
     // The same step the command line runs, on the picture as displayed.
     WorkspaceView view{Picture4->image(), framedRegion(*this)};
+    std::optional<BusyPointer> busy(std::in_place);
     const ReductionOutcome outcome = runReductionStep(
         view, ColorBit,
         context_.workingPath(QString::fromLatin1(kScratchPictureName)).toStdString(), srcDIB(),
         dstDIB(), context_.state.patternMatrix, [] { QCoreApplication::processEvents(); });
     if (outcome.cannotCreate) {
+        busy.reset();
         context_.dialogs.message(this, QStringLiteral("无法创建！"), QStringLiteral("Tessaline"));
         return;
     }
     if (outcome.bitmapUnrecognised) {
+        busy.reset();
         context_.dialogs.message(this, QStringLiteral("不能识别的位图！"), QStringLiteral("错误！"),
                                  MessageIcon::Critical);
         return;
@@ -86,7 +90,6 @@ void Form1::Label10_Click() {
     if (srcDIB().DataPtr() == nullptr) {
         return;
     }
-    BusyPointer busy;
     Label4->setText(QStringLiteral("减色处理完毕"));
     Picture4->image() = view.displayed;
     Picture4->refresh();
@@ -103,10 +106,13 @@ bool Form1::Command3_Click() {
         }
     }
     sampleRegion(Picture4->image(), region, matrix);
+    Label4->setText(QStringLiteral("开始处理..."));
+    std::optional<BusyPointer> busy(std::in_place);
     const ReductionOutcome outcome =
         reduceRegion(matrix, region.width, region.height, ColorBit,
                      context_.workingPath(QString::fromLatin1(kScratchPictureName)).toStdString(),
                      srcDIB(), dstDIB(), [] { QCoreApplication::processEvents(); });
+    busy.reset();
     if (outcome.cannotCreate) {
         context_.dialogs.message(this, QStringLiteral("无法创建！"), QStringLiteral("Tessaline"));
         return false;

@@ -67,13 +67,16 @@ void Form7::buildControls() {
     Command6 = new QPushButton(QStringLiteral("最终效果预览"), this);
     Command6->setGeometry(326, 10, 110, 26);
 
+    // Both lists take typed text but keep their fixed entries.
     Combo1 = new QComboBox(this);
     Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setGeometry(450, 10, 130, 26);
     Label2 = new QLabel(QStringLiteral("可忽略颜色出现次数"), this);
     Label2->setGeometry(590, 10, 120, 26);
     Combo2 = new QComboBox(this);
     Combo2->setEditable(true);
+    Combo2->setInsertPolicy(QComboBox::NoInsert);
     Combo2->setGeometry(712, 10, 70, 26);
 
     Label3 = new QLabel(QStringLiteral("减色设置："), this);

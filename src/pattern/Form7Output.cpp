@@ -126,8 +126,8 @@ void Form7::printChartOnPrinter() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     QPrinter printer(printerInfo, QPrinter::HighResolution);
-    printer.setFullPage(true);
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    // The chart goes on the printable area, inside the printer's own margins.
+    printer.setFullPage(false);
     QPainter painter;
     bool printed = false;
     bool stopped = false;

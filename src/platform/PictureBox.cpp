@@ -1,6 +1,7 @@
 #include "platform/PictureBox.h"
 
 #include "render/ColorConvert.h"
+#include "render/PixelImage.h"
 #include "render/Stretch.h"
 
 #include <QFontMetrics>
@@ -39,7 +40,7 @@ void PictureBox::setBackColor(Color color) {
 }
 
 void PictureBox::cls() {
-    image_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image_ = makePixelImage(size().expandedTo(QSize(1, 1)));
     image_.fill(toQColor(backColor_));
     if (!picture_.isNull()) {
         QPainter painter(&image_);

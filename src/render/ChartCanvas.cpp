@@ -1,12 +1,8 @@
 #include "render/ChartCanvas.h"
 
+#include "render/PixelImage.h"
+
 namespace tessaline {
-
-namespace {
-
-constexpr int kCanvasDotsPerMeter = 3780; // 96 dots per inch
-
-} // namespace
 
 int chartLegendHeight(const ChartSource& source) {
     return legendHeight(screenLegendLayout(source.width(), source.entryCount()));
@@ -23,9 +19,7 @@ ChartGeometry screenChartGeometry(const ChartSource& source) {
 }
 
 QImage makeChartCanvas(QSize size) {
-    QImage canvas(size, QImage::Format_RGB32);
-    canvas.setDotsPerMeterX(kCanvasDotsPerMeter);
-    canvas.setDotsPerMeterY(kCanvasDotsPerMeter);
+    QImage canvas = makePixelImage(size);
     canvas.fill(Qt::white);
     return canvas;
 }

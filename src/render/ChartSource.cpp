@@ -23,13 +23,15 @@ std::string_view chartKindText(ChartKind kind) {
 }
 
 ChartKind chartKindFromText(std::string_view text) {
-    if (text == kBlocksAndSymbolsText) {
-        return ChartKind::BlocksAndSymbols;
+    // Blocks unless the text says "无色块绣图", symbols unless it says
+    // "仅生成色块": a text typed into the list gets both.
+    if (text == kSymbolsOnlyText) {
+        return ChartKind::SymbolsOnly;
     }
     if (text == kBlocksOnlyText) {
         return ChartKind::BlocksOnly;
     }
-    return ChartKind::SymbolsOnly;
+    return ChartKind::BlocksAndSymbols;
 }
 
 } // namespace tessaline

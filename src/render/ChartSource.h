@@ -19,7 +19,7 @@ enum class ChartKind {
 };
 
 std::string_view chartKindText(ChartKind kind);
-// The kind named by a list text; anything else is the preset "无色块绣图".
+// The kind named by a list text; any other text draws blocks and symbols.
 ChartKind chartKindFromText(std::string_view text);
 
 // Grey legend swatches belong to the grey reduction methods "灰度图片" (code 2)

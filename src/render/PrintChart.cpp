@@ -33,7 +33,9 @@ std::string_view printStatusText(ChartStage stage) {
 }
 
 QSizeF pageSizeMillimetres(const QPagedPaintDevice& device) {
-    return device.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    // The printable part of the sheet: a painter on the device starts at its
+    // corner (a PDF page has no margins, so there it is the whole sheet).
+    return device.pageLayout().paintRect(QPageLayout::Millimeter).size();
 }
 
 void scaleToMillimetres(QPainter& painter) {

@@ -17,8 +17,8 @@ namespace tessaline {
 // Status line of the generation window while a stage is printed.
 std::string_view printStatusText(ChartStage stage);
 
-// Whole page of a paged device in millimetres (set zero margins and full
-// page first, so that painter (0, 0) is the paper's corner).
+// The printable size of a paged device's page in millimetres: the part a
+// painter on it reaches, starting from painter (0, 0).
 QSizeF pageSizeMillimetres(const QPagedPaintDevice& device);
 
 // Scales a painter on a fresh page so that one unit is one millimetre.

@@ -95,6 +95,18 @@ TEST(Form7Controls, CheckBoxStrengthBarAndDigitsOnlyCount) {
     EXPECT_EQ(w.dialogs.messages.back().title, QStringLiteral("Quillmere软件"));
 }
 
+TEST(Form7Controls, TypedTextDoesNotJoinTheLists) {
+    GenerationFixture w;
+    Form7& f = w.open();
+    for (QComboBox* list : {f.Combo1, f.Combo2}) {
+        const int entries = list->count();
+        list->lineEdit()->setText(QStringLiteral("7"));
+        QMetaObject::invokeMethod(list->lineEdit(), "returnPressed");
+        EXPECT_EQ(list->count(), entries);
+        EXPECT_EQ(list->currentText(), QStringLiteral("7"));
+    }
+}
+
 TEST(Generate, DrawsTheChartAndEnablesSavePrintAndPreview) {
     GenerationFixture w;
     Form7& f = w.open();

@@ -185,7 +185,9 @@ TEST(ChartCanvasTest, ChartKindTexts) {
     EXPECT_EQ(chartKindFromText("生成绣图色块"), ChartKind::BlocksAndSymbols);
     EXPECT_EQ(chartKindFromText("无色块绣图"), ChartKind::SymbolsOnly);
     EXPECT_EQ(chartKindFromText("仅生成色块"), ChartKind::BlocksOnly);
-    EXPECT_EQ(chartKindFromText("something else"), ChartKind::SymbolsOnly);
+    // Only the two named exceptions leave out blocks or symbols.
+    EXPECT_EQ(chartKindFromText("something else"), ChartKind::BlocksAndSymbols);
+    EXPECT_EQ(chartKindFromText(""), ChartKind::BlocksAndSymbols);
     for (ChartKind kind :
          {ChartKind::BlocksAndSymbols, ChartKind::SymbolsOnly, ChartKind::BlocksOnly}) {
         EXPECT_EQ(chartKindFromText(chartKindText(kind)), kind);
