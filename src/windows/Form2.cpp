@@ -67,11 +67,26 @@ void Form2::load() {
 }
 
 void Form2::Drive1_Change() {
-    Dir1->setPath(Drive1->drive());
+    Dir1->setPath(currentFolderOn(Drive1->drive()));
+}
+
+// A volume's current folder: the last one opened on it, else the program's
+// current folder when it lies there, else the volume's root.
+QString Form2::currentFolderOn(const QString& drive) const {
+    const QString remembered = folderOnDrive_.value(drive);
+    if (!remembered.isEmpty() && QDir(remembered).exists()) {
+        return remembered;
+    }
+    const QString current = QDir::currentPath();
+    if (QStorageInfo(current).rootPath() == drive) {
+        return current;
+    }
+    return drive;
 }
 
 void Form2::Dir1_Change() {
     Drive1->showVolumeOf(Dir1->path());
+    folderOnDrive_.insert(QStorageInfo(Dir1->path()).rootPath(), Dir1->path());
     File1->setPath(Dir1->path());
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The picture file browser: drive, folder and file lists, a preview of the
 // clicked file, and "确定", which hands the chosen file to the main window.
+#include <QHash>
+#include <QString>
 #include <QWidget>
 
 class QLabel;
@@ -41,8 +43,11 @@ class Form2 : public QWidget {
     void buildControls();
     void load();
     void showWrongFileMessage();
+    QString currentFolderOn(const QString& drive) const;
 
     Form1& main_;
+    // Each volume's current folder: the last one opened on it in this window.
+    QHash<QString, QString> folderOnDrive_;
 };
 
 } // namespace tessaline

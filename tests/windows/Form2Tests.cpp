@@ -248,6 +248,16 @@ TEST_F(BrowserTest, FolderListShowsAncestorsAndSubFoldersAndOpensOne) {
     EXPECT_EQ(b.Dir1->path(), path("sub folder"));
 }
 
+TEST_F(BrowserTest, ChoosingAVolumeOpensItsCurrentFolderNotItsRoot) {
+    Form2& b = browser();
+    ASSERT_TRUE(b.Dir1->setPath(path("sub folder")));
+    const QString volume = QStorageInfo(folder).rootPath();
+    ASSERT_EQ(b.Drive1->drive(), volume);
+    b.Drive1_Change();
+    EXPECT_EQ(b.Dir1->path(), path("sub folder"));
+    EXPECT_EQ(b.File1->path(), path("sub folder"));
+}
+
 TEST_F(BrowserTest, PipesAreNotListed) {
     ASSERT_EQ(mkfifo(path("pipe.bmp").toLocal8Bit().constData(), 0600), 0);
     Form2& b = browser();
