@@ -195,6 +195,10 @@ bool ChartPainter::drawCellSymbols() {
     progress_.enter(ChartStage::Symbols);
     surface_.setTextColor(Qt::black);
     surface_.useFont(songFont_);
+    // A run stopped before the pass begins draws none of it.
+    if (!progress_.report(0, height)) {
+        return false;
+    }
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             drawCellSymbol(x, y, source_.colorIndexMatrix(x, y));

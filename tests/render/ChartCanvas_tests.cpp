@@ -340,6 +340,16 @@ TEST(ChartCanvasTest, ProgressRunsThroughTheStagesAndCanStop) {
     const int T = gridTopOf(canvas);
     EXPECT_GT(cellPixels(canvas, T, 0, 1, isInk), 0);
     EXPECT_EQ(cellPixels(canvas, T, 0, 2, isInk), 0);
+
+    // A run already stopped when the symbol pass starts draws no symbol at all.
+    ChartProgress stoppedBefore;
+    stoppedBefore.stage = [&](ChartStage s) { current = s; };
+    stoppedBefore.step = [&](int, int) { return current != ChartStage::Symbols; };
+    QImage untouched = makeChartCanvas(chartCanvasSize(chart->source(ChartKind::SymbolsOnly)));
+    QPainter second(&untouched);
+    EXPECT_FALSE(drawChart(second, chart->source(ChartKind::SymbolsOnly), stoppedBefore));
+    second.end();
+    EXPECT_EQ(cellPixels(untouched, T, 0, 0, isInk), 0);
 }
 
 } // namespace
