@@ -119,7 +119,13 @@ bool isCompleteBmp(Bytes data) {
     }
     const qint64 stride = ((width < 0 ? -width : width) * bitCount + 31) / 32 * 4;
     const qint64 rows = height < 0 ? -height : height;
-    return static_cast<qint64>(offset) + stride * rows <= data.size();
+    const qint64 available = data.size() - static_cast<qint64>(offset);
+    if (available < 0) {
+        return false;
+    }
+    // stride x rows <= available, without the product, which a lying header
+    // can push beyond 64 bits.
+    return rows == 0 || stride <= available / rows;
 }
 
 } // namespace

@@ -163,6 +163,20 @@ QByteArray bmpHeaderOnly(qint32 width, qint32 height) {
     return bmp;
 }
 
+TEST(PictureFileCheck, HeadersClaimingMoreThanAnyFileHoldsAreNotWhole) {
+    EXPECT_FALSE(isCompletePicture(bmpHeaderOnly(0x7FFFFFFF, 0x7FFFFFFF)));
+    EXPECT_FALSE(isCompletePicture(bmpHeaderOnly(0x7FFFFFFF, -0x7FFFFFFF)));
+    QByteArray deep = bmpHeaderOnly(-0x7FFFFFFF, 3);
+    deep[28] = static_cast<char>(0xFF); // 65535 bits per pixel
+    deep[29] = static_cast<char>(0xFF);
+    EXPECT_FALSE(isCompletePicture(deep));
+    QByteArray farOffset = bmpHeaderOnly(1, 1);
+    farOffset[13] = 0x7F; // pixel data said to start 2 GB in
+    EXPECT_FALSE(isCompletePicture(farOffset + QByteArray(4, '\0')));
+    // No rows: nothing is missing.
+    EXPECT_TRUE(isCompletePicture(bmpHeaderOnly(5, 0)));
+}
+
 TEST(PictureLoader, LoadsWholePicturesAsRgb32) {
     QTemporaryDir dir;
     const QImage picture = noise(21, 13);
