@@ -189,9 +189,8 @@ void Form7::Command6_Click() {
         preview_ = new FrmPreview();
         preview_->setAttribute(Qt::WA_DeleteOnClose);
     }
-    const Xiubas& state = form1_.context().state;
-    preview_->open(FinalPreviewSource{gw, gh, maxColor, &state.colorIndexMatrix,
-                                      &state.patternMatrix, &threads_});
+    preview_->open(
+        FinalPreviewSource{gw, gh, maxColor, chartIndex_.get(), chartPattern_.get(), &threads_});
 }
 
 void Form7::closeEvent(QCloseEvent* event) {

@@ -102,6 +102,11 @@ class Form7 : public QWidget {
 
     Form1& form1_;
     PatternThreads threads_;
+    // The matrices the last generation drew from: a later effect preview or
+    // edit rewrites the shared ones, and the printout, PDF and final preview
+    // must still show the chart as generated.
+    std::unique_ptr<CellMatrix> chartIndex_ = std::make_unique<CellMatrix>();
+    std::unique_ptr<CellMatrix> chartPattern_ = std::make_unique<CellMatrix>();
     QPointer<FrmPreview> preview_;
     // Counts the drawing loops on the stack (see busy()).
     class LoopScope;

@@ -26,8 +26,8 @@ ChartSource Form7::chartSource() const {
     std::string title = state.patternSettings.xiutuTitle.empty() ? std::string("我的绣图")
                                                                  : state.patternSettings.xiutuTitle;
     return ChartSource{threads_,
-                       state.colorIndexMatrix,
-                       state.patternMatrix,
+                       *chartIndex_,
+                       *chartPattern_,
                        state.gridSize,
                        std::move(title),
                        chartKindFromText(Combo1->currentText().toStdString()),
@@ -115,6 +115,8 @@ void Form7::Command1_Click() {
     maxColor = static_cast<int>(threads_.table.size());
     txtCount->setText(QString::number(threads_.threadCount));
 
+    *chartIndex_ = state.colorIndexMatrix;
+    *chartPattern_ = state.patternMatrix;
     const ChartSource source = chartSource();
     const QSize canvasSize = chartCanvasSize(source);
     Picture3->setGeometry(0, 0, canvasSize.width(), canvasSize.height());

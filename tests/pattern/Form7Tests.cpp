@@ -323,6 +323,23 @@ TEST(FinalPreview, DrawsOnTheSecondTickInThreadColours) {
               toQRgb(f.threads().indexColor(w.state->colorIndexMatrix(10, 0))));
 }
 
+TEST(FinalPreview, ShowsTheChartAsGeneratedAfterTheSharedMatricesChange) {
+    GenerationFixture w;
+    Form7& f = w.open();
+    f.Command1_Click();
+    const Color generated = f.threads().indexColor(w.state->colorIndexMatrix(0, 0));
+    // A later effect preview or edit rewrites the shared matrices.
+    w.state->patternMatrix.fill(0);
+    w.state->colorIndexMatrix.fill(2);
+    ASSERT_NE(f.threads().indexColor(2), generated);
+    f.Command6_Click();
+    FrmPreview* preview = f.finalPreview();
+    ASSERT_NE(preview, nullptr);
+    preview->Timer1_Timer();
+    preview->Timer1_Timer();
+    EXPECT_EQ(preview->drawing().pixel(12, 62), toQRgb(generated));
+}
+
 TEST(FinalPreview, UsesPatternColoursAboveFiftyColours) {
     auto index = std::make_unique<CellMatrix>();
     auto pattern = std::make_unique<CellMatrix>();
