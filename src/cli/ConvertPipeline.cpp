@@ -17,8 +17,6 @@ namespace tessaline {
 
 namespace {
 
-constexpr const char* kDefaultTitle = "我的绣图";
-
 ConvertResult failure(int exitCode, std::string error) {
     return {exitCode, std::move(error)};
 }
@@ -202,13 +200,10 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
                        "other than 0");
     }
 
-    const ChartSource source{threads,
-                             bench->colorIndexMatrix,
-                             bench->patternMatrix,
+    const ChartSource source{threads,       bench->colorIndexMatrix,         bench->patternMatrix,
                              options.grid,
-                             options.title.empty() ? std::string(kDefaultTitle) : options.title,
-                             options.kind,
-                             greySwatchMethod(options.method)};
+                             options.title, // empty: the chart's own title
+                             options.kind,  greySwatchMethod(options.method)};
 
     if (!chartFile.empty()) {
         step("drawing the chart");

@@ -17,19 +17,16 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <string>
-#include <utility>
 
 namespace tessaline {
 
 ChartSource Form7::chartSource() const {
     const Xiubas& state = form1_.context().state;
-    std::string title = state.patternSettings.xiutuTitle.empty() ? std::string("我的绣图")
-                                                                 : state.patternSettings.xiutuTitle;
     return ChartSource{threads_,
                        *chartIndex_,
                        *chartPattern_,
                        state.gridSize,
-                       std::move(title),
+                       state.patternSettings.xiutuTitle, // empty: the chart's own title
                        chartKindFromText(Combo1->currentText().toStdString()),
                        greySwatchMethod(form1_.ColorBit)};
 }
