@@ -180,6 +180,9 @@ class Form1 : public QMainWindow {
     std::unique_ptr<ClsDIB> dstDIB_;
     std::unique_ptr<DisplayContext> displayDC_;
     bool unloaded_ = false;
+    // Set while a reduction runs: it yields to the event loop, and a second
+    // one started from there would work on the same buffers.
+    bool reducing_ = false;
     PictureLoadError lastLoadError_ = PictureLoadError::None;
 
     // --- settings window ---

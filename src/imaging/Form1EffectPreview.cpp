@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <optional>
 
 namespace tessaline {
@@ -64,10 +65,14 @@ void Form1::Command2_Click() {
 }
 
 void Form1::Label10_Click() {
+    if (reducing_) {
+        return;
+    }
     if (ColorBit == 0) {
         Command2_Click();
         return;
     }
+    const QScopedValueRollback<bool> reducing(reducing_, true);
     Label4->setText(QStringLiteral("开始处理..."));
     // The same step the command line runs, on the picture as displayed.
     WorkspaceView view{Picture4->image(), framedRegion(*this)};
@@ -91,12 +96,18 @@ void Form1::Label10_Click() {
         return;
     }
     Label4->setText(QStringLiteral("减色处理完毕"));
-    Picture4->image() = view.displayed;
+    // Only the region goes back, into the picture as it is now.
+    const PreviewRegion& region = view.region;
+    copyBufferInto(Picture4->image(), dstDIB(), region.left, region.top);
     Picture4->refresh();
     Command2_Click();
 }
 
 bool Form1::Command3_Click() {
+    if (reducing_) {
+        return false;
+    }
+    const QScopedValueRollback<bool> reducing(reducing_, true);
     const int number = effectCount + 1;
     const PreviewRegion region = framedRegion(*this);
     CellMatrix& matrix = context_.state.patternMatrix;

@@ -38,6 +38,9 @@ Form7::~Form7() {
 }
 
 void Form7::dispose() {
+    if (preview_) {
+        preview_->close();
+    }
     close();
     if (busy()) {
         disposeWhenIdle_ = true;

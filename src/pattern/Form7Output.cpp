@@ -85,6 +85,9 @@ bool Form7::CommandPdf_Click() {
         return false;
     }
     pdfCount = number;
+    if (disposeWhenIdle_) {
+        return true; // the window was closed meanwhile: no one to tell
+    }
     form1_.context().dialogs.message(this,
                                      QStringLiteral("  绣图PDF文件保存成功在") +
                                          folderAndName(form1_.context().workingFolder, name),

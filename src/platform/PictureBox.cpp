@@ -83,7 +83,7 @@ void PictureBox::print(const QString& text) {
     QPainter painter(&image_);
     painter.setFont(font_);
     painter.setPen(toQColor(foreColor_));
-    const QFontMetrics metrics(font_);
+    const QFontMetrics metrics(font_, &image_);
     painter.drawText(QPointF(currentX, currentY + metrics.ascent()), text);
     currentX = 0;
     currentY += metrics.height();
@@ -91,11 +91,11 @@ void PictureBox::print(const QString& text) {
 }
 
 int PictureBox::textWidth(const QString& text) const {
-    return QFontMetrics(font_).horizontalAdvance(text);
+    return QFontMetrics(font_, &image_).horizontalAdvance(text);
 }
 
 int PictureBox::textHeight(const QString& text) const {
-    return text.isEmpty() ? 0 : QFontMetrics(font_).height();
+    return text.isEmpty() ? 0 : QFontMetrics(font_, &image_).height();
 }
 
 void PictureBox::stretchFrom(const QImage& source) {

@@ -19,15 +19,13 @@ quint32 le32(Bytes data, qsizetype at) {
 
 // Markers from the start, each segment skipped by its length; inside scan
 // data a 0xFF is followed by 0x00 (a stuffed byte) or a restart marker, so
-// the next other marker ends the scan. Whole once the end marker is found.
+// the next other marker ends the scan. Stray bytes between segments are
+// passed over, as the decoders do. Whole once the end marker is found.
 bool isCompleteJpeg(Bytes data) {
     qsizetype at = 2;
     bool inScan = false;
     while (at + 1 < data.size()) {
         if (byteAt(data, at) != 0xFF) {
-            if (!inScan) {
-                return false;
-            }
             ++at;
             continue;
         }

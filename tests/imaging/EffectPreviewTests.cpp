@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -123,6 +124,33 @@ TEST(EffectPreview, ASecondPreviewStartsFromTheReducedPicture) {
     const std::vector<Color> expected = reduced216(scratch);
     EXPECT_EQ(imageColor(f.Picture4->image(), kLeft + 3, kTop + 2), expected[2 * kW + 3]);
     EXPECT_EQ(w.state->patternMatrix(3, 2), expected[2 * kW + 3]);
+}
+
+TEST(EffectPreview, OnlyTheRegionGoesBackIntoThePictureAsItIsNow) {
+    PreviewFixture w;
+    Form1& f = *w.form;
+    // Something draws on the picture while the reduction yields.
+    QTimer::singleShot(0, &f, [&f] { f.Picture4->image().setPixel(5, 5, qRgb(1, 2, 3)); });
+    f.Label10_Click();
+    EXPECT_EQ(f.Picture4->image().pixel(5, 5), qRgb(1, 2, 3));
+    EXPECT_EQ(f.previewDone, 1);
+}
+
+TEST(EffectPreview, APreviewOrSaveAskedForWhileOneRunsIsRefused) {
+    PreviewFixture w;
+    Form1& f = *w.form;
+    bool saveStarted = true;
+    QTimer::singleShot(0, &f, [&] {
+        saveStarted = f.Command3_Click();
+        f.Label10_Click();
+    });
+    f.Label10_Click();
+    EXPECT_FALSE(saveStarted);
+    EXPECT_EQ(f.effectCount, 0);
+    EXPECT_FALSE(fs::exists(w.file("xiaoguo001.bmp")));
+    // Once it has finished, both work again.
+    EXPECT_TRUE(f.Command3_Click());
+    EXPECT_TRUE(fs::exists(w.file("xiaoguo001.bmp")));
 }
 
 TEST(EffectPreview, WithoutAMethodItOnlySamples) {

@@ -68,6 +68,14 @@ TEST(PictureFileCheck, JpegsAreWholeOnlyUpToTheirEndMarker) {
     // Nor do restart markers inside the scan.
     QImage image = noise(64, 64);
     EXPECT_TRUE(isCompletePicture(encode(image, "JPG")));
+    // Stray bytes between two segments, which decoders pass over.
+    const int afterFirstSegment = 4 + (static_cast<unsigned char>(baseline[4]) << 8 |
+                                       static_cast<unsigned char>(baseline[5]));
+    ASSERT_EQ(static_cast<unsigned char>(baseline[afterFirstSegment]), 0xFF);
+    QByteArray stray = baseline;
+    stray.insert(afterFirstSegment, QByteArray("\x00\x17", 2));
+    EXPECT_TRUE(isCompletePicture(stray));
+    EXPECT_FALSE(isCompletePicture(stray.left(stray.size() - 40)));
 }
 
 TEST(PictureFileCheck, JpegWithAThumbnailIsNotFooledByTheThumbnailsEndMarker) {
