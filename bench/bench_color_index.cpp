@@ -21,7 +21,7 @@ void runGeneration(benchmark::State& state, const CellMatrix& pattern,
     auto index = std::make_unique<CellMatrix>();
     int threadCount = 0;
     std::size_t entries = 0;
-    Progress progress;
+    GenerationProgress progress;
     progress.step = [](int, int) { return true; }; // as the window's abort check
     for (auto _ : state) {
         PatternThreads threads =

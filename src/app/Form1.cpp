@@ -1,12 +1,17 @@
 #include "app/Form1.h"
 
 #include "imaging/ClsDIB.h"
+#include "imaging/Form3.h"
+#include "pattern/Form7.h"
 #include "platform/DisplayContext.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
 #include "platform/TextButton.h"
 #include "platform/Twips.h"
 #include "render/PictureLoader.h"
+#include "windows/Form2.h"
+#include "windows/Form4.h"
+#include "windows/FrmPreview.h"
 #include "workspace/WorkspaceModel.h"
 
 #include <QCloseEvent>
@@ -247,7 +252,18 @@ void Form1::unload() {
     }
     unloaded_ = true;
     displayDC_->close();
+    unloadOtherWindows();
     emit unloading();
+}
+
+void Form1::unloadOtherWindows() {
+    // Closing the generation window clears its running flag, so a generation
+    // in progress stops at its next step; its loop still holds the window
+    // until it returns.
+    form7_.unload();
+    form4_.unload();
+    form2_.unload();
+    form3_.unload();
 }
 
 } // namespace tessaline

@@ -4,11 +4,11 @@
 // menus that lead to every other window.
 #include "app/AppContext.h"
 #include "app/Color.h"
+#include "app/OwnedWindow.h"
 #include "render/PictureLoader.h"
 #include "workspace/WorkspaceMath.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <memory>
 
 class QAction;
@@ -155,7 +155,7 @@ class Form1 : public QMainWindow {
     void Picture1_MouseUp(float x, float y);
 
   signals:
-    // The main window is closing: the other windows unload.
+    // The main window is closing; the other windows are already unloaded.
     void unloading();
 
   protected:
@@ -188,13 +188,15 @@ class Form1 : public QMainWindow {
     // --- settings window ---
   public:
     // The pattern settings window (Form3 of this namespace), created on first
-    // use and shown without an owner and without blocking; it is deleted
-    // when this window unloads.
-    QPointer<class Form3> settingsWindow;
+    // use and shown without an owner and without blocking; closing it keeps
+    // it for the next opening.
+    class Form3* form3();
+    bool hasForm3() const { return form3_.exists(); }
     void showSettings();
 
   private:
     void connectSettings();
+    OwnedWindow<Form3> form3_;
     // --- end of settings window ---
 
     // --- menus, hover and help ---
@@ -204,8 +206,8 @@ class Form1 : public QMainWindow {
     // starts it afresh.
     class Form2* form2();
     class Form4* form4();
-    bool hasForm2() const { return !form2_.isNull(); }
-    bool hasForm4() const { return !form4_.isNull(); }
+    bool hasForm2() const { return form2_.exists(); }
+    bool hasForm4() const { return form4_.exists(); }
 
     void Command5_Click();  // "导入图片": browser beside this window, previewDone = 0
     void fop1_Click();      // "导入图片文件": browser where it stood
@@ -215,7 +217,8 @@ class Form1 : public QMainWindow {
     // The hover highlight and hints.
     void textButtonHovered(TextButton* label);
     void surfaceHovered();
-    // Unloads the other windows in the program's order (quit and unload).
+    // Closes and frees the other windows in the program's order (quit and
+    // unload); every window Form1 owns is listed here.
     void unloadOtherWindows();
 
   signals:
@@ -224,8 +227,8 @@ class Form1 : public QMainWindow {
 
   private:
     void connectMenus();
-    QPointer<Form2> form2_;
-    QPointer<Form4> form4_;
+    OwnedWindow<Form2> form2_;
+    OwnedWindow<Form4> form4_;
     // --- end of menus, hover and help ---
 
     // --- generation window ---
@@ -233,13 +236,13 @@ class Form1 : public QMainWindow {
     // The generation window, created on first use; a closed one that is not
     // running is replaced by a fresh one, as a reloaded window would be.
     class Form7* form7();
-    bool hasForm7() const { return !form7_.isNull(); }
+    bool hasForm7() const { return form7_.exists(); }
     // "生成", "打印", "生成我的绣图": needs an effect preview first.
     void generateCommand();
 
   private:
     void connectGeneration();
-    QPointer<Form7> form7_;
+    OwnedWindow<Form7> form7_;
     // --- end of generation window ---
 };
 

@@ -2,14 +2,12 @@
 // lead to the other windows, the hover highlight with its hints in the
 // status line, the help document and quitting.
 #include "app/Form1.h"
-#include "pattern/Form7.h"
 #include "platform/PictureBox.h"
 #include "platform/TextButton.h"
 #include "platform/Twips.h"
 #include "render/ColorConvert.h"
 #include "windows/Form2.h"
 #include "windows/Form4.h"
-#include "windows/FrmPreview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,14 +57,6 @@ class BareAreaFilter : public QObject {
     }
 };
 
-// Closes a window of ours and frees it at once.
-template <typename W> void unloadWindow(QPointer<W>& window) {
-    if (window) {
-        window->close();
-        delete window.data();
-    }
-}
-
 } // namespace
 
 void Form1::connectMenus() {
@@ -94,24 +84,22 @@ void Form1::connectMenus() {
     connect(Label3, &TextButton::clicked, this, &Form1::generateRequested);
     connect(fop3, &QAction::triggered, this, &Form1::generateRequested);
     connect(fop4, &QAction::triggered, this, &Form1::generateRequested);
-
-    connect(this, &Form1::unloading, this, [this] { unloadOtherWindows(); });
 }
 
 Form2* Form1::form2() {
-    if (!form2_) {
-        form2_ = new Form2(*this);
-        form2_->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    return form2_;
+    return form2_.get([this] {
+        auto* window = new Form2(*this);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        return window;
+    });
 }
 
 Form4* Form1::form4() {
-    if (!form4_) {
-        form4_ = new Form4();
-        form4_->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    return form4_;
+    return form4_.get([] {
+        auto* window = new Form4();
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        return window;
+    });
 }
 
 void Form1::Command5_Click() {
@@ -146,16 +134,6 @@ void Form1::freg4_Click() {
 void Form1::fop6_Click() {
     unloadOtherWindows();
     close();
-}
-
-void Form1::unloadOtherWindows() {
-    if (form7_) {
-        // Closing clears the running flag, so a generation in progress stops at
-        // its next step; its loop still holds the window until it returns.
-        form7_->dispose();
-    }
-    unloadWindow(form4_);
-    unloadWindow(form2_);
 }
 
 void Form1::textButtonHovered(TextButton* label) {

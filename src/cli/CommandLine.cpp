@@ -67,7 +67,7 @@ int runConvert(const std::vector<std::string>& args, char* programName) {
 
     ConvertProgress progress;
     if (stderrIsTerminal()) {
-        progress = [](std::string_view step) {
+        progress.stage = [](std::string_view step) {
             std::fprintf(stderr, "tessaline: %.*s...\n", static_cast<int>(step.size()),
                          step.data());
         };

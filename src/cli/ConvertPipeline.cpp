@@ -109,11 +109,7 @@ bool writeText(const std::filesystem::path& path, const std::string& text) {
 
 ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standardOutput,
                              const ConvertProgress& progress) {
-    auto step = [&progress](std::string_view text) {
-        if (progress) {
-            progress(text);
-        }
-    };
+    auto step = [&progress](std::string_view text) { progress.enter(text); };
 
     // Reserving every output first refuses an unwritable target before any
     // work is done; nothing reserved survives a failure.
@@ -171,13 +167,13 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
         // back through the scratch picture as "保存效果" does.
         if (options.method == 0) {
             const ReductionOutcome sampled =
-                reduceRegion(bench->patternMatrix, region.width, region.height, 0, scratchFile,
-                             bench->srcDIB, bench->dstDIB);
+                runReductionStep(view, 0, scratchFile, bench->srcDIB, bench->dstDIB,
+                                 bench->patternMatrix, ReductionUse::EffectFile);
             if (std::string problem = reductionProblem(sampled); !problem.empty()) {
                 return failure(kExitFailure, problem);
             }
         }
-        const ClsDIB& effect = options.method == 0 ? bench->srcDIB : bench->dstDIB;
+        const ClsDIB& effect = effectBuffer(options.method, bench->srcDIB, bench->dstDIB);
         if (!effect.SaveBMP(effectFile)) {
             return failure(kExitOutput, "cannot write \"" + options.effectPath + "\"");
         }

@@ -3,9 +3,9 @@
 // the windows. The picture is handed to the workspace, framed in whole or
 // region mode, reduced by the effect preview, turned into threads and
 // written as chart, printout, effect picture and JSON, all or nothing.
+#include "app/Progress.h"
 #include "cli/ConvertOptions.h"
 
-#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -28,8 +28,8 @@ struct ConvertResult {
     bool ok() const { return exitCode == kExitOk; }
 };
 
-// Called as each step starts, with a few words naming it.
-using ConvertProgress = std::function<void(std::string_view step)>;
+// Its stage callback runs as each step starts, with a few words naming it.
+using ConvertProgress = Progress<std::string_view>;
 
 // Runs the conversion. Needs a QGuiApplication (the chart and the printout
 // draw text). The JSON goes to `standardOutput` when its path is "-", after

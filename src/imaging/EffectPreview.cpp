@@ -41,8 +41,9 @@ bool reduceByMethod(int colorBit, const ClsDIB& source, ClsDIB& target) {
 
 ReductionOutcome reduceRegion(const CellMatrix& patternMatrix, int width, int height, int colorBit,
                               const std::filesystem::path& scratchFile, ClsDIB& srcDIB,
-                              ClsDIB& dstDIB, const std::function<void()>& yield) {
+                              ClsDIB& dstDIB, const ReductionProgress& progress) {
     ReductionOutcome outcome;
+    progress.enter(ReductionStage::Scratch);
     // The scratch picture: one pixel per stitch.
     ClsDIB scratch;
     if (scratch.Create(width, height, 24, true)) {
@@ -74,14 +75,20 @@ ReductionOutcome reduceRegion(const CellMatrix& patternMatrix, int width, int he
     } else {
         outcome.bitmapUnrecognised = true;
     }
-    if (yield) {
-        yield();
+    if (!progress.report(1, 1)) {
+        outcome.stopped = true;
+        return outcome;
     }
     if (srcDIB.DataPtr() == nullptr) {
         return outcome;
     }
+    progress.enter(ReductionStage::Reduce);
     outcome.reduced = reduceByMethod(colorBit, srcDIB, dstDIB);
     return outcome;
+}
+
+const ClsDIB& effectBuffer(int colorBit, const ClsDIB& srcDIB, const ClsDIB& dstDIB) {
+    return colorBit == 0 ? srcDIB : dstDIB;
 }
 
 void copyBufferInto(QImage& picture, const ClsDIB& buffer, int x, int y) {

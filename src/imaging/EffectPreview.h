@@ -3,12 +3,12 @@
 // main window and the command line: sample the framed region one pixel per
 // stitch, write it as the scratch picture, reduce it with the chosen method
 // and copy the result back into the working picture.
+#include "app/Progress.h"
 #include "app/Xiubas.h"
 #include "imaging/ClsDIB.h"
 
 #include <QImage>
 #include <filesystem>
-#include <functional>
 
 namespace tessaline {
 
@@ -37,15 +37,26 @@ struct ReductionOutcome {
     bool bitmapUnrecognised = false; // it could not be read back
     bool cannotCreate = false;       // the 24-bit copy could not be made
     bool reduced = false;            // srcDIB was reduced into dstDIB
+    bool stopped = false;            // the progress asked to stop before reducing
 };
+
+// The stages of a reduction, for its progress: writing and reading back the
+// scratch picture (reported as 1 of 1 when done, where a stop is honoured),
+// then reducing.
+enum class ReductionStage { Scratch, Reduce };
+using ReductionProgress = Progress<ReductionStage>;
 
 // Writes the sampled region as the scratch picture, loads it into srcDIB and
 // reduces it into dstDIB by colorBit. When the scratch picture cannot be read
-// back, srcDIB keeps what an earlier run left in it. `yield` lets the caller
-// process pending events between the steps.
+// back, srcDIB keeps what an earlier run left in it. Callers go through
+// runReductionStep (workspace/WorkspaceModel.h), which samples first.
 ReductionOutcome reduceRegion(const CellMatrix& patternMatrix, int width, int height, int colorBit,
                               const std::filesystem::path& scratchFile, ClsDIB& srcDIB,
-                              ClsDIB& dstDIB, const std::function<void()>& yield = {});
+                              ClsDIB& dstDIB, const ReductionProgress& progress = {});
+
+// The buffer holding the effect after a reduction: the region as sampled
+// (srcDIB) without a method, the reduced region (dstDIB) otherwise.
+const ClsDIB& effectBuffer(int colorBit, const ClsDIB& srcDIB, const ClsDIB& dstDIB);
 
 // Copies the whole of a (possibly indexed) buffer onto picture at (x, y).
 void copyBufferInto(QImage& picture, const ClsDIB& buffer, int x, int y);

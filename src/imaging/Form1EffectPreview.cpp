@@ -4,6 +4,7 @@
 #include "app/Form1.h"
 #include "app/NumberedName.h"
 #include "imaging/EffectPreview.h"
+#include "platform/EventYield.h"
 #include "platform/PictureBox.h"
 #include "platform/TextButton.h"
 #include "platform/UserDialogs.h"
@@ -29,6 +30,10 @@ class BusyPointer {
     BusyPointer& operator=(const BusyPointer&) = delete;
 };
 
+// The reduction reports once, between its two stages, and the window hands
+// over to the event loop there every time (its status text shows).
+constexpr int kYieldEveryStep = 0;
+
 } // namespace
 
 void Form1::connectEffectPreview() {
@@ -42,6 +47,11 @@ int Form1::patternWidth() const {
 }
 int Form1::patternHeight() const {
     return Picture2->height();
+}
+
+// The scratch picture lives in the working folder, as it always has.
+static std::filesystem::path scratchPath(const AppContext& context) {
+    return context.workingPath(QString::fromLatin1(kScratchPictureName)).toStdString();
 }
 
 static PreviewRegion framedRegion(const Form1& form) {
@@ -77,10 +87,10 @@ void Form1::Label10_Click() {
     // The same step the command line runs, on the picture as displayed.
     WorkspaceView view{Picture4->image(), framedRegion(*this)};
     std::optional<BusyPointer> busy(std::in_place);
+    EventYielder yielder(kYieldEveryStep);
     const ReductionOutcome outcome = runReductionStep(
-        view, ColorBit,
-        context_.workingPath(QString::fromLatin1(kScratchPictureName)).toStdString(), srcDIB(),
-        dstDIB(), context_.state.patternMatrix, [] { QCoreApplication::processEvents(); });
+        view, ColorBit, scratchPath(context_), srcDIB(), dstDIB(), context_.state.patternMatrix,
+        ReductionUse::Preview, {.step = yieldingStep(yielder)});
     if (outcome.cannotCreate) {
         busy.reset();
         context_.dialogs.message(this, QStringLiteral("无法创建！"), QStringLiteral("Tessaline"));
@@ -109,20 +119,13 @@ bool Form1::Command3_Click() {
     }
     const QScopedValueRollback<bool> reducing(reducing_, true);
     const int number = effectCount + 1;
-    const PreviewRegion region = framedRegion(*this);
-    CellMatrix& matrix = context_.state.patternMatrix;
-    for (int x = 1; x <= picmaxW; ++x) {
-        for (int y = 1; y <= picmaxH; ++y) {
-            matrix(x, y) = kWhite;
-        }
-    }
-    sampleRegion(Picture4->image(), region, matrix);
+    WorkspaceView view{Picture4->image(), framedRegion(*this)};
     Label4->setText(QStringLiteral("开始处理..."));
     std::optional<BusyPointer> busy(std::in_place);
-    const ReductionOutcome outcome =
-        reduceRegion(matrix, region.width, region.height, ColorBit,
-                     context_.workingPath(QString::fromLatin1(kScratchPictureName)).toStdString(),
-                     srcDIB(), dstDIB(), [] { QCoreApplication::processEvents(); });
+    EventYielder yielder(kYieldEveryStep);
+    const ReductionOutcome outcome = runReductionStep(
+        view, ColorBit, scratchPath(context_), srcDIB(), dstDIB(), context_.state.patternMatrix,
+        ReductionUse::EffectFile, {.step = yieldingStep(yielder)});
     busy.reset();
     if (outcome.cannotCreate) {
         context_.dialogs.message(this, QStringLiteral("无法创建！"), QStringLiteral("Tessaline"));
@@ -135,7 +138,7 @@ bool Form1::Command3_Click() {
     const QString fileName = QString::fromStdString(numberedName("xiaoguo", number, ".bmp"));
     const QString path = context_.workingPath(fileName);
     // Without a reduction method the sampled region itself is the effect.
-    const ClsDIB& result = ColorBit == 0 ? srcDIB() : dstDIB();
+    const ClsDIB& result = effectBuffer(ColorBit, srcDIB(), dstDIB());
     // A region that could not be read back leaves an earlier region in the
     // buffers: saving that would announce the wrong picture.
     if (outcome.bitmapUnrecognised || !result.SaveBMP(path.toStdString())) {

@@ -14,15 +14,14 @@ void Form1::connectSettings() {
     connect(Label12, &TextButton::clicked, this, [this] { showSettings(); });
     connect(fset1, &QAction::triggered, this, [this] { showSettings(); });
     connect(fset3, &QAction::triggered, this, [this] { showSettings(); });
-    // The settings window has no owner, so it would outlive this window.
-    connect(this, &Form1::unloading, this, [this] { delete settingsWindow.data(); });
+}
+
+Form3* Form1::form3() {
+    return form3_.get([this] { return new Form3(context_, *this); });
 }
 
 void Form1::showSettings() {
-    if (settingsWindow.isNull()) {
-        settingsWindow = new Form3(context_, *this);
-    }
-    settingsWindow->showWindow();
+    form3()->showWindow();
 }
 
 } // namespace tessaline

@@ -23,7 +23,7 @@ std::size_t at(int position) {
 // appearance go to colorList(1..n), each cell gets its colour's position.
 GenerationStatus collectColors(const CellMatrix& patternMatrix, int width, int height,
                                ColorList& colorList, CellMatrix& colorIndexMatrix,
-                               const Progress& progress, int& count) {
+                               const GenerationProgress& progress, int& count) {
     // The list is searched through a map from colour to position; the
     // result equals a linear search of colorList(1..n).
     std::unordered_map<Color, int> positions;
@@ -87,7 +87,7 @@ void mergeCloseThreads(ColorList& list, int count, int limit, const ThreadPalett
 ColorIndexOutcome makeColorIndex(const CellMatrix& patternMatrix, int width, int height,
                                  const GenerationSettings& settings, const ThreadPalette& dmc,
                                  ColorList& colorList, CellMatrix& colorIndexMatrix,
-                                 const Progress& progress) {
+                                 const GenerationProgress& progress) {
     width = clampSide(width);
     height = clampSide(height);
     std::fill(colorList.begin() + 1, colorList.end(), kWhite);

@@ -39,7 +39,7 @@ struct ColorIndexOutcome {
 ColorIndexOutcome makeColorIndex(const CellMatrix& patternMatrix, int width, int height,
                                  const GenerationSettings& settings, const ThreadPalette& dmc,
                                  ColorList& colorList, CellMatrix& colorIndexMatrix,
-                                 const Progress& progress = {});
+                                 const GenerationProgress& progress = {});
 
 // Merges palette positions list(1..count) whose palette colours lie within
 // squared distance `limit`: each unmerged entry, in list order, takes over

@@ -13,14 +13,10 @@ void Form1::connectGeneration() {
 Form7* Form1::form7() {
     // A closed window is replaced by a fresh one; one still finishing a
     // printout goes once that is done.
-    if (!form7_.isNull() && !form7_->isVisible()) {
-        form7_->dispose();
-        form7_.clear();
+    if (form7_.exists() && !form7_.existing()->isVisible()) {
+        form7_.unload();
     }
-    if (form7_.isNull()) {
-        form7_ = new Form7(*this);
-    }
-    return form7_.data();
+    return form7_.get([this] { return new Form7(*this); });
 }
 
 void Form1::generateCommand() {

@@ -75,20 +75,16 @@ void Form7::Command1_Click() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     EventYielder yielder;
-    Progress progress;
-    progress.phase = [this](GenerationPhase phase) {
+    GenerationProgress progress;
+    progress.stage = [this](GenerationPhase phase) {
         Label1->setText(QString::fromUtf8(phaseStatusText(phase)));
         setProgress(0, 1);
     };
     // Per-cell callbacks stay cheap: the window is updated only when the
     // yielder is due.
-    progress.step = [this, &yielder](int done, int total) {
-        if (yielder.due()) {
-            setProgress(done, total);
-            yielder.yieldNow();
-        }
-        return isRunning;
-    };
+    progress.step = yieldingStep(
+        yielder, [this](int done, int total) { setProgress(done, total); },
+        [this] { return isRunning; });
     GenerationSettings settings;
     settings.category = threadCategoryFromText(state.patternSettings.whichType);
     settings.reduceStrength = state.reduceStrength;

@@ -69,10 +69,7 @@ bool Form7::CommandPdf_Click() {
     EventYielder yielder;
     ChartProgress progress;
     progress.stage = [this](ChartStage stage) { showPrintStage(stage); };
-    progress.step = [&yielder](int, int) {
-        yielder.yield();
-        return true;
-    };
+    progress.step = yieldingStep(yielder);
     const PdfWriteResult result = writeChartPdf(path, chartSource(), progress);
     QApplication::restoreOverrideCursor();
     Label1->hide();
@@ -143,14 +140,10 @@ void Form7::printChartOnPrinter() {
             currentStage = stage;
             showPrintStage(stage);
         };
-        progress.step = [&](int done, int total) {
-            if (yielder.due()) {
-                setProgress(done, total);
-                yielder.yieldNow();
-            }
-            // The symbol pass stops once the generation's flag is cleared.
-            return currentStage != ChartStage::Symbols || isRunning;
-        };
+        // The symbol pass stops once the generation's flag is cleared.
+        progress.step = yieldingStep(
+            yielder, [this](int done, int total) { setProgress(done, total); },
+            [&] { return currentStage != ChartStage::Symbols || isRunning; });
         printed = printChart(painter, pageSizeMillimetres(printer), chartSource(), progress);
         if (printed) {
             printed = painter.end();

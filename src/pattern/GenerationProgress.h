@@ -1,7 +1,8 @@
 #pragma once
 // Progress and abort for the generation steps, and the status texts of
 // their phases. The window maps these to its status label and progress bar.
-#include <functional>
+#include "app/Progress.h"
+
 #include <string_view>
 
 namespace tessaline {
@@ -14,19 +15,7 @@ enum class GenerationPhase {
 // Status label text of a phase.
 std::string_view phaseStatusText(GenerationPhase phase);
 
-struct Progress {
-    // Called when a phase starts; progress restarts from 0 for each phase.
-    std::function<void(GenerationPhase)> phase;
-    // Called per cell or per row; returning false stops the work (abort).
-    std::function<bool(int done, int total)> step;
-
-    void enter(GenerationPhase p) const {
-        if (phase) {
-            phase(p);
-        }
-    }
-    bool report(int done, int total) const { return !step || step(done, total); }
-};
+using GenerationProgress = Progress<GenerationPhase>;
 
 // How a generation step ended.
 enum class GenerationStatus {

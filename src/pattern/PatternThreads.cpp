@@ -19,7 +19,8 @@ Color PatternThreads::indexColor(int index) const {
 
 PatternThreads generatePatternThreads(const CellMatrix& patternMatrix, int width, int height,
                                       const GenerationSettings& settings,
-                                      CellMatrix& colorIndexMatrix, const Progress& progress) {
+                                      CellMatrix& colorIndexMatrix,
+                                      const GenerationProgress& progress) {
     const ThreadPalette& dmc = dmcPalette();
     PatternThreads result;
     result.category = settings.category;

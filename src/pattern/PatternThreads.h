@@ -33,6 +33,7 @@ struct PatternThreads {
 // later steps not run.
 PatternThreads generatePatternThreads(const CellMatrix& patternMatrix, int width, int height,
                                       const GenerationSettings& settings,
-                                      CellMatrix& colorIndexMatrix, const Progress& progress = {});
+                                      CellMatrix& colorIndexMatrix,
+                                      const GenerationProgress& progress = {});
 
 } // namespace tessaline

@@ -34,7 +34,7 @@ std::string colorThreadNumber(Color color) {
 GenerationStatus sortColorIndex(const CellMatrix& colorIndexMatrix, int width, int height,
                                 const GenerationSettings& settings, const ThreadPalette& dmc,
                                 const ColorList& colorList, ThreadTable& table,
-                                const Progress& progress) {
+                                const GenerationProgress& progress) {
     width = std::clamp(width, 0, kMaxPatternSide);
     height = std::clamp(height, 0, kMaxPatternSide);
     table.clear();

@@ -14,7 +14,7 @@ namespace tessaline {
 GenerationStatus sortColorIndex(const CellMatrix& colorIndexMatrix, int width, int height,
                                 const GenerationSettings& settings, const ThreadPalette& dmc,
                                 const ColorList& colorList, ThreadTable& table,
-                                const Progress& progress = {});
+                                const GenerationProgress& progress = {});
 
 // "3713      " -> "3713    ": the first 8 characters of a thread number.
 std::string legendThreadNumber(const std::string& cindex);

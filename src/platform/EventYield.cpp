@@ -19,4 +19,19 @@ void EventYielder::yieldNow() {
     clock_.restart();
 }
 
+std::function<bool(int, int)> yieldingStep(EventYielder& yielder,
+                                           std::function<void(int, int)> show,
+                                           std::function<bool()> keepGoing) {
+    return
+        [&yielder, show = std::move(show), keepGoing = std::move(keepGoing)](int done, int total) {
+            if (yielder.due()) {
+                if (show) {
+                    show(done, total);
+                }
+                yielder.yieldNow();
+            }
+            return !keepGoing || keepGoing();
+        };
+}
+
 } // namespace tessaline

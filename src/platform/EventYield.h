@@ -3,6 +3,7 @@
 // button can act. Handing over on every cell would dominate the run, so the
 // yielder passes through only when a few milliseconds have gone by.
 #include <QElapsedTimer>
+#include <functional>
 
 namespace tessaline {
 
@@ -20,5 +21,12 @@ class EventYielder {
     QElapsedTimer clock_;
     int intervalMs_;
 };
+
+// The step of a Progress for a long loop run from a window: when the yielder
+// is due it shows the count (if `show` is set) and hands over to the event
+// loop; the loop goes on while `keepGoing` (if set) holds.
+std::function<bool(int done, int total)>
+yieldingStep(EventYielder& yielder, std::function<void(int done, int total)> show = {},
+             std::function<bool()> keepGoing = {});
 
 } // namespace tessaline

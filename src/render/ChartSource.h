@@ -2,6 +2,7 @@
 // What a chart is drawn from: the generation's threads and matrices plus the
 // window's choices (block size, title, chart kind, swatch style), and the
 // progress callback the drawing reports to.
+#include "app/Progress.h"
 #include "app/Xiubas.h"
 #include "pattern/PatternThreads.h"
 
@@ -47,20 +48,8 @@ struct ChartSource {
 // Drawing stages, in the order they run; progress restarts for each.
 enum class ChartStage { Header, Grid, Blocks, Legend, Symbols };
 
-struct ChartProgress {
-    // Called when a stage starts.
-    std::function<void(ChartStage)> stage;
-    // Called per row (lines, blocks, symbols) and per legend entry; returning
-    // false stops the drawing, leaving what is drawn so far. Yielding to the
-    // event loop, if wanted, belongs in here.
-    std::function<bool(int done, int total)> step;
-
-    void enter(ChartStage s) const {
-        if (stage) {
-            stage(s);
-        }
-    }
-    bool report(int done, int total) const { return !step || step(done, total); }
-};
+// Per row (lines, blocks, symbols) and per legend entry; a stop leaves what
+// is drawn so far.
+using ChartProgress = Progress<ChartStage>;
 
 } // namespace tessaline

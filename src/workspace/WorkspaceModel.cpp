@@ -37,19 +37,21 @@ WorkspaceView regionView(const QImage& picture, int zoomValue, float xyRate, QSi
 
 ReductionOutcome runReductionStep(WorkspaceView& view, int colorBit,
                                   const std::filesystem::path& scratchFile, ClsDIB& srcDIB,
-                                  ClsDIB& dstDIB, CellMatrix& patternMatrix,
-                                  const std::function<void()>& yield) {
+                                  ClsDIB& dstDIB, CellMatrix& patternMatrix, ReductionUse use,
+                                  const ReductionProgress& progress) {
     patternMatrix.fill(kWhite);
     sampleRegion(view.displayed, view.region, patternMatrix);
-    if (colorBit == 0) {
+    const bool preview = use == ReductionUse::Preview;
+    if (preview && colorBit == 0) {
         return {};
     }
     const PreviewRegion& region = view.region;
     const ReductionOutcome outcome = reduceRegion(patternMatrix, region.width, region.height,
-                                                  colorBit, scratchFile, srcDIB, dstDIB, yield);
+                                                  colorBit, scratchFile, srcDIB, dstDIB, progress);
     // A scratch picture that could not be read back leaves an earlier region
     // in the buffers: pasting that would show the wrong picture.
-    if (outcome.cannotCreate || outcome.bitmapUnrecognised || srcDIB.DataPtr() == nullptr) {
+    if (!preview || outcome.cannotCreate || outcome.bitmapUnrecognised || outcome.stopped ||
+        srcDIB.DataPtr() == nullptr) {
         return outcome;
     }
     copyBufferInto(view.displayed, dstDIB, region.left, region.top);

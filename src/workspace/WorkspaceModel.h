@@ -11,7 +11,6 @@
 #include <QImage>
 #include <QSize>
 #include <filesystem>
-#include <functional>
 
 namespace tessaline {
 
@@ -43,14 +42,25 @@ QSize regionDisplaySize(int zoomValue, float xyRate);
 WorkspaceView regionView(const QImage& picture, int zoomValue, float xyRate, QSize frame,
                          int moveX1, int moveY1);
 
-// The reduction step of "效果预览->": samples the region into patternMatrix
-// and, unless colorBit is 0, reduces it through the scratch picture, copies
-// the result back into the displayed picture at the region's corner and
-// samples again. With colorBit 0, or when nothing could be reduced (see the
-// outcome), patternMatrix holds the region as sampled.
+// What a reduction step is for.
+enum class ReductionUse {
+    // "效果预览->": unless colorBit is 0, the reduced region is copied back
+    // into the displayed picture at the region's corner and sampled again.
+    Preview,
+    // "保存效果": the region goes through the scratch picture even without a
+    // method and stays in the buffers (see effectBuffer); the picture is
+    // left alone.
+    EffectFile,
+};
+
+// The one reduction step, for the windows and the command line alike:
+// samples the region into patternMatrix and reduces it through the scratch
+// picture as `use` asks. With colorBit 0 (Preview), or when nothing could be
+// reduced (see the outcome), patternMatrix holds the region as sampled.
 ReductionOutcome runReductionStep(WorkspaceView& view, int colorBit,
                                   const std::filesystem::path& scratchFile, ClsDIB& srcDIB,
                                   ClsDIB& dstDIB, CellMatrix& patternMatrix,
-                                  const std::function<void()>& yield = {});
+                                  ReductionUse use = ReductionUse::Preview,
+                                  const ReductionProgress& progress = {});
 
 } // namespace tessaline

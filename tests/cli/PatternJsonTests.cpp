@@ -64,7 +64,7 @@ TEST(ConvertPipeline, WritesJsonToTheGivenStreamOnlyAfterSuccess) {
     std::ostringstream out;
     std::vector<std::string> steps;
     const ConvertResult result =
-        convertPicture(options, out, [&](std::string_view s) { steps.emplace_back(s); });
+        convertPicture(options, out, {.stage = [&](std::string_view s) { steps.emplace_back(s); }});
     ASSERT_TRUE(result.ok()) << result.error;
     const QJsonObject p = parseJson(QByteArray::fromStdString(out.str()));
     EXPECT_EQ(intsOf(p.value("cells"))[8], kBlackPos);

@@ -38,7 +38,7 @@ struct SettingsFixture : WorkspaceFixture {
     Form3* settings = nullptr;
     SettingsFixture() {
         form->showSettings();
-        settings = form->settingsWindow.data();
+        settings = form->form3();
     }
 };
 
@@ -87,28 +87,28 @@ TEST(Form3Opening, AStrengthBeyondTheBarKeepsItsNumber) {
 TEST(Form3Opening, TheMainWindowOpensItFromAllFourPlaces) {
     WorkspaceFixture w;
     Form1& f = *w.form;
-    EXPECT_TRUE(f.settingsWindow.isNull()) << "created on first use only";
+    EXPECT_FALSE(f.hasForm3()) << "created on first use only";
     auto opensWith = [&](const char* place, const std::function<void()>& open) {
-        if (!f.settingsWindow.isNull()) {
-            f.settingsWindow->Command2_Click();
+        if (f.hasForm3()) {
+            f.form3()->Command2_Click();
         }
         open();
-        ASSERT_FALSE(f.settingsWindow.isNull()) << place;
-        EXPECT_TRUE(f.settingsWindow->isVisible()) << place;
-        EXPECT_TRUE(f.settingsWindow->isLoaded()) << place;
+        ASSERT_TRUE(f.hasForm3()) << place;
+        EXPECT_TRUE(f.form3()->isVisible()) << place;
+        EXPECT_TRUE(f.form3()->isLoaded()) << place;
     };
     opensWith("Command7", [&] { f.Command7->click(); });
-    Form3* first = f.settingsWindow.data();
+    Form3* first = f.form3();
     opensWith("Label12", [&] { leftClick(f.Label12, QEvent::MouseButtonRelease); });
     opensWith("fset1", [&] { f.fset1->trigger(); });
     opensWith("fset3", [&] { f.fset3->trigger(); });
-    EXPECT_EQ(f.settingsWindow.data(), first) << "one window, reloaded on each opening";
+    EXPECT_EQ(f.form3(), first) << "one window, reloaded on each opening";
     EXPECT_EQ(f.Command7->text(), QStringLiteral("绣图设置"));
     EXPECT_EQ(f.fset1->text(), QStringLiteral("软件设置"));
     EXPECT_EQ(f.fset3->text(), QStringLiteral("绣图设置"));
     // No owner and no modality: the main window stays usable.
-    EXPECT_EQ(f.settingsWindow->parentWidget(), nullptr);
-    EXPECT_EQ(f.settingsWindow->windowModality(), Qt::NonModal);
+    EXPECT_EQ(f.form3()->parentWidget(), nullptr);
+    EXPECT_EQ(f.form3()->windowModality(), Qt::NonModal);
     EXPECT_TRUE(f.isEnabled());
 }
 

@@ -20,7 +20,8 @@ struct PatternColorIndexFixture : ::testing::Test {
     std::unique_ptr<CellMatrix> index = filledMatrix(-1);
     GenerationSettings settings;
 
-    ColorIndexOutcome run(const CellMatrix& pattern, int w, int h, const Progress& p = {}) {
+    ColorIndexOutcome run(const CellMatrix& pattern, int w, int h,
+                          const GenerationProgress& p = {}) {
         return makeColorIndex(pattern, w, h, settings, dmcPalette(), colorList, *index, p);
     }
 };
@@ -119,8 +120,8 @@ TEST_F(PatternColorIndexFixture, ReportsPhaseAndStopsWhenAsked) {
     auto pattern = filledMatrix(kBlack);
     std::vector<GenerationPhase> phases;
     int calls = 0;
-    Progress progress;
-    progress.phase = [&](GenerationPhase p) { phases.push_back(p); };
+    GenerationProgress progress;
+    progress.stage = [&](GenerationPhase p) { phases.push_back(p); };
     progress.step = [&](int, int) { return ++calls < 7; };
     const ColorIndexOutcome out = run(*pattern, 5, 5, progress);
     EXPECT_EQ(out.status, GenerationStatus::Aborted);

@@ -16,7 +16,8 @@ struct PatternGenerationFixture : ::testing::Test {
     std::unique_ptr<CellMatrix> index = filledMatrix(0);
     GenerationSettings settings;
 
-    PatternThreads generate(const CellMatrix& pattern, int w, int h, const Progress& p = {}) {
+    PatternThreads generate(const CellMatrix& pattern, int w, int h,
+                            const GenerationProgress& p = {}) {
         return generatePatternThreads(pattern, w, h, settings, *index, p);
     }
 };
@@ -107,10 +108,10 @@ TEST_F(PatternGenerationFixture, AmountsOf10000AndMoreAreKept) {
 TEST_F(PatternGenerationFixture, PhasesComeInOrderAndAbortStopsTheCount) {
     auto pattern = filledMatrix(kBlack);
     std::vector<GenerationPhase> phases;
-    Progress progress;
+    GenerationProgress progress;
     bool counting = false;
     progress.step = [&](int, int) { return !counting; };
-    progress.phase = [&](GenerationPhase p) {
+    progress.stage = [&](GenerationPhase p) {
         phases.push_back(p);
         counting = p == GenerationPhase::CountingThreads;
     };
