@@ -1,4 +1,4 @@
-// Feeds arbitrary bytes to the check that tells whole JPEG, GIF and BMP
+// Feeds arbitrary bytes to the check that tells whole GIF and BMP
 // files from cut-off ones. It walks untrusted structure lengths, so it must
 // stay inside the data whatever they claim, for the file and its prefixes.
 #include "render/PictureFileCheck.h"

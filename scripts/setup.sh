@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libjpeg-dev libjpeg62-turbo-dev
   fonts-arphic-uming fonts-liberation
   xvfb xauth poppler-utils
 )

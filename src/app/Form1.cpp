@@ -8,6 +8,7 @@
 #include "platform/ScrollBar.h"
 #include "platform/TextButton.h"
 #include "platform/Twips.h"
+#include "render/FileNames.h"
 #include "render/PictureLoader.h"
 #include "windows/Form2.h"
 #include "windows/Form4.h"
@@ -16,7 +17,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -198,9 +198,10 @@ void Form1::load() {
 
 bool Form1::loadWorkspacePicture() {
     ifScale = 1;
-    QString path = QString::fromStdString(context_.state.picturePath);
-    if (QFileInfo(path).isRelative()) {
-        path = context_.workingPath(path);
+    // picturePath holds the file system's own bytes (see FileNames.h).
+    std::filesystem::path path(context_.state.picturePath);
+    if (path.is_relative()) {
+        path = nativePath(context_.workingFolder) / path;
     }
     const PictureLoadResult loaded = loadPicture(path);
     if (!loaded.ok()) {

@@ -5,6 +5,7 @@
 #include "imaging/DibImage.h"
 #include "pattern/PatternThreads.h"
 #include "render/ChartCanvas.h"
+#include "render/FileNames.h"
 #include "render/PictureLoader.h"
 #include "render/PrintChart.h"
 #include "workspace/WorkspaceModel.h"
@@ -33,6 +34,14 @@ std::string pictureProblem(PictureLoadError error) {
         return "the picture is too large";
     case PictureLoadError::Damaged:
         return "the picture file is damaged";
+    case PictureLoadError::IsFolder:
+        return "this is a folder, not a picture file";
+    case PictureLoadError::IsPipe:
+        return "this is a pipe (FIFO), not a picture file";
+    case PictureLoadError::IsSpecialFile:
+        return "this is a device or socket, not a picture file";
+    case PictureLoadError::LinkLoop:
+        return "too many levels of symbolic links";
     case PictureLoadError::None:
         break;
     }
@@ -130,9 +139,12 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
     }
 
     step("loading the picture");
-    PictureLoadResult loaded = loadPicture(QString::fromStdString(options.picture));
+    // The name's bytes as given: they need not be UTF-8.
+    const std::filesystem::path picturePath(options.picture);
+    PictureLoadResult loaded = loadPicture(picturePath);
     if (!loaded.ok()) {
-        return failure(kExitInput, "cannot open the picture \"" + options.picture +
+        return failure(kExitInput, "cannot open the picture \"" +
+                                       readableFileNameUtf8(picturePath) +
                                        "\": " + pictureProblem(loaded.error));
     }
     Framing framing = frame(options, loaded.image);

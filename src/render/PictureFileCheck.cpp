@@ -1,7 +1,5 @@
 #include "render/PictureFileCheck.h"
 
-#include <QFile>
-
 namespace tessaline {
 
 namespace {
@@ -15,43 +13,6 @@ unsigned byteAt(Bytes data, qsizetype at) {
 quint32 le32(Bytes data, qsizetype at) {
     return byteAt(data, at) | byteAt(data, at + 1) << 8 | byteAt(data, at + 2) << 16 |
            static_cast<quint32>(byteAt(data, at + 3)) << 24;
-}
-
-// Markers from the start, each segment skipped by its length; inside scan
-// data a 0xFF is followed by 0x00 (a stuffed byte) or a restart marker, so
-// the next other marker ends the scan. Stray bytes between segments are
-// passed over, as the decoders do. Whole once the end marker is found.
-bool isCompleteJpeg(Bytes data) {
-    qsizetype at = 2;
-    bool inScan = false;
-    while (at + 1 < data.size()) {
-        if (byteAt(data, at) != 0xFF) {
-            ++at;
-            continue;
-        }
-        const unsigned marker = byteAt(data, at + 1);
-        if (marker == 0xD9) {
-            return true;
-        }
-        if (marker == 0xFF || (inScan && (marker == 0x00 || (marker >= 0xD0 && marker <= 0xD7)))) {
-            at += marker == 0xFF ? 1 : 2;
-            continue;
-        }
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
-            at += 2;
-            continue;
-        }
-        if (at + 3 >= data.size()) {
-            return false;
-        }
-        const qsizetype length = byteAt(data, at + 2) << 8 | byteAt(data, at + 3);
-        if (length < 2) {
-            return false;
-        }
-        at += 2 + length;
-        inScan = marker == 0xDA;
-    }
-    return false;
 }
 
 // Skips a chain of sub-blocks; the position after the terminator, or -1.
@@ -98,7 +59,41 @@ bool isCompleteGif(Bytes data) {
     return sawImage && at == data.size();
 }
 
-// Uncompressed and bit-field BMPs must hold every row their header declares.
+// A run-length coded BMP is whole when its stream reaches the end-of-picture
+// code, or ends a line for each of its rows; a cut-off stream stops short.
+bool isCompleteRle(Bytes data, qint64 offset, qint64 rows, bool fourBit) {
+    qint64 at = offset;
+    qint64 row = 0;
+    while (at + 1 < data.size()) {
+        const unsigned count = byteAt(data, at);
+        const unsigned code = byteAt(data, at + 1);
+        at += 2;
+        if (count != 0) {
+            continue; // a run of one value
+        }
+        if (code == 0) {
+            if (++row >= rows) {
+                return true;
+            }
+        } else if (code == 1) {
+            return true;
+        } else if (code == 2) {
+            if (at + 1 >= data.size()) {
+                return false;
+            }
+            row += byteAt(data, at + 1);
+            at += 2;
+        } else {
+            // `code` literal pixels, padded to a 16-bit boundary.
+            const qint64 bytes = fourBit ? (code + 1) / 2 : code;
+            at += (bytes + 1) / 2 * 2;
+        }
+    }
+    return false;
+}
+
+// Uncompressed and bit-field BMPs must hold every row their header declares;
+// run-length coded ones a complete stream.
 bool isCompleteBmp(Bytes data) {
     if (data.size() < 30) {
         return false;
@@ -112,8 +107,11 @@ bool isCompleteBmp(Bytes data) {
     const qint64 height = static_cast<qint32>(le32(data, 22));
     const unsigned bitCount = byteAt(data, 28) | byteAt(data, 29) << 8;
     const quint32 compression = le32(data, 30);
+    if (compression == 1 || compression == 2) {
+        return isCompleteRle(data, offset, height < 0 ? -height : height, compression == 2);
+    }
     if (compression != 0 && compression != 3) {
-        return true; // run-length coded: its length is not known in advance
+        return true; // JPEG or PNG inside: left to the decoder
     }
     const qint64 stride = ((width < 0 ? -width : width) * bitCount + 31) / 32 * 4;
     const qint64 rows = height < 0 ? -height : height;
@@ -129,10 +127,6 @@ bool isCompleteBmp(Bytes data) {
 } // namespace
 
 bool isCompletePicture(Bytes data) {
-    if (data.size() >= 3 && byteAt(data, 0) == 0xFF && byteAt(data, 1) == 0xD8 &&
-        byteAt(data, 2) == 0xFF) {
-        return isCompleteJpeg(data);
-    }
     if (data.startsWith("GIF87a") || data.startsWith("GIF89a")) {
         return isCompleteGif(data);
     }
@@ -140,25 +134,6 @@ bool isCompletePicture(Bytes data) {
         return isCompleteBmp(data);
     }
     return true;
-}
-
-bool isCompletePictureFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const qint64 size = file.size();
-    if (size == 0) {
-        return isCompletePicture({});
-    }
-    // Mapped rather than read: a large photo is walked without copying it.
-    const uchar* mapped = file.map(0, size);
-    if (mapped == nullptr) {
-        return isCompletePicture(file.readAll());
-    }
-    const bool whole = isCompletePicture(Bytes(reinterpret_cast<const char*>(mapped), size));
-    file.unmap(const_cast<uchar*>(mapped));
-    return whole;
 }
 
 } // namespace tessaline

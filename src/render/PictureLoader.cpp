@@ -1,43 +1,109 @@
 #include "render/PictureLoader.h"
 
+#include "platform/QuietStandardError.h"
+#include "render/FileNames.h"
+#include "render/JpegDecoder.h"
 #include "render/PictureFileCheck.h"
 
-#include <QFileInfo>
+#include <QBuffer>
 #include <QImageReader>
 
 namespace tessaline {
 
-PictureLoadResult loadPicture(const QString& path) {
-    PictureLoadResult result;
-    QFileInfo info(path);
-    if (!info.exists() || !info.isFile()) {
-        result.error = PictureLoadError::NotFound;
-        return result;
-    }
-    if (!info.isReadable()) {
-        result.error = PictureLoadError::Unreadable;
-        return result;
-    }
+namespace {
 
-    QImageReader reader(path);
+namespace fs = std::filesystem;
+
+PictureLoadError typeError(fs::file_type type) {
+    switch (type) {
+    case fs::file_type::regular:
+        return PictureLoadError::None;
+    case fs::file_type::not_found:
+        return PictureLoadError::NotFound;
+    case fs::file_type::directory:
+        return PictureLoadError::IsFolder;
+    case fs::file_type::fifo:
+        return PictureLoadError::IsPipe;
+    default:
+        return PictureLoadError::IsSpecialFile;
+    }
+}
+
+PictureLoadError statusError(const std::error_code& error) {
+    if (error == std::errc::too_many_symbolic_link_levels) {
+        return PictureLoadError::LinkLoop;
+    }
+    if (error == std::errc::permission_denied) {
+        return PictureLoadError::Unreadable;
+    }
+    return PictureLoadError::NotFound;
+}
+
+// Takes the decoded rows straight into an RGB32 picture.
+class ImageSink final : public JpegRowSink {
+  public:
+    bool begin(int width, int height) override {
+        if (!isAcceptedPictureSize(width, height)) {
+            return false;
+        }
+        image = QImage(width, height, QImage::Format_RGB32);
+        return !image.isNull();
+    }
+    unsigned char* row(int y) override { return image.scanLine(y); }
+    void rowDone(int) override {}
+
+    QImage image;
+};
+
+PictureLoadError jpegError(JpegStatus status) {
+    switch (status) {
+    case JpegStatus::Ok:
+        break;
+    case JpegStatus::TooLarge:
+        return PictureLoadError::TooLarge;
+    case JpegStatus::Damaged:
+        return PictureLoadError::Damaged;
+    }
+    return PictureLoadError::None;
+}
+
+PictureLoadResult readJpeg(PictureFile& file) {
+    JpegStreamInput input(file.stream());
+    ImageSink sink;
+    const PictureLoadError error = jpegError(decodeJpeg(input, sink));
+    return {error == PictureLoadError::None ? std::move(sink.image) : QImage(), error};
+}
+
+PictureLoadResult readWithQt(PictureFile& file) {
+    PictureLoadResult result;
+    QByteArray bytes(static_cast<qsizetype>(file.size()), Qt::Uninitialized);
+    file.stream().read(bytes.data(), bytes.size());
+    if (file.stream().gcount() != bytes.size()) {
+        result.error = PictureLoadError::Damaged; // shorter than when opened
+        return result;
+    }
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    // libpng prints its errors itself; the failure is reported here instead.
+    const QuietStandardError quiet;
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
-    // Qt's own guard against huge allocations, in megabytes; our size check
-    // below refuses most such files before the reader even starts.
-    reader.setAllocationLimit(static_cast<int>(kMaxPicturePixels * 4 / (1024 * 1024)) + 1);
+    // Qt's own guard against huge allocations, in megabytes, set above any
+    // picture we accept (16-bit pictures take 8 bytes a pixel) so that our
+    // limit is the one that speaks.
+    reader.setAllocationLimit(static_cast<int>(kMaxPicturePixels * 8 / (1024 * 1024)) + 1);
     if (!reader.canRead()) {
         result.error = PictureLoadError::NotAPicture;
         return result;
     }
     const QSize declared = reader.size();
-    if (declared.isValid() &&
-        (declared.width() > kMaxPictureSide || declared.height() > kMaxPictureSide ||
-         qint64(declared.width()) * declared.height() > kMaxPicturePixels)) {
+    if (declared.isValid() && !isAcceptedPictureSize(declared.width(), declared.height())) {
         result.error = PictureLoadError::TooLarge;
         return result;
     }
-    // The decoders fill a cut-off JPEG, GIF or BMP with grey and call it
-    // loaded; such a file is refused as damaged instead.
-    if (!isCompletePictureFile(path)) {
+    // The decoders fill a cut-off GIF or BMP with grey and call it loaded;
+    // such a file is refused as damaged instead.
+    if (!isCompletePicture(bytes)) {
         result.error = PictureLoadError::Damaged;
         return result;
     }
@@ -49,7 +115,7 @@ PictureLoadResult loadPicture(const QString& path) {
                            : PictureLoadError::NotAPicture;
         return result;
     }
-    if (image.width() > kMaxPictureSide || image.height() > kMaxPictureSide) {
+    if (!isAcceptedPictureSize(image.width(), image.height())) {
         result.error = PictureLoadError::TooLarge;
         return result;
     }
@@ -57,11 +123,79 @@ PictureLoadResult loadPicture(const QString& path) {
     return result;
 }
 
+} // namespace
+
+bool isAcceptedPictureSize(qint64 width, qint64 height) {
+    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
+           width * height <= kMaxPicturePixels;
+}
+
+PictureFile::PictureFile(const fs::path& path) : path_(path) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (error && status.type() != fs::file_type::not_found) {
+        error_ = statusError(error);
+        return;
+    }
+    if ((error_ = typeError(status.type())) != PictureLoadError::None) {
+        return;
+    }
+    size_ = fs::file_size(path, error);
+    modified_ = fs::last_write_time(path, error);
+    if (error) {
+        error_ = statusError(error);
+        return;
+    }
+    if (size_ > static_cast<std::uintmax_t>(kMaxPictureFileBytes)) {
+        error_ = PictureLoadError::TooLarge;
+        return;
+    }
+    stream_.open(path, std::ios::binary);
+    if (!stream_) {
+        error_ = PictureLoadError::Unreadable;
+        return;
+    }
+    char head[3] = {};
+    stream_.read(head, 3);
+    startsAsJpeg_ =
+        stream_.gcount() == 3 && head[0] == '\xFF' && head[1] == '\xD8' && head[2] == '\xFF';
+    stream_.clear();
+    stream_.seekg(0);
+}
+
+bool PictureFile::changed() const {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(path_, error);
+    const fs::file_time_type modified = fs::last_write_time(path_, error);
+    return error || size != size_ || modified != modified_;
+}
+
+PictureLoadResult readPicture(PictureFile& file) {
+    if (file.error() != PictureLoadError::None) {
+        return {QImage(), file.error()};
+    }
+    PictureLoadResult result = file.startsAsJpeg() ? readJpeg(file) : readWithQt(file);
+    if (result.ok() && file.changed()) {
+        return {QImage(), PictureLoadError::Damaged};
+    }
+    return result;
+}
+
+PictureLoadResult loadPicture(const fs::path& path) {
+    PictureFile file(path);
+    return readPicture(file);
+}
+
+PictureLoadResult loadPicture(const QString& path) {
+    return loadPicture(nativePath(path));
+}
+
 QString pictureLoadErrorText(PictureLoadError error) {
     switch (error) {
     case PictureLoadError::None:
         return {};
     case PictureLoadError::NotFound:
+    case PictureLoadError::LinkLoop:
         return QStringLiteral("找不到图片文件。");
     case PictureLoadError::Unreadable:
         return QStringLiteral("无法读取图片文件。");
@@ -71,6 +205,11 @@ QString pictureLoadErrorText(PictureLoadError error) {
         return QStringLiteral("图片太大，无法打开。");
     case PictureLoadError::Damaged:
         return QStringLiteral("图片文件已损坏，无法打开。");
+    case PictureLoadError::IsFolder:
+        return QStringLiteral("这是文件夹，不是图片文件。");
+    case PictureLoadError::IsPipe:
+    case PictureLoadError::IsSpecialFile:
+        return QStringLiteral("这是特殊文件，不是图片文件。");
     }
     return {};
 }

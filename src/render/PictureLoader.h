@@ -2,13 +2,28 @@
 // Loads BMP, JPEG and GIF pictures (and whatever else Qt's readers know).
 // The declared size is checked before any pixel memory is allocated, so a
 // small file claiming to be 60000 x 60000 pixels is refused, not attempted;
-// so is a JPEG, GIF or BMP cut off part-way.
+// so is a picture cut off part-way or damaged inside, and one that changes
+// while it is read. Files are read with ordinary reads (a mapped file that
+// shrinks would end the program) and names are bytes (see FileNames.h).
 #include <QImage>
 #include <QString>
+#include <filesystem>
+#include <fstream>
 
 namespace tessaline {
 
-enum class PictureLoadError { None, NotFound, Unreadable, NotAPicture, TooLarge, Damaged };
+enum class PictureLoadError {
+    None,
+    NotFound,
+    Unreadable,
+    NotAPicture,
+    TooLarge,
+    Damaged,
+    IsFolder,
+    IsPipe,
+    IsSpecialFile, // a device or socket
+    LinkLoop,
+};
 
 struct PictureLoadResult {
     QImage image; // RGB32 when loaded
@@ -19,8 +34,39 @@ struct PictureLoadResult {
 // The largest picture accepted, in pixels and along either side.
 constexpr qint64 kMaxPicturePixels = 120'000'000;
 constexpr int kMaxPictureSide = 30'000;
+// No accepted picture needs more than 8 bytes a pixel stored (16-bit RGBA
+// written without compression); a larger file is refused before reading.
+constexpr qint64 kMaxPictureFileBytes = kMaxPicturePixels * 8 + 64 * 1024 * 1024;
 
+bool isAcceptedPictureSize(qint64 width, qint64 height);
+
+// A picture file opened for reading: its type and size are checked and its
+// state noted, so that a change before the reading is done is noticed.
+class PictureFile {
+  public:
+    explicit PictureFile(const std::filesystem::path& path);
+
+    PictureLoadError error() const { return error_; }
+    std::ifstream& stream() { return stream_; }
+    std::uintmax_t size() const { return size_; }
+    bool startsAsJpeg() const { return startsAsJpeg_; }
+    // True when the file's size or time of change differs from when it was
+    // opened, or it can no longer be examined.
+    bool changed() const;
+
+  private:
+    std::filesystem::path path_;
+    PictureLoadError error_ = PictureLoadError::None;
+    std::ifstream stream_;
+    std::uintmax_t size_ = 0;
+    std::filesystem::file_time_type modified_;
+    bool startsAsJpeg_ = false;
+};
+
+PictureLoadResult loadPicture(const std::filesystem::path& path);
 PictureLoadResult loadPicture(const QString& path);
+// Decodes an opened file.
+PictureLoadResult readPicture(PictureFile& file);
 
 // A one-line description of a load failure, in the program's own words.
 QString pictureLoadErrorText(PictureLoadError error);

@@ -1,6 +1,9 @@
 #include "windows/FileList.h"
 
-#include <QDir>
+#include "render/FileNames.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace tessaline {
 
@@ -9,12 +12,40 @@ FileList::FileList(QWidget* parent) : QListWidget(parent) {}
 void FileList::setPath(const QString& folder) {
     path_ = folder;
     clear();
-    addItems(QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+    nativeNames_.clear();
+    // Ordinary files and links to them, hidden ones left out, by name
+    // regardless of case.
+    std::vector<std::pair<QString, std::filesystem::path>> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(nativePath(folder), error), end;
+         !error && entry != end; entry.increment(error)) {
+        const std::filesystem::path name = entry->path().filename();
+        std::error_code typeError;
+        if (!name.native().starts_with('.') && entry->is_regular_file(typeError)) {
+            names.emplace_back(readableFileName(name), name);
+        }
+    }
+    std::sort(names.begin(), names.end(), [](const auto& a, const auto& b) {
+        const int order = a.first.compare(b.first, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a.first < b.first;
+    });
+    for (auto& [shown, name] : names) {
+        addItem(shown);
+        nativeNames_.push_back(std::move(name));
+    }
 }
 
 QString FileList::fileName() const {
     const QListWidgetItem* item = currentItem();
     return item && item->isSelected() ? item->text() : QString();
+}
+
+std::filesystem::path FileList::nativeFileName() const {
+    const QListWidgetItem* item = currentItem();
+    if (!item || !item->isSelected()) {
+        return {};
+    }
+    return nativeNames_[static_cast<std::size_t>(row(item))];
 }
 
 bool FileList::selectFile(const QString& name) {

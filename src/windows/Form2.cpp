@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "platform/Twips.h"
 #include "platform/UserDialogs.h"
+#include "render/FileNames.h"
 #include "render/PictureLoader.h"
 #include "windows/DriveList.h"
 #include "windows/FileList.h"
@@ -96,8 +97,7 @@ void Form2::File1_Click() {
         return;
     }
     // A file that cannot be read leaves the previous preview in place.
-    const QString path = joinFolderAndFile(File1->path(), name);
-    const PictureLoadResult loaded = loadPicture(path);
+    const PictureLoadResult loaded = loadPicture(selectedPath());
     if (loaded.ok()) {
         Image1->setPicture(loaded.image);
     }
@@ -110,7 +110,7 @@ bool Form2::Command1_Click() {
         return false;
     }
     Xiubas& state = main_.context().state;
-    state.picturePath = joinFolderAndFile(File1->path(), name).toStdString();
+    state.picturePath = selectedPath().string();
     state.lastDrive = Drive1->drive().toStdString();
     state.lastDir = Dir1->path().toStdString();
     // A cut-off file is refused by the loader like any other that does not open.
@@ -120,6 +120,12 @@ bool Form2::Command1_Click() {
     }
     close();
     return true;
+}
+
+// The folder, its separator and the selected name as the file system holds it.
+std::filesystem::path Form2::selectedPath() const {
+    return nativePath(joinFolderAndFile(File1->path(), QString())).native() +
+           File1->nativeFileName().native();
 }
 
 void Form2::Command2_Click() {

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <QWidget>
+#include <filesystem>
 
 class QLabel;
 class QPushButton;
@@ -43,6 +44,7 @@ class Form2 : public QWidget {
     void buildControls();
     void load();
     void showWrongFileMessage();
+    std::filesystem::path selectedPath() const;
     QString currentFolderOn(const QString& drive) const;
 
     Form1& main_;

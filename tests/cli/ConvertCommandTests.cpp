@@ -3,8 +3,10 @@
 #include "CliTestSupport.h"
 #include "imaging/ClsDIB.h"
 
+#include <QBuffer>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 namespace tessaline::test {
 namespace {
@@ -248,6 +250,32 @@ TEST_F(ConvertCommand, EachBadInputNamesItsProblemAndLeavesNoFile) {
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("this is not a picture\n");
     text.close();
+    ASSERT_TRUE(dir.mkdir("folder.jpg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.jpg")).constData(), 0600), 0);
+    // Half a JPEG with its end marker put back: the decoder sees the damage.
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    makePicture(64, 64, [](int x, int y) {
+        return qRgb(x * 4, y * 4, (x * y) & 0xFF);
+    }).save(&buffer, "JPG");
+    QFile half(dir.filePath("half.jpg"));
+    ASSERT_TRUE(half.open(QIODevice::WriteOnly));
+    half.write(jpeg.left(jpeg.size() / 2) + QByteArray("\xFF\xD9", 2));
+    half.close();
+    // Half a PNG: libpng prints its own error line unless kept quiet.
+    savePng(makePicture(64, 64,
+                        [](int x, int y) { return qRgb(x * 37 % 256, y * 91 % 256, x * y % 256); }),
+            dir, "whole.png");
+    QFile wholePng(dir.filePath("whole.png"));
+    ASSERT_TRUE(wholePng.open(QIODevice::ReadOnly));
+    const QByteArray png = wholePng.readAll();
+    wholePng.close();
+    ASSERT_TRUE(wholePng.remove());
+    QFile halfPng(dir.filePath("half.png"));
+    ASSERT_TRUE(halfPng.open(QIODevice::WriteOnly));
+    halfPng.write(png.left(png.size() / 2));
+    halfPng.close();
     const QStringList before = folderContents(dir);
     const QStringList outputs{"-o", "out.bmp", "--json", "out.json", "--pdf", "out.pdf"};
 
@@ -264,6 +292,10 @@ TEST_F(ConvertCommand, EachBadInputNamesItsProblemAndLeavesNoFile) {
         {"no output", QStringList{"quad.png"}, 2, "nothing to write"},
         {"missing picture", QStringList{"gone.jpg"} + outputs, 3, "no such file"},
         {"not a picture", QStringList{"notes.png"} + outputs, 3, "notes.png"},
+        {"folder", QStringList{"folder.jpg"} + outputs, 3, "is a folder"},
+        {"pipe", QStringList{"pipe.jpg"} + outputs, 3, "is a pipe"},
+        {"cut-off JPEG", QStringList{"half.jpg"} + outputs, 3, "damaged"},
+        {"cut-off PNG", QStringList{"half.png"} + outputs, 3, "damaged"},
         {"too many colours", QStringList{"many.png", "--width", "32", "--method", "0"} + outputs, 4,
          "500"},
         {"unwritable output",
@@ -279,6 +311,25 @@ TEST_F(ConvertCommand, EachBadInputNamesItsProblemAndLeavesNoFile) {
         EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
         EXPECT_EQ(folderContents(dir), before);
     }
+}
+
+TEST_F(ConvertCommand, PictureNamesThatAreNotUtf8OpenAndAreShownReadably) {
+    savePng(makePicture(16, 16, quadrantColour), dir, "quad.png");
+    // The shell hands over the name's bytes ("测试.png" in GBK) untouched.
+    const QString gbk = QStringLiteral("\"$(printf '\\262\\342\\312\\324')\"");
+    QProcess process;
+    process.setProcessEnvironment(headlessEnvironment());
+    process.setWorkingDirectory(dir.path());
+    process.start("/bin/sh",
+                  {"-c",
+                   "cp quad.png " + gbk + ".png && \"$0\" convert " + gbk +
+                       ".png --json p.json && \"$0\" convert " + gbk + ".gif --json q.json",
+                   QStringLiteral(TESSALINE_EXECUTABLE)});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    EXPECT_EQ(process.exitCode(), 3);
+    EXPECT_TRUE(QFile::exists(dir.filePath("p.json")));
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()),
+              QStringLiteral("tessaline: cannot open the picture \"测试.gif\": no such file\n"));
 }
 
 TEST_F(ConvertCommand, AFailedRunKeepsAnExistingOutput) {

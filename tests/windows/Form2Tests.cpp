@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QStorageInfo>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -263,6 +264,26 @@ TEST_F(BrowserTest, PipesAreNotListed) {
     Form2& b = browser();
     EXPECT_FALSE(b.File1->selectFile("pipe.bmp"));
     EXPECT_TRUE(b.File1->selectFile("rose.bmp"));
+}
+
+TEST_F(BrowserTest, NamesThatAreNotUtf8AreShownReadablyAndOpen) {
+    // "测试.jpg" in GBK, as archives made on Windows carry it.
+    const std::string gbkName = "\xB2\xE2\xCA\xD4.jpg";
+    const std::string gbkPath = folder.toStdString() + "/" + gbkName;
+    {
+        const QByteArray jpeg = encoded(60, 30, "JPG");
+        std::FILE* file = std::fopen(gbkPath.c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fwrite(jpeg.constData(), 1, static_cast<std::size_t>(jpeg.size()), file);
+        std::fclose(file);
+    }
+    Form2& b = browser();
+    ASSERT_TRUE(b.File1->selectFile(QStringLiteral("测试.jpg")));
+    EXPECT_FALSE(b.Image1->picture().isNull());
+    ASSERT_TRUE(b.Command1_Click());
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(harness->state.picturePath, gbkPath);
+    EXPECT_EQ(form().Picture3->picture().size(), QSize(60, 30));
 }
 
 TEST_F(BrowserTest, ClickOnALowerCaseNamePreviewsTheStretchedPicture) {
