@@ -13,6 +13,7 @@
 #include "windows/Form2.h"
 #include "windows/Form4.h"
 #include "windows/FrmPreview.h"
+#include "windows/MobileCap.h"
 #include "workspace/WorkspaceModel.h"
 
 #include <QCloseEvent>
@@ -59,6 +60,8 @@ Form1::Form1(AppContext& context, QWidget* parent)
     connectGeneration();
     connectMenus();
     connectSettings();
+    connectRegion();
+    connectCapture();
 }
 
 Form1::~Form1() {
@@ -211,7 +214,6 @@ bool Form1::loadWorkspacePicture() {
     lastLoadError_ = PictureLoadError::None;
     Picture3->setPicture(loaded.image);
     Picture4->setPicture(loaded.image);
-    Picture4->cls();
 
     const LoadedPictureSizes sizes =
         loadedPictureSizes(area_, loaded.image.width(), loaded.image.height());
@@ -229,7 +231,6 @@ bool Form1::loadWorkspacePicture() {
     }
     wChange->setMinimum(16);
     Hchange->setMinimum(16);
-    Picture4->move(0, 0);
     moveX1 = 0;
     moveY1 = 0;
     zoom->setMinimum(sizes.zoomMin);
@@ -239,6 +240,15 @@ bool Form1::loadWorkspacePicture() {
     if (!sizes.zoomVisible) {
         zoom->hide();
     }
+    // Whatever the previous picture left behind (a squeezed box, a frame
+    // the size bars did not show), the new one is shown at its natural size
+    // at the frame's corner, the buttons say region mode, and frame, bars
+    // and fabric line agree.
+    showPictureAtNaturalSize();
+    Command1->setEnabled(false);
+    Command11->setEnabled(true);
+    wChange_Change();
+    Hchange_Change();
     return true;
 }
 
@@ -265,6 +275,7 @@ void Form1::unloadOtherWindows() {
     form4_.unload();
     form2_.unload();
     form3_.unload();
+    mobileCap_.unload();
 }
 
 } // namespace tessaline

@@ -244,6 +244,52 @@ class Form1 : public QMainWindow {
     void connectGeneration();
     OwnedWindow<Form7> form7_;
     // --- end of generation window ---
+
+    // --- region selection and text overlay ---
+  public:
+    std::int16_t text1Clicks = 0; // clicks into Text1 so far
+    void Picture4_MouseDown(float x, float y);
+    void Picture4_MouseMove(float x, float y);
+    void Picture4_MouseUp(float x, float y);
+    void Label7_Click();    // "文字"
+    void Text1_Click();     // a click into the text box
+    void Command8_Click();  // "确定"
+    void Command9_Click();  // "清除"
+    void Label8_Click();    // a click on the overlay itself
+    void Label11_Click();   // "字体选择"
+    void Label13_Click();   // "字体颜色"
+    void Command12_Click(); // "还原"
+    // The overlay's look; the stamped text is drawn the same way.
+    void setOverlayFont(const QFont& font);
+    void setOverlayColor(Color color);
+
+  private:
+    void connectRegion();
+    void stampOverlayAt(double x, double y);
+    // Shows the loaded picture at its own size at the frame's corner, with
+    // the zoom thumb at that width.
+    void showPictureAtNaturalSize();
+    // --- end of region selection and text overlay ---
+
+    // --- screen capture ---
+  public:
+    // "直接屏幕截图": hides this window, lets the desktop repaint, then grabs
+    // the screen (captureScreen).
+    void fop2_Click();
+    // Grabs the screen and opens the capture window on it, or says why not
+    // and comes back.
+    void captureScreen();
+    // The capture window over a frozen picture of the screen; it puts the
+    // framed block into Picture4 on a click and brings this window back.
+    class MobileCap* openCaptureWindow(const QImage& frozenScreen);
+    bool hasMobileCap() const { return mobileCap_.exists(); }
+
+  private:
+    void connectCapture();
+    // Made anew for each capture; it deletes itself when it closes.
+    OwnedWindow<MobileCap> mobileCap_;
+    bool capturePending_ = false;
+    // --- end of screen capture ---
 };
 
 } // namespace tessaline

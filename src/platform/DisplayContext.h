@@ -2,7 +2,6 @@
 // Stands in for a device context of the whole display: it exists between
 // the main window's load and unload, and can copy what the screen shows.
 #include <QImage>
-#include <QRect>
 
 namespace tessaline {
 
@@ -13,9 +12,14 @@ class DisplayContext {
     void open() { open_ = true; }
     void close() { open_ = false; }
 
-    // The screen's pixels inside rect (the whole primary screen when rect is
-    // empty); a null image when closed or when there is no screen.
-    QImage grab(const QRect& rect = {}) const;
+    // What the primary screen shows, one image pixel per screen position
+    // the pointer reports. A null image when closed, when there is no
+    // screen, or when the platform will not hand the screen out: the
+    // offscreen and minimal platforms have none to give, and a session that
+    // refuses (Wayland without permission, some XWayland setups) answers
+    // with nothing or with a picture of nothing but black, which is never
+    // passed on as if it were the screen.
+    QImage grab() const;
 
   private:
     bool open_ = false;

@@ -1,5 +1,9 @@
 #include "platform/UserDialogs.h"
 
+#include "render/ColorConvert.h"
+
+#include <QColorDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 
 namespace tessaline {
@@ -28,6 +32,26 @@ void MessageBoxDialogs::message(QWidget* parent, const QString& text, const QStr
         break;
     }
     box.exec();
+}
+
+std::optional<QFont> UserDialogs::chooseFont(QWidget*, const QFont&) {
+    return std::nullopt;
+}
+
+std::optional<Color> UserDialogs::chooseColor(QWidget*, Color) {
+    return std::nullopt;
+}
+
+std::optional<QFont> MessageBoxDialogs::chooseFont(QWidget* parent, const QFont& current) {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, current, parent, QStringLiteral("字体选择"));
+    return ok ? std::optional<QFont>(font) : std::nullopt;
+}
+
+std::optional<Color> MessageBoxDialogs::chooseColor(QWidget* parent, Color current) {
+    const QColor color =
+        QColorDialog::getColor(toQColor(current), parent, QStringLiteral("字体颜色"));
+    return color.isValid() ? std::optional<Color>(fromQColor(color)) : std::nullopt;
 }
 
 } // namespace tessaline

@@ -1,8 +1,13 @@
 #pragma once
-// Message boxes with a text, a title, an optional icon and an OK button.
-// Windows talk to this interface so tests can record messages instead of
-// blocking on a modal dialog.
+// Message boxes with a text, a title, an optional icon and an OK button,
+// and the font and colour choosers. Windows talk to this interface so tests
+// can record messages and script answers instead of blocking on a modal
+// dialog.
+#include "app/Color.h"
+
+#include <QFont>
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -15,6 +20,10 @@ class UserDialogs {
     virtual ~UserDialogs() = default;
     virtual void message(QWidget* parent, const QString& text, const QString& title,
                          MessageIcon icon = MessageIcon::None) = 0;
+    // The chosen font or colour, nothing when the user cancelled. Unless a
+    // subclass asks the user, the answer is a cancel.
+    virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& current);
+    virtual std::optional<Color> chooseColor(QWidget* parent, Color current);
 };
 
 // Shows real QMessageBox dialogs.
@@ -22,6 +31,8 @@ class MessageBoxDialogs final : public UserDialogs {
   public:
     void message(QWidget* parent, const QString& text, const QString& title,
                  MessageIcon icon) override;
+    std::optional<QFont> chooseFont(QWidget* parent, const QFont& current) override;
+    std::optional<Color> chooseColor(QWidget* parent, Color current) override;
 };
 
 } // namespace tessaline

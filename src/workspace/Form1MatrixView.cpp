@@ -55,13 +55,10 @@ void Form1::Picture1_MouseDown(float x, float y) {
 void Form1::Picture1_MouseUp(float x, float y) {
     dragX1 = x;
     dragY1 = roundHalfEven(y);
-    const double dx = (dragX0 - dragX1) / 2.0;
-    viewX = viewX + roundHalfEven(dx);
-    viewY = viewY + roundHalfEven((dragY0 - static_cast<float>(dragY1)) / 2.0);
-    viewX = std::max(viewX, 0);
-    viewY = std::max(viewY, 0);
-    // Only the horizontal movement decides whether the view follows.
-    if (dx > 1 || dx < -1) {
+    const PanStep step = panStep(viewX, viewY, dragX0, dragY0, dragX1, dragY1);
+    viewX = step.x;
+    viewY = step.y;
+    if (step.moves) {
         showMatrixS();
     }
 }

@@ -56,15 +56,15 @@ void Form1::Hchange_Change() {
 void Form1::zoom_Change() {
     const QImage& source = Picture3->picture();
     if (ifScale == 0) {
-        const WholePictureSize size = wholePictureSize(area_, zoom->value(), xyRate);
-        picW = size.picW;
-        picH = size.picH;
+        // The same rule as the command line's whole-picture mode.
+        const WholePictureFrame size = wholePictureFrame(area_, zoom->value(), xyRate);
+        picW = size.frameWidth;
+        picH = size.frameHeight;
         placeFrameHeight();
         placeFrameWidth();
-        // Out-of-range values are refused and the remaining steps still run.
-        wChange->assign(roundHalfEven(picW));
-        Hchange->assign(picH);
-        Picture4->setGeometry(0, 0, Picture2->width(), Picture2->height());
+        wChange->assign(size.frameWidth);
+        Hchange->assign(size.frameHeight);
+        Picture4->setGeometry(0, 0, size.pictureWidth, size.pictureHeight);
         rebuildFabricLine();
         Picture4->cls();
         Picture4->stretchFrom(source);
@@ -81,6 +81,9 @@ void Form1::Command1_Click() {
     moveX1 = 0;
     moveY1 = 0;
     ifScale = 1;
+    // What the frame shows must be what the preview samples: the picture
+    // goes back to the frame's corner with the offsets, zoomed or not.
+    Picture4->move(0, 0);
     if (zoom->value() + 15 < zoom->maximum()) {
         zoom->assign(zoom->value() + 15);
     }
@@ -92,9 +95,20 @@ bool Form1::Command11_Click() {
     moveX1 = 0;
     moveY1 = 0;
     ifScale = 0;
+    const int width = roundHalfEven(picW);
     // A frame narrower than the zoom's minimum is refused and ends the command.
-    if (!zoom->assign(roundHalfEven(picW))) {
+    if (width < zoom->minimum()) {
         return false;
+    }
+    // In this mode the zoom is the pattern width: a picture narrower than the
+    // frame must not keep it from taking the frame's width.
+    if (width > zoom->maximum()) {
+        zoom->setMaximum(width);
+    }
+    if (zoom->value() == width) {
+        zoom_Change(); // no change of value, but the picture must be squeezed
+    } else {
+        zoom->assign(width);
     }
     Command1->setEnabled(true);
     Command11->setEnabled(false);

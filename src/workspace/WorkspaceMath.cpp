@@ -56,4 +56,18 @@ WholePictureSize wholePictureSize(const PreviewArea& area, int zoomValue, float 
     return s;
 }
 
+WholePictureFrame wholePictureFrame(const PreviewArea& area, int zoomValue, float xyRate) {
+    const WholePictureSize size = wholePictureSize(area, zoomValue, xyRate);
+    const int width = roundHalfEven(size.picW);
+    return {std::max(width, kMinPatternSide), std::max(size.picH, kMinPatternSide),
+            std::max(width, 1), size.picH};
+}
+
+PanStep panStep(int x, int y, float pressX, float pressY, float releaseX, int releaseY) {
+    const double dx = (pressX - releaseX) / 2.0;
+    const double dy = (pressY - static_cast<float>(releaseY)) / 2.0;
+    return {std::max(x + roundHalfEven(dx), 0), std::max(y + roundHalfEven(dy), 0),
+            dx > 1 || dx < -1};
+}
+
 } // namespace tessaline

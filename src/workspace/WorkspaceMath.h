@@ -6,6 +6,9 @@
 
 namespace tessaline {
 
+// The smallest value of the size bars, in stitches.
+inline constexpr int kMinPatternSide = 16;
+
 struct PreviewArea {
     int maxWidth = 230;  // picmaxW: the largest pattern width
     int maxHeight = 250; // picmaxH: the largest pattern height
@@ -46,5 +49,31 @@ struct WholePictureSize {
     int picH;
 };
 WholePictureSize wholePictureSize(const PreviewArea& area, int zoomValue, float xyRate);
+
+// The one rule of whole-picture mode, for the windows and the command line:
+// the picture keeps its shape, squeezed to `picture` pixels at the frame's
+// top-left corner; the frame (and so the size bars and the pattern) is that
+// size raised to the bars' minimum, so a very flat or very narrow picture
+// leaves empty (white) rows or columns beyond it rather than a frame the
+// size bars could not show.
+struct WholePictureFrame {
+    int frameWidth;
+    int frameHeight;
+    int pictureWidth;
+    int pictureHeight;
+};
+WholePictureFrame wholePictureFrame(const PreviewArea& area, int zoomValue, float xyRate);
+
+// A drag that pans a view: the content follows the pointer at half its
+// speed, so the offset grows by half the distance the pointer moved back
+// (halves to even) and never drops below 0. Only a horizontal movement of
+// more than one step moves the view on screen; a vertical one only updates
+// the offset until then.
+struct PanStep {
+    int x;
+    int y;
+    bool moves;
+};
+PanStep panStep(int x, int y, float pressX, float pressY, float releaseX, int releaseY);
 
 } // namespace tessaline

@@ -14,12 +14,10 @@ QSize handOverFrameSize(const LoadedPictureSizes& sizes) {
 
 WorkspaceView wholePictureView(const PreviewArea& area, const QImage& picture, int zoomValue,
                                float xyRate) {
-    const WholePictureSize size = wholePictureSize(area, zoomValue, xyRate);
-    const QSize squeezed(roundHalfEven(size.picW), size.picH);
+    const WholePictureFrame size = wholePictureFrame(area, zoomValue, xyRate);
     WorkspaceView view;
-    view.displayed = halftoneStretch(picture, squeezed);
-    view.region = {std::max(squeezed.width(), kMinPatternSide),
-                   std::max(squeezed.height(), kMinPatternSide), 0, 0};
+    view.displayed = halftoneStretch(picture, QSize(size.pictureWidth, size.pictureHeight));
+    view.region = {size.frameWidth, size.frameHeight, 0, 0};
     return view;
 }
 

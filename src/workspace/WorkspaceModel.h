@@ -14,9 +14,6 @@
 
 namespace tessaline {
 
-// The smallest value of the size bars, in stitches.
-inline constexpr int kMinPatternSide = 16;
-
 // The frame a picture hand-over sets: the size bars' values, each raised to
 // the bars' minimum, so a picture under 16 pixels gets the smallest frame
 // instead of being refused.
@@ -30,9 +27,8 @@ struct WorkspaceView {
 };
 
 // Whole-picture mode ("全图"): zoomValue is the pattern width, the height
-// follows the picture's shape (wholePictureSize) and the whole picture is
-// squeezed to that size at the frame's corner. The frame is never smaller
-// than the size bars' minimum; cells beyond the squeezed picture stay empty.
+// follows the picture's shape and the whole picture is squeezed to that size
+// at the frame's corner (wholePictureFrame, the rule the main window uses).
 WorkspaceView wholePictureView(const PreviewArea& area, const QImage& picture, int zoomValue,
                                float xyRate);
 

@@ -3,6 +3,8 @@
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
 #include "platform/TextButton.h"
+#include "render/ColorConvert.h"
+#include "workspace/WorkspaceModel.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -114,16 +116,71 @@ INSTANTIATE_TEST_SUITE_P(
                       // Below the size bars' minimum: raised to 16.
                       ShapeCase{10, 8, 16, 230, 0.8F}, ShapeCase{1, 1000, 250, 16, 1000.0F}));
 
-TEST(ModeCommands, WholePictureOfAnExtremeShapeKeepsAFrameOfOneStitchAtLeast) {
+// The size bars, picW and picH, the frame and the fabric line tell one story.
+void expectSizesAgree(const Form1& f) {
+    EXPECT_DOUBLE_EQ(f.picW, f.wChange->value());
+    EXPECT_EQ(f.picH, f.Hchange->value());
+    EXPECT_EQ(f.Picture2->size(), QSize(f.wChange->value(), f.Hchange->value()));
+    EXPECT_EQ(f.Label1->text().toStdString(), fabricSizeLine(f.picW, f.picH));
+}
+
+TEST(ModeCommands, WholePictureOfAFlatPictureFramesItAsTheCommandLineDoes) {
     WorkspaceFixture w;
     Form1& f = *w.form;
-    ASSERT_TRUE(w.handOver(gradientPicture(1000, 2))); // 230 x 0.46 stitches
+    const QImage flat = gradientPicture(1000, 50);
+    ASSERT_TRUE(w.handOver(flat));
     ASSERT_TRUE(f.Command11_Click());
-    f.zoom->setValue(230);
-    EXPECT_DOUBLE_EQ(f.picW, 230);
-    EXPECT_EQ(f.picH, 1);
-    EXPECT_EQ(f.Picture2->size(), QSize(230, 1));
-    EXPECT_FALSE(f.Picture4->image().isNull());
+    // 230 x 11.5 -> 12 rows of picture in a frame of the bars' minimum 16.
+    const WorkspaceView cli = wholePictureView(PreviewArea{}, flat, 230, f.xyRate);
+    EXPECT_EQ(f.Picture2->size(), QSize(cli.region.width, cli.region.height));
+    EXPECT_EQ(f.Picture2->size(), QSize(230, 16));
+    EXPECT_EQ(f.Picture4->size(), cli.displayed.size());
+    EXPECT_EQ(f.Picture4->size(), QSize(230, 12));
+    expectSizesAgree(f);
+}
+
+TEST(ModeCommands, WholePictureOnPicturesNarrowerThanTheFrameSqueezesThem) {
+    for (const int width : {20, 100}) {
+        WorkspaceFixture w;
+        Form1& f = *w.form;
+        ASSERT_TRUE(w.handOver(gradientPicture(width, width))); // frame 230 wide
+        ASSERT_TRUE(f.Command11_Click());
+        EXPECT_EQ(f.ifScale, 0);
+        EXPECT_TRUE(f.Command1->isEnabled());
+        EXPECT_FALSE(f.Command11->isEnabled());
+        EXPECT_EQ(f.Picture2->size(), QSize(230, 230));
+        EXPECT_EQ(f.Picture4->size(), QSize(230, 230));
+        expectSizesAgree(f);
+    }
+}
+
+TEST(PictureHandOver, ShowsEachPictureAtItsOwnSizeWithBarsFrameAndLineInAgreement) {
+    WorkspaceFixture w;
+    Form1& f = *w.form;
+    // A very flat picture in whole-picture mode, then a photo.
+    ASSERT_TRUE(w.handOver(gradientPicture(10000, 300)));
+    ASSERT_TRUE(f.Command11_Click());
+    expectSizesAgree(f);
+    const QImage photo = gradientPicture(1024, 640);
+    ASSERT_TRUE(w.handOver(photo));
+    expectSizesAgree(f);
+    EXPECT_EQ(f.Label1->text(), QStringLiteral("绣布：宽高230x250(约69x75厘米)"));
+    EXPECT_FALSE(f.Command1->isEnabled());
+    EXPECT_TRUE(f.Command11->isEnabled());
+    EXPECT_EQ(f.Picture4->geometry(), QRect(0, 0, 1024, 640));
+    EXPECT_EQ(f.zoom->value(), 1024);
+
+    // The sampled frame is the photo's own pixels: no cell reads white.
+    f.Command2_Click();
+    const CellMatrix& matrix = w.state->patternMatrix;
+    int white = 0;
+    for (int y = 0; y < 250; ++y) {
+        for (int x = 0; x < 230; ++x) {
+            white += matrix(x, y) == kWhite ? 1 : 0;
+            ASSERT_EQ(matrix(x, y), fromQRgb(photo.pixel(x, y))) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(white, 0);
 }
 
 TEST(HandOverZoom, SetsTheStepsFromThePictureWidth) {
