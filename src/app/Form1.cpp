@@ -12,6 +12,7 @@
 #include "render/PictureLoader.h"
 #include "windows/Form2.h"
 #include "windows/Form4.h"
+#include "windows/Form9.h"
 #include "windows/FrmPreview.h"
 #include "windows/MobileCap.h"
 #include "workspace/WorkspaceModel.h"
@@ -62,6 +63,7 @@ Form1::Form1(AppContext& context, QWidget* parent)
     connectSettings();
     connectRegion();
     connectCapture();
+    connectEditAction();
 }
 
 Form1::~Form1() {
@@ -276,6 +278,7 @@ void Form1::unloadOtherWindows() {
     form2_.unload();
     form3_.unload();
     mobileCap_.unload();
+    form9_.unload();
 }
 
 } // namespace tessaline

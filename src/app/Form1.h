@@ -290,6 +290,19 @@ class Form1 : public QMainWindow {
     OwnedWindow<MobileCap> mobileCap_;
     bool capturePending_ = false;
     // --- end of screen capture ---
+
+    // --- edit action ---
+  public:
+    // "编辑": reduces the last sampled region again, lists the pattern's
+    // threads and opens the colour replacement window afresh.
+    void Label9_Click();
+    // The colour replacement window of the last edit, if any.
+    class Form9* form9() const;
+
+  private:
+    void connectEditAction();
+    OwnedWindow<Form9> form9_;
+    // --- end of edit action ---
 };
 
 } // namespace tessaline

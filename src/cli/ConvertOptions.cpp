@@ -1,6 +1,7 @@
 #include "cli/ConvertOptions.h"
 
 #include "imaging/Form3Input.h"
+#include "pattern/ThreadReplacement.h"
 #include "workspace/WorkspaceModel.h"
 
 #include <array>
@@ -51,7 +52,7 @@ const std::set<std::string_view>& valueOptions() {
     static const std::set<std::string_view> options{
         "--mode",     "--width",  "--height", "--zoom",   "--offset", "--method",
         "--strength", "--ignore", "--kind",   "--grid",   "--title",  "--category",
-        "-o",         "--output", "--pdf",    "--effect", "--json"};
+        "-o",         "--output", "--pdf",    "--effect", "--json",   "--replace"};
     return options;
 }
 
@@ -62,6 +63,10 @@ class Reader {
     // Applies one option and its value; false with `error` set when refused.
     bool apply(const std::string& name, const std::string& value) {
         const std::string key = name == "--output" ? "-o" : name;
+        if (name == "--replace") {
+            readReplacement(value);
+            return error.empty();
+        }
         if (!seen_.insert(key).second) {
             error = name + " is given twice";
             return false;
@@ -140,6 +145,24 @@ class Reader {
         }
         o_.offsetX = *x;
         o_.offsetY = *y;
+    }
+
+    void readReplacement(const std::string& value) {
+        const std::size_t eq = value.find('=');
+        if (eq == std::string::npos) {
+            error = "--replace: " + inQuotes(value) + " is not FROM=TO (two DMC thread numbers)";
+            return;
+        }
+        ThreadSwap swap{value.substr(0, eq), value.substr(eq + 1)};
+        for (auto [number, position] :
+             {std::pair{&swap.fromNumber, &swap.from}, std::pair{&swap.toNumber, &swap.to}}) {
+            *position = threadPositionOfNumber(dmcPalette(), *number);
+            if (*position == 0) {
+                error = "--replace: " + inQuotes(*number) + " is not a DMC thread number";
+                return;
+            }
+        }
+        o_.replacements.push_back(std::move(swap));
     }
 
     void readGrid(const std::string& value) {

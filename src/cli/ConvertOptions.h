@@ -13,6 +13,14 @@ namespace tessaline {
 
 enum class FrameMode { Whole, Region };
 
+// One --replace FROM=TO: two DMC thread numbers and their palette positions.
+struct ThreadSwap {
+    std::string fromNumber;
+    std::string toNumber;
+    int from = 0;
+    int to = 0;
+};
+
 struct ConvertOptions {
     std::string picture;
     FrameMode mode = FrameMode::Whole;
@@ -31,6 +39,9 @@ struct ConvertOptions {
     int grid = 10;
     std::string title;
     ThreadCategory category = ThreadCategory::Dmc;
+    // Applied in order after the effect preview, as the colour replacement
+    // window replaces threads.
+    std::vector<ThreadSwap> replacements;
 
     // Outputs; empty when not asked for. jsonPath "-" is standard output.
     std::string chartPath;

@@ -4,6 +4,7 @@
 #include "cli/StagedOutputs.h"
 #include "imaging/DibImage.h"
 #include "pattern/PatternThreads.h"
+#include "pattern/ThreadReplacement.h"
 #include "render/ChartCanvas.h"
 #include "render/FileNames.h"
 #include "render/PictureLoader.h"
@@ -114,6 +115,36 @@ bool writeText(const std::filesystem::path& path, const std::string& text) {
     return static_cast<bool>(out);
 }
 
+std::string threadNumber(int position) {
+    const std::string& cindex = dmcPalette()[static_cast<std::size_t>(position)].cindex;
+    return cindex.substr(0, cindex.find(' '));
+}
+
+// What "编辑", the replacement window and "完成" do: list the pattern's
+// threads, replace them in order on the working copy and write each cell's
+// thread colour back. False when the pattern has too many colours to list.
+bool replaceThreads(const std::vector<ThreadSwap>& swaps, const PreviewRegion& region,
+                    Workbench& bench, std::vector<ReplacementRecord>& replaced) {
+    ColorList colorList{};
+    const EditIndexOutcome index = makeEditIndex(bench.patternMatrix, region.width, region.height,
+                                                 dmcPalette(), colorList, bench.colorIndexMatrix);
+    if (index.status != GenerationStatus::Done) {
+        return false;
+    }
+    ThreadReplacement replacement(colorList, index.threadCount, dmcPalette());
+    replacement.load(bench.patternMatrix, region.width, region.height);
+    for (const ThreadSwap& swap : swaps) {
+        int cells = 0;
+        // The window offers no replacement of a thread by itself.
+        if (swap.from != swap.to) {
+            replacement.replace(swap.from, swap.to, [&cells](int, int, int) { ++cells; });
+        }
+        replaced.push_back({threadNumber(swap.from), threadNumber(swap.to), cells});
+    }
+    replacement.commit(bench.patternMatrix);
+    return true;
+}
+
 } // namespace
 
 ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standardOutput,
@@ -195,6 +226,16 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
         return outputs.commit(error) ? ConvertResult{} : failure(kExitOutput, error);
     }
 
+    std::vector<ReplacementRecord> replaced;
+    if (!options.replacements.empty()) {
+        step("replacing threads");
+        if (!replaceThreads(options.replacements, region, *bench, replaced)) {
+            return failure(kExitTooManyColors,
+                           "the pattern has more than 500 colours, too many to replace threads: "
+                           "reduce them with a --method other than 0");
+        }
+    }
+
     step("generating the pattern");
     GenerationSettings settings;
     settings.category = options.category;
@@ -235,7 +276,7 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
     }
     std::string json;
     if (!options.jsonPath.empty()) {
-        json = patternJson(threads, bench->patternMatrix, bench->colorIndexMatrix);
+        json = patternJson(threads, bench->patternMatrix, bench->colorIndexMatrix, replaced);
         if (!jsonFile.empty() && !writeText(jsonFile, json)) {
             return failure(kExitOutput, "cannot write \"" + options.jsonPath + "\"");
         }

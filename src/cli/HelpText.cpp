@@ -49,6 +49,11 @@ Pattern:
   --title TEXT          chart title (default "我的绣图")
   --category DMC|CC     DMC (default) maps colours to DMC threads; CC keeps the
                         pattern's own colours
+  --replace FROM=TO     after the effect preview, every cell whose nearest DMC
+                        thread is FROM gets thread TO, as the colour replacement
+                        window ("编辑") does; FROM and TO are DMC numbers such as
+                        310. Repeatable, applied in the order given (at most
+                        201); each cell then takes its thread's colour.
 
 Outputs (at least one; any combination):
   -o FILE, --output FILE  the chart canvas as BMP, or PNG when FILE ends in .png
@@ -56,6 +61,7 @@ Outputs (at least one; any combination):
   --effect FILE         the reduced region as a BMP picture (as "保存效果" saves it)
   --json FILE|-         the pattern as JSON ("-": standard output):
                         {"width": W, "height": H, "category": "DMC", "threadCount": n,
+                         "replacements": [{"from": "310", "to": "321", "cells": 40}],
                          "colors": ["RRGGBB", ...], "cells": [p, ...],
                          "legend": [{"symbol": "A", "thread": "3713",
                                      "amount": 123, "rgb": "FFC9B8"}, ...]}
@@ -64,6 +70,8 @@ Outputs (at least one; any combination):
                         (DMC) or its colour's position in the colour list (CC);
                         both row by row from the top-left cell. legend: the
                         legend's threads in order (CC: the colour's own hex).
+                        replacements: each --replace in order with the number
+                        of cells it changed (0 when FROM was not in the pattern).
   Every output is written beside its target and renamed into place only when
   all of them are complete: after any failure no output is written.
 

@@ -66,7 +66,8 @@ std::string jsonString(std::string_view text) {
 }
 
 std::string patternJson(const PatternThreads& threads, const CellMatrix& patternMatrix,
-                        const CellMatrix& colorIndexMatrix) {
+                        const CellMatrix& colorIndexMatrix,
+                        const std::vector<ReplacementRecord>& replacements) {
     const int width = threads.width;
     const int height = threads.height;
     std::string out;
@@ -74,6 +75,15 @@ std::string patternJson(const PatternThreads& threads, const CellMatrix& pattern
     out += "{\"width\": " + std::to_string(width) + ", \"height\": " + std::to_string(height);
     out += ", \"category\": " + jsonString(threadCategoryText(threads.category));
     out += ", \"threadCount\": " + std::to_string(threads.threadCount);
+
+    out += ",\n \"replacements\": [";
+    for (std::size_t i = 0; i < replacements.size(); ++i) {
+        const ReplacementRecord& r = replacements[i];
+        out += i == 0 ? "" : ", ";
+        out += "{\"from\": " + jsonString(r.from) + ", \"to\": " + jsonString(r.to) +
+               ", \"cells\": " + std::to_string(r.cells) + "}";
+    }
+    out += "]";
 
     out += ",\n \"colors\": [";
     appendCells(out, width, height, [&](int x, int y) {

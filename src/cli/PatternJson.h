@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessaline {
 
@@ -14,11 +15,20 @@ namespace tessaline {
 // '"' and '\' are escaped, other UTF-8 passes unchanged.
 std::string jsonString(std::string_view text);
 
+// A thread replaced before the generation, and how many cells it had.
+struct ReplacementRecord {
+    std::string from; // DMC thread numbers
+    std::string to;
+    int cells = 0;
+};
+
 // {"width": W, "height": H, "category": "DMC", "threadCount": n,
+//  "replacements": [{"from": "310", "to": "321", "cells": 40}, ...],
 //  "colors": ["RRGGBB", ...], "cells": [p, ...],
 //  "legend": [{"symbol": "A", "thread": "3713", "amount": 123, "rgb": "FFC9B8"}, ...]}
 // colors and cells run row by row from the top-left cell.
 std::string patternJson(const PatternThreads& threads, const CellMatrix& patternMatrix,
-                        const CellMatrix& colorIndexMatrix);
+                        const CellMatrix& colorIndexMatrix,
+                        const std::vector<ReplacementRecord>& replacements = {});
 
 } // namespace tessaline

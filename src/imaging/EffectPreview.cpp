@@ -39,6 +39,26 @@ bool reduceByMethod(int colorBit, const ClsDIB& source, ClsDIB& target) {
     }
 }
 
+namespace {
+
+// After the scratch picture was (or could not be) loaded: report it (a stop
+// is honoured here), then reduce whatever srcDIB holds.
+ReductionOutcome reduceLoadedRegion(ReductionOutcome outcome, int colorBit, const ClsDIB& srcDIB,
+                                    ClsDIB& dstDIB, const ReductionProgress& progress) {
+    if (!progress.report(1, 1)) {
+        outcome.stopped = true;
+        return outcome;
+    }
+    if (srcDIB.DataPtr() == nullptr) {
+        return outcome;
+    }
+    progress.enter(ReductionStage::Reduce);
+    outcome.reduced = reduceByMethod(colorBit, srcDIB, dstDIB);
+    return outcome;
+}
+
+} // namespace
+
 ReductionOutcome reduceRegion(const CellMatrix& patternMatrix, int width, int height, int colorBit,
                               const std::filesystem::path& scratchFile, ClsDIB& srcDIB,
                               ClsDIB& dstDIB, const ReductionProgress& progress) {
@@ -62,8 +82,24 @@ ReductionOutcome reduceRegion(const CellMatrix& patternMatrix, int width, int he
         outcome.scratchSaved = scratch.SaveBMP(scratchFile);
     }
 
+    const bool saved = outcome.scratchSaved;
+    if (saved) {
+        outcome = reduceScratchPicture(scratchFile, colorBit, srcDIB, dstDIB, progress);
+    } else {
+        // Nothing to read back: reduce what an earlier run left in srcDIB.
+        outcome.bitmapUnrecognised = true;
+        outcome = reduceLoadedRegion(outcome, colorBit, srcDIB, dstDIB, progress);
+    }
+    outcome.scratchSaved = saved;
+    return outcome;
+}
+
+ReductionOutcome reduceScratchPicture(const std::filesystem::path& scratchFile, int colorBit,
+                                      ClsDIB& srcDIB, ClsDIB& dstDIB,
+                                      const ReductionProgress& progress) {
+    ReductionOutcome outcome;
     ClsDIB loaded;
-    if (outcome.scratchSaved && loaded.LoadBitMap(scratchFile)) {
+    if (loaded.LoadBitMap(scratchFile)) {
         if (!srcDIB.Create(loaded.Width(), loaded.Height(), 24, false)) {
             outcome.cannotCreate = true;
             return outcome;
@@ -75,16 +111,7 @@ ReductionOutcome reduceRegion(const CellMatrix& patternMatrix, int width, int he
     } else {
         outcome.bitmapUnrecognised = true;
     }
-    if (!progress.report(1, 1)) {
-        outcome.stopped = true;
-        return outcome;
-    }
-    if (srcDIB.DataPtr() == nullptr) {
-        return outcome;
-    }
-    progress.enter(ReductionStage::Reduce);
-    outcome.reduced = reduceByMethod(colorBit, srcDIB, dstDIB);
-    return outcome;
+    return reduceLoadedRegion(outcome, colorBit, srcDIB, dstDIB, progress);
 }
 
 const ClsDIB& effectBuffer(int colorBit, const ClsDIB& srcDIB, const ClsDIB& dstDIB) {

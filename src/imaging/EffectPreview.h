@@ -58,6 +58,13 @@ ReductionOutcome reduceRegion(const CellMatrix& patternMatrix, int width, int he
 // (srcDIB) without a method, the reduced region (dstDIB) otherwise.
 const ClsDIB& effectBuffer(int colorBit, const ClsDIB& srcDIB, const ClsDIB& dstDIB);
 
+// The second half of reduceRegion, which the edit action runs on its own:
+// loads the scratch picture into srcDIB (freeing dstDIB) and reduces it into
+// dstDIB by colorBit; when it cannot be loaded, srcDIB keeps what it held.
+ReductionOutcome reduceScratchPicture(const std::filesystem::path& scratchFile, int colorBit,
+                                      ClsDIB& srcDIB, ClsDIB& dstDIB,
+                                      const ReductionProgress& progress = {});
+
 // Copies the whole of a (possibly indexed) buffer onto picture at (x, y).
 void copyBufferInto(QImage& picture, const ClsDIB& buffer, int x, int y);
 

@@ -6,6 +6,7 @@
 #include "platform/EventYield.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
+#include "platform/TextButton.h"
 #include "platform/UserDialogs.h"
 #include "render/ChartCanvas.h"
 #include "windows/FrmPreview.h"
@@ -33,8 +34,8 @@ ChartSource Form7::chartSource() const {
 
 void Form7::setMainControlsEnabled(bool enabled) {
     for (QWidget* control : std::initializer_list<QWidget*>{
-             form1_.Command2, form1_.Command4, form1_.Command5, form1_.Command6, form1_.zoom,
-             form1_.wChange, form1_.Hchange}) {
+             form1_.Command2, form1_.Command4, form1_.Command5, form1_.Command6, form1_.Label9,
+             form1_.zoom, form1_.wChange, form1_.Hchange}) {
         control->setEnabled(enabled);
     }
 }

@@ -116,6 +116,8 @@ TEST(ConvertOptions, RefusesWhatCannotBeMeant) {
         {{"a"}, "nothing to write"},
         {{"a", "-o"}, "-o needs a value"},
         {{"a", "--verbose"}, "unknown option \"--verbose\""},
+        {{"a", "-o", "x.bmp", "--replace", "310=99999"}, "\"99999\" is not a DMC thread number"},
+        {{"a", "-o", "x.bmp", "--replace=310"}, "\"310\" is not FROM=TO"},
     };
     for (const auto& [args, message] : cases) {
         const ConvertParse p = parse(args);

@@ -1,0 +1,116 @@
+// The main window's "编辑": the last sampled region is reduced once more and
+// saved for the colour replacement window, the pattern's threads are listed,
+// and that window opens afresh.
+#include "app/Form1.h"
+#include "imaging/EffectPreview.h"
+#include "pattern/Form7.h"
+#include "pattern/ThreadReplacement.h"
+#include "platform/EventYield.h"
+#include "platform/TextButton.h"
+#include "platform/UserDialogs.h"
+#include "windows/Form9.h"
+#include "windows/FrmPreview.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QScopedValueRollback>
+#include <memory>
+#include <optional>
+
+namespace tessaline {
+
+namespace {
+
+// The reduced region the replacement window shows.
+constexpr const char* kEditPictureName = "tmpcolorv.bmp";
+
+// Shows the hourglass for as long as it lives.
+class BusyPointer {
+  public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+} // namespace
+
+void Form1::connectEditAction() {
+    connect(Label9, &TextButton::clicked, this, [this] { Label9_Click(); });
+}
+
+Form9* Form1::form9() const {
+    return form9_.existing();
+}
+
+void Form1::Label9_Click() {
+    // The edit works on the effect preview's buffers and yields meanwhile.
+    if (reducing_) {
+        return;
+    }
+    const QScopedValueRollback<bool> reducing(reducing_, true);
+    Label4->setText(QStringLiteral("开始处理..."));
+    std::optional<BusyPointer> busy(std::in_place);
+    EventYielder reductionYielder;
+    const ReductionOutcome outcome = reduceScratchPicture(
+        context_.workingPath(QString::fromLatin1(kScratchPictureName)).toStdString(), ColorBit,
+        srcDIB(), dstDIB(), {.step = yieldingStep(reductionYielder)});
+    if (outcome.cannotCreate) {
+        busy.reset();
+        context_.dialogs.message(this, QStringLiteral("无法创建！"), QStringLiteral("Tessaline"));
+        return;
+    }
+    if (outcome.bitmapUnrecognised) {
+        busy.reset();
+        context_.dialogs.message(this, QStringLiteral("不能识别的位图！"), QStringLiteral("错误！"),
+                                 MessageIcon::Critical);
+        busy.emplace();
+    }
+    if (srcDIB().DataPtr() == nullptr) {
+        return;
+    }
+
+    const QString editPicture = context_.workingPath(QString::fromLatin1(kEditPictureName));
+    QFile::remove(editPicture);
+    if (ColorBit > 0 && !dstDIB().SaveBMP(editPicture.toStdString())) {
+        busy.reset();
+        const QString text =
+            QStringLiteral("无法保存编辑用的图片：") + QDir::toNativeSeparators(editPicture);
+        Label4->setText(text);
+        context_.dialogs.message(this, text, QStringLiteral("错误！"), MessageIcon::Critical);
+        return;
+    }
+
+    // Built aside and handed over at the end, so a generation that starts
+    // while this yields never reads a half-made index.
+    Xiubas& state = context_.state;
+    ColorList colorList = state.colorList;
+    const auto colorIndexMatrix = std::make_unique<CellMatrix>(state.colorIndexMatrix);
+    const int width = patternWidth();
+    const int height = patternHeight();
+    EventYielder yielder;
+    const GenerationProgress progress{.step = yieldingStep(yielder)};
+    const EditIndexOutcome index = makeEditIndex(state.patternMatrix, width, height, dmcPalette(),
+                                                 colorList, *colorIndexMatrix, progress);
+    state.colorList = colorList;
+    // The generation keeps its own list but draws from the shared index.
+    if (const Form7* generation = form7_.existing(); !(generation && generation->isRunning)) {
+        state.colorIndexMatrix = *colorIndexMatrix;
+    }
+    busy.reset();
+    if (index.status == GenerationStatus::TooManyColors) {
+        context_.dialogs.message(this, QString::fromUtf8(kEditTooManyColorsMessage),
+                                 QString::fromUtf8(kTooManyColorsTitle));
+        return;
+    }
+
+    // Every edit starts the window afresh on the new list.
+    form9_.unload();
+    Form9* window = form9_.get([&] { return new Form9(*this, index.threadCount, width, height); });
+    window->show();
+    window->raise();
+}
+
+} // namespace tessaline

@@ -1,0 +1,161 @@
+#include "pattern/ThreadReplacement.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace tessaline {
+
+namespace {
+
+std::size_t at(int position) {
+    return static_cast<std::size_t>(position);
+}
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+} // namespace
+
+EditIndexOutcome makeEditIndex(const CellMatrix& patternMatrix, int width, int height,
+                               const ThreadPalette& dmc, ColorList& colorList,
+                               CellMatrix& colorIndexMatrix, const GenerationProgress& progress) {
+    // The colour index with nothing merged: a limit of 0 joins only equal
+    // palette colours, and no two DMC threads share one.
+    GenerationSettings settings;
+    settings.category = ThreadCategory::Dmc;
+    settings.reduceStrength = 0;
+    const ColorIndexOutcome index = makeColorIndex(patternMatrix, width, height, settings, dmc,
+                                                   colorList, colorIndexMatrix, progress);
+    return {index.status, index.threadCount};
+}
+
+ThreadReplacement::ThreadReplacement(ColorList& colorList, int colorCount, const ThreadPalette& dmc)
+    : colorList_(colorList), dmc_(dmc), colorCount_(std::clamp(colorCount, 1, kMaxPatternColors)) {}
+
+void ThreadReplacement::load(const CellMatrix& patternMatrix, int width, int height,
+                             const Yield& yield) {
+    width_ = std::clamp(width, 0, CellMatrix::kSize);
+    height_ = std::clamp(height, 0, CellMatrix::kSize);
+    replaceCount_ = 0;
+    workCopy_->fill(0);
+    // A pattern has few colours; each is looked up once.
+    std::unordered_map<Color, int> threads;
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            const Color color = patternMatrix(x, y);
+            auto found = threads.find(color);
+            if (found == threads.end()) {
+                found = threads.emplace(color, nearestThread(dmc_, color)).first;
+            }
+            (*workCopy_)(x, y) = found->second;
+            if (yield) {
+                yield();
+            }
+        }
+    }
+}
+
+int ThreadReplacement::entryOf(int thread) const {
+    for (int i = 1; i <= colorCount_; ++i) {
+        if (colorList_[at(i)] == thread) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+Color ThreadReplacement::threadColor(int thread) const {
+    return thread >= 1 && thread <= kDmcThreadCount ? dmc_[at(thread)].color : kWhite;
+}
+
+void ThreadReplacement::replace(int target, int replacement, const CellChanged& changed,
+                                const Yield& yield) {
+    if (replaceCount_ >= kMaxReplacements) {
+        return;
+    }
+    const int i = entryOf(target);
+    if (i == 0) {
+        return;
+    }
+    std::copy(colorList_.begin() + i + 1, colorList_.begin() + colorCount_ + 1,
+              colorList_.begin() + i);
+    colorCount_ = std::max(colorCount_ - 1, 1);
+    replacedColors_[at(replaceCount_)] = target;
+    replacementColors_[at(replaceCount_)] = replacement;
+    ++replaceCount_;
+    recolor(target, replacement, changed, yield);
+}
+
+void ThreadReplacement::undo(const CellChanged& changed, const Yield& yield) {
+    if (replaceCount_ == 0) {
+        return;
+    }
+    const int k = --replaceCount_;
+    recolor(replacementColors_[at(k)], replacedColors_[at(k)], changed, yield);
+    colorCount_ = std::min(colorCount_ + 1, kMaxPatternColors);
+    colorList_[at(colorCount_)] = replacedColors_[at(k)];
+}
+
+void ThreadReplacement::recolor(int from, int to, const CellChanged& changed, const Yield& yield) {
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            int& cell = (*workCopy_)(x, y);
+            if (cell == from) {
+                cell = to;
+                if (changed) {
+                    changed(x, y, to);
+                }
+            }
+            if (yield) {
+                yield();
+            }
+        }
+    }
+}
+
+void ThreadReplacement::commit(CellMatrix& patternMatrix, const Yield& yield) const {
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            patternMatrix(x, y) = threadColor((*workCopy_)(x, y));
+            if (yield) {
+                yield();
+            }
+        }
+    }
+}
+
+int threadPositionOfNumber(const ThreadPalette& dmc, std::string_view number) {
+    number = trimmed(number);
+    if (number.empty()) {
+        return 0;
+    }
+    for (int position = 1; position <= kDmcThreadCount; ++position) {
+        if (trimmed(dmc[at(position)].cindex) == number) {
+            return position;
+        }
+    }
+    return 0;
+}
+
+int SwatchListLayout::entryAt(int x, int y, int count) {
+    if (x < 0 || y < 0) {
+        return 0;
+    }
+    const int column = x / kColumnWidth;
+    const int row = y / kRowHeight;
+    const int dx = x % kColumnWidth;
+    const int dy = y % kRowHeight;
+    // A swatch fills x = 1..15 and y = 1..11 of its place.
+    if (column >= kColumns || dx < 1 || dx > 15 || dy < 1 || dy > 11) {
+        return 0;
+    }
+    const int entry = row * kColumns + column + 1;
+    return entry <= count ? entry : 0;
+}
+
+} // namespace tessaline

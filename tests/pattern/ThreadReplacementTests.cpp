@@ -1,0 +1,136 @@
+#include "PatternTestHelpers.h"
+#include "pattern/ThreadReplacement.h"
+
+#include <gtest/gtest.h>
+
+namespace tessaline {
+namespace {
+
+using testing::filledMatrix;
+using testing::matrixFromRows;
+
+constexpr Color kBlack = rgb(0, 0, 0);
+constexpr Color kNearBlack = rgb(3, 2, 1);
+// Exact palette colours of positions 1 ("3713") and 10 ("350").
+constexpr Color k3713 = rgb(0xFF, 0xC9, 0xB8);
+constexpr Color k350 = rgb(0xDA, 0x0C, 0x0C);
+
+TEST(EditIndex, ListsThreadsNotColoursAndStopsPast500Colours) {
+    ColorList list{};
+    auto index = filledMatrix(-1);
+    // Black and near-black share their nearest thread: one entry, nothing merged
+    // beyond that (3713 is close to other pinks but stays itself).
+    auto pattern = matrixFromRows({{kNearBlack, k3713, kBlack}, {kBlack, k350, kNearBlack}});
+    EditIndexOutcome out = makeEditIndex(*pattern, 3, 2, dmcPalette(), list, *index);
+    ASSERT_EQ(out.status, GenerationStatus::Done);
+    EXPECT_EQ(out.threadCount, 3);
+    EXPECT_EQ(list[1], kDmcBlack);
+    EXPECT_EQ(list[2], 1);
+    EXPECT_EQ(list[3], 10);
+    EXPECT_EQ((*index)(0, 0), kDmcBlack);
+    EXPECT_EQ((*index)(2, 1), kDmcBlack);
+    EXPECT_EQ((*index)(1, 1), 10);
+
+    // 500 distinct colours are listed, the 501st stops the edit.
+    auto many = filledMatrix(kWhite);
+    for (int i = 0; i < 501; ++i) {
+        (*many)(i % 100, i / 100) = rgb(i % 256, i / 256, 7);
+    }
+    out = makeEditIndex(*many, 100, 5, dmcPalette(), list, *index);
+    EXPECT_EQ(out.status, GenerationStatus::Done);
+    (*many)(0, 5) = rgb(1, 2, 250);
+    out = makeEditIndex(*many, 100, 6, dmcPalette(), list, *index);
+    EXPECT_EQ(out.status, GenerationStatus::TooManyColors);
+}
+
+struct ReplacementFixture : ::testing::Test {
+    ColorList list{};
+    std::unique_ptr<CellMatrix> pattern =
+        matrixFromRows({{kBlack, k3713, k350}, {k350, k3713, kBlack}});
+    int count = 0;
+
+    ThreadReplacement start() {
+        auto index = filledMatrix(0);
+        count = makeEditIndex(*pattern, 3, 2, dmcPalette(), list, *index).threadCount;
+        ThreadReplacement r(list, count, dmcPalette());
+        r.load(*pattern, 3, 2);
+        return r;
+    }
+};
+
+TEST_F(ReplacementFixture, ReplaceThenUndoWhereTheReplacementExistedBefore) {
+    ThreadReplacement r = start();
+    ASSERT_EQ(r.colorCount(), 3); // black, 3713, 350
+    std::vector<std::pair<int, int>> painted;
+    r.replace(1, 10, [&](int x, int y, int thread) {
+        EXPECT_EQ(thread, 10);
+        painted.emplace_back(x, y);
+    });
+    EXPECT_EQ(painted, (std::vector<std::pair<int, int>>{{1, 0}, {1, 1}}));
+    EXPECT_EQ(r.colorCount(), 2);
+    EXPECT_EQ(r.entry(1), kDmcBlack);
+    EXPECT_EQ(r.entry(2), 10); // the replacement's own entry stays
+    EXPECT_EQ(r.replaceCount(), 1);
+
+    // Undo turns every cell of 350 into 3713, those that were 350 before too,
+    // and 3713 goes back to the end of the list.
+    r.undo();
+    EXPECT_EQ(r.replaceCount(), 0);
+    ASSERT_EQ(r.colorCount(), 3);
+    EXPECT_EQ(r.entry(3), 1);
+    EXPECT_EQ(r.thread(2, 0), 1);
+    EXPECT_EQ(r.thread(0, 1), 1);
+    EXPECT_EQ(r.thread(0, 0), kDmcBlack);
+    r.undo(); // nothing on record
+    EXPECT_EQ(r.colorCount(), 3);
+
+    // A thread no longer listed is not replaced again.
+    r.replace(kDmcBlack, 10);
+    r.replace(kDmcBlack, 1);
+    EXPECT_EQ(r.replaceCount(), 1);
+    EXPECT_EQ(r.thread(0, 0), 10);
+
+    // The commit writes thread colours.
+    CellMatrix& out = *pattern;
+    r.commit(out);
+    EXPECT_EQ(out(0, 0), k350);
+    EXPECT_EQ(out(1, 0), k3713);
+}
+
+TEST_F(ReplacementFixture, TheListKeepsOneEntryAndReplacementsStopAt201) {
+    *pattern = *filledMatrix(kBlack);
+    ThreadReplacement r = start();
+    ASSERT_EQ(r.colorCount(), 1);
+    r.replace(kDmcBlack, 10);
+    EXPECT_EQ(r.colorCount(), 1); // never below one entry
+    EXPECT_EQ(r.thread(2, 1), 10);
+    // The last entry stays listed, so it can be replaced again and again,
+    // until 201 replacements are on record.
+    for (int k = 0; k < 300; ++k) {
+        r.replace(kDmcBlack, 10);
+    }
+    EXPECT_EQ(r.replaceCount(), ThreadReplacement::kMaxReplacements);
+}
+
+TEST(SwatchListLayout, ElevenColoursMakeTwoRowsAndSeparatorsPickNothing) {
+    EXPECT_EQ(SwatchListLayout::rows(10), 1);
+    EXPECT_EQ(SwatchListLayout::height(11), 38);
+    EXPECT_EQ(SwatchListLayout::scrollMaximum(11), 28);
+    EXPECT_EQ(SwatchListLayout::entryAt(1, 1, 11), 1);
+    EXPECT_EQ(SwatchListLayout::entryAt(18 * 9 + 15, 11, 11), 10);
+    EXPECT_EQ(SwatchListLayout::entryAt(5, 14 + 5, 11), 11);
+    EXPECT_EQ(SwatchListLayout::entryAt(18 + 5, 14 + 5, 11), 0); // no 12th entry
+    EXPECT_EQ(SwatchListLayout::entryAt(18, 5, 11), 0);          // separator
+    EXPECT_EQ(SwatchListLayout::entryAt(16, 5, 11), 0);          // margin
+    EXPECT_EQ(SwatchListLayout::entryAt(185, 5, 11), 0);         // past the tenth column
+}
+
+TEST(ThreadNumbers, FindPalettePositions) {
+    EXPECT_EQ(threadPositionOfNumber(dmcPalette(), "310"), kDmcBlack);
+    EXPECT_EQ(threadPositionOfNumber(dmcPalette(), " 3713 "), 1);
+    EXPECT_EQ(threadPositionOfNumber(dmcPalette(), "999999"), 0);
+    EXPECT_EQ(threadPositionOfNumber(dmcPalette(), ""), 0);
+}
+
+} // namespace
+} // namespace tessaline
