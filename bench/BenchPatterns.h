@@ -11,8 +11,10 @@ constexpr int kWidth = 230;
 constexpr int kHeight = 250;
 
 // Smooth gradients with a little deterministic grain, reduced to the
-// 6 x 6 x 6 cube (levels 0, 51, ..., 255) as the 216-colour reduction does.
-inline std::unique_ptr<CellMatrix> photoLikeMatrix() {
+// 6 x 6 x 6 cube (levels 0, 51, ..., 255) as the 216-colour reduction does,
+// or kept at full colour (tens of thousands of colours, as "不做减色处理"
+// leaves a photograph).
+inline std::unique_ptr<CellMatrix> photoLikeMatrix(bool fullColor = false) {
     auto matrix = std::make_unique<CellMatrix>();
     matrix->fill(kWhite);
     for (int y = 0; y < kHeight; ++y) {
@@ -23,9 +25,9 @@ inline std::unique_ptr<CellMatrix> photoLikeMatrix() {
             const double r = 127.5 + 127.5 * std::sin(x / 37.0) * std::cos(y / 53.0) + noise;
             const double g = 255.0 * y / kHeight + noise;
             const double b = 255.0 * (kWidth - x) / kWidth - noise;
-            auto level = [](double v) {
+            auto level = [fullColor](double v) {
                 const int clamped = static_cast<int>(std::lround(std::fmin(std::fmax(v, 0), 255)));
-                return (clamped + 25) / 51 * 51;
+                return fullColor ? clamped : (clamped + 25) / 51 * 51;
             };
             (*matrix)(x, y) = rgb(level(r), level(g), level(b));
         }

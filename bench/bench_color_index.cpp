@@ -1,6 +1,6 @@
 // Colour index, thread table and symbol map of a full-size pattern: a
-// photo-like 216-colour picture, and the worst case of 500 distinct colours
-// with nothing merged or left out.
+// photo-like 216-colour picture, the worst case of 500 distinct colours
+// with nothing merged or left out, and the thread limit.
 #include "BenchPatterns.h"
 #include "pattern/PatternThreads.h"
 
@@ -63,6 +63,18 @@ void BM_ColorIndex500ColorsCc(benchmark::State& state) {
     runGeneration(state, *pattern, settings, 500);
 }
 BENCHMARK(BM_ColorIndex500ColorsCc)->Unit(benchmark::kMillisecond);
+
+// A thread limit of 40 with CIEDE2000 matching, on the 216-colour picture
+// and on the picture left at full colour.
+void BM_ThreadLimit40Lab(benchmark::State& state) {
+    static const auto reduced = photoLikeMatrix();
+    static const auto fullColor = photoLikeMatrix(true);
+    GenerationSettings settings;
+    settings.threadLimit = 40;
+    settings.match = ColorMatch::Lab;
+    runGeneration(state, state.range(0) != 0 ? *fullColor : *reduced, settings, 1);
+}
+BENCHMARK(BM_ThreadLimit40Lab)->ArgName("fullColor")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tessaline

@@ -10,6 +10,8 @@ packages=(
   libjpeg-dev libjpeg62-turbo-dev
   fonts-arphic-uming fonts-liberation
   xvfb xauth poppler-utils
+  # bench/thread_limit_quality.sh: the photographs and the pipeline it races
+  imagemagick mate-backgrounds
 )
 
 missing=()

@@ -3,6 +3,7 @@
 // the application and handed to every window that needs it; the engine
 // functions take the parts they need as arguments instead.
 #include "app/Color.h"
+#include "pattern/ColorMatch.h"
 
 #include <array>
 #include <cstdint>
@@ -28,10 +29,13 @@ class CellMatrix {
 };
 
 // What the settings window stores for the generation window: the pattern's
-// title ("我的绣图" is drawn when it is empty) and the thread category.
+// title ("我的绣图" is drawn when it is empty), the thread category, the
+// thread limit ("最多绣线数", 0 for "无限制") and the colour matching.
 struct PatternSettings {
     std::string xiutuTitle;
     std::string whichType = "DMC";
+    int threadLimit = 0;
+    ColorMatch colorMatch = ColorMatch::Rgb;
 };
 
 struct Xiubas {

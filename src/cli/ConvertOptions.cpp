@@ -1,6 +1,7 @@
 #include "cli/ConvertOptions.h"
 
 #include "imaging/Form3Input.h"
+#include "pattern/ThreadChoice.h"
 #include "pattern/ThreadReplacement.h"
 #include "workspace/WorkspaceModel.h"
 
@@ -50,9 +51,9 @@ std::optional<int> numberInRange(const std::string& option, const std::string& t
 // The options that take a value, as written on the command line.
 const std::set<std::string_view>& valueOptions() {
     static const std::set<std::string_view> options{
-        "--mode",     "--width",  "--height", "--zoom",   "--offset", "--method",
-        "--strength", "--ignore", "--kind",   "--grid",   "--title",  "--category",
-        "-o",         "--output", "--pdf",    "--effect", "--json",   "--replace"};
+        "--mode",   "--width",  "--height", "--zoom",   "--offset",   "--method",  "--strength",
+        "--ignore", "--kind",   "--grid",   "--title",  "--category", "--threads", "--match",
+        "-o",       "--output", "--pdf",    "--effect", "--json",     "--replace"};
     return options;
 }
 
@@ -119,6 +120,17 @@ class Reader {
                 o_.category = ThreadCategory::Cc;
             } else {
                 error = "--category: " + inQuotes(value) + " is neither \"DMC\" nor \"CC\"";
+            }
+        } else if (name == "--threads") {
+            o_.threads =
+                numberInRange(name, value, kMinThreadLimit, kMaxThreadLimit, error).value_or(0);
+        } else if (name == "--match") {
+            if (value == "rgb") {
+                o_.match = ColorMatch::Rgb;
+            } else if (value == "lab") {
+                o_.match = ColorMatch::Lab;
+            } else {
+                error = "--match: " + inQuotes(value) + " is neither \"rgb\" nor \"lab\"";
             }
         } else {
             readOutput(key, value);
@@ -217,6 +229,9 @@ std::string checkCombination(const ConvertOptions& o, const std::set<std::string
                        "picture's shape)";
             }
         }
+    }
+    if (o.category == ThreadCategory::Cc && given.count("--threads") != 0) {
+        return "--threads applies to --category DMC only (CC keeps the pattern's own colours)";
     }
     if (o.picture.empty()) {
         return "no picture given: tessaline convert PICTURE [options]";

@@ -2,6 +2,7 @@
 // The options of `tessaline convert PICTURE [options]`, checked as they are
 // read: every value outside what the windows offer is refused with one line
 // naming the option and what it accepts.
+#include "pattern/ColorMatch.h"
 #include "pattern/ThreadPalette.h"
 #include "render/ChartSource.h"
 
@@ -42,6 +43,8 @@ struct ConvertOptions {
     // Applied in order after the effect preview, as the colour replacement
     // window replaces threads.
     std::vector<ThreadSwap> replacements;
+    int threads = 0; // at most this many threads (2..423); 0 for no limit
+    ColorMatch match = ColorMatch::Rgb;
 
     // Outputs; empty when not asked for. jsonPath "-" is standard output.
     std::string chartPath;

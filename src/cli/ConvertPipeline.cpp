@@ -241,12 +241,14 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
     settings.category = options.category;
     settings.reduceStrength = options.strength;
     settings.ignorableCount = options.ignore;
+    settings.threadLimit = options.threads;
+    settings.match = options.match;
     const PatternThreads threads = generatePatternThreads(
         bench->patternMatrix, region.width, region.height, settings, bench->colorIndexMatrix);
     if (threads.status == GenerationStatus::TooManyColors) {
         return failure(kExitTooManyColors,
                        "the pattern has more than 500 colours: reduce them with a --method "
-                       "other than 0");
+                       "other than 0, or choose its threads with --threads");
     }
 
     const ChartSource source{threads,       bench->colorIndexMatrix,         bench->patternMatrix,

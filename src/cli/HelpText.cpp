@@ -54,6 +54,13 @@ Pattern:
                         window ("编辑") does; FROM and TO are DMC numbers such as
                         310. Repeatable, applied in the order given (at most
                         201); each cell then takes its thread's colour.
+  --threads N           at most N threads (2..423, DMC only; default: no limit).
+                        The threads are chosen from all the pattern's colours,
+                        so any picture works, even with --method 0 (which then
+                        keeps the most detail); --strength merges nothing more.
+  --match rgb|lab       how colours find their threads: rgb (default), the
+                        plain squared RGB distance, or lab, the CIEDE2000
+                        difference ("CIELAB ΔE2000")
 
 Outputs (at least one; any combination):
   -o FILE, --output FILE  the chart canvas as BMP, or PNG when FILE ends in .png
@@ -79,7 +86,7 @@ Exit codes:
   0 done, 1 an internal step failed, 2 bad option or value, 3 the input file
   cannot be read (missing, unreadable, not a picture or palette, more than 500
   palette records), 4 the pattern has more than 500 colours (use a --method
-  other than 0), 5 an output cannot be written.
+  other than 0, or --threads), 5 an output cannot be written.
   Problems are reported as one line on standard error; progress is shown there
   only when it is a terminal.
 
@@ -87,6 +94,7 @@ Examples:
   tessaline convert photo.jpg --width 120 -o chart.png --pdf chart.pdf
   tessaline convert photo.jpg --mode region --width 80 --height 60 --zoom 400 \
       --offset 120,40 --method 高分辨彩色图 --json pattern.json
+  tessaline convert photo.jpg --method 0 --threads 25 --match lab -o chart.png
 )";
 }
 

@@ -4,6 +4,7 @@
 #include "imaging/Form3Input.h"
 #include "platform/ScrollBar.h"
 #include "platform/Twips.h"
+#include "platform/UserDialogs.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -54,7 +55,7 @@ Form3::Form3(AppContext& context, Form1& main) : QWidget(nullptr), context_(cont
 }
 
 void Form3::buildControls() {
-    setFixedSize(twipsRect(0, 0, 5100, 4440).size());
+    setFixedSize(twipsRect(0, 0, 5100, 5400).size());
     constexpr int kLabelLeft = 240;
     constexpr int kLabelWidth = 1455;
     constexpr int kBoxLeft = 1800;
@@ -90,9 +91,16 @@ void Form3::buildControls() {
                        kLabelWidth, kRowHeight);
     titleBox = place(new QLineEdit(this), kBoxLeft, 3120, kBoxWidth, kRowHeight);
     titleBox->installEventFilter(this);
+    threadLimitLabel = place(new QLabel(QStringLiteral("最多绣线数："), this), kLabelLeft, 3615,
+                             kLabelWidth, kRowHeight);
+    threadLimitBox = place(makeChoiceBox(this), kBoxLeft, 3600, kBoxWidth, kRowHeight);
+    matchLabel = place(new QLabel(QStringLiteral("颜色匹配："), this), kLabelLeft, 4095,
+                       kLabelWidth, kRowHeight);
+    // Only the two matchings exist, so nothing can be typed here.
+    matchBox = place(new QComboBox(this), kBoxLeft, 4080, kBoxWidth, kRowHeight);
 
-    Command1 = place(new QPushButton(QStringLiteral("确定"), this), 1320, 3780, 1095, 375);
-    Command2 = place(new QPushButton(QStringLiteral("取消"), this), 2880, 3780, 1095, 375);
+    Command1 = place(new QPushButton(QStringLiteral("确定"), this), 1320, 4740, 1095, 375);
+    Command2 = place(new QPushButton(QStringLiteral("取消"), this), 2880, 4740, 1095, 375);
 
     connect(strengthBar, &QScrollBar::valueChanged, this, [this] { strengthBar_Change(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -109,19 +117,43 @@ void Form3::showWindow() {
 }
 
 void Form3::load() {
+    const Xiubas& state = context_.state;
+    const PatternSettings& pattern = state.patternSettings;
     fillChoices(gridSizeBox,
                 {QStringLiteral("16"), QStringLiteral("12"), QStringLiteral("10"),
                  QStringLiteral("8"), QStringLiteral("6")},
-                QStringLiteral("10"));
-    fillChoices(categoryBox, {QStringLiteral("DMC"), QStringLiteral("CC")}, QStringLiteral("DMC"));
-    fillChoices(switchBox, {QStringLiteral("是"), kNoAutoReduction}, QStringLiteral("是"));
+                QString::number(state.gridSize));
+    fillChoices(categoryBox, {QStringLiteral("DMC"), QStringLiteral("CC")},
+                pattern.whichType.empty() ? QStringLiteral("DMC")
+                                          : QString::fromStdString(pattern.whichType));
+    fillChoices(switchBox, {QStringLiteral("是"), kNoAutoReduction},
+                main_.autoColor == 1 ? kNoAutoReduction : QStringLiteral("是"));
+    // A code without a caption is shown as its number, which "确定" leaves
+    // as it is.
+    const std::optional<std::string_view> method = methodCaption(main_.ColorBit);
     fillChoices(methodBox,
                 {QStringLiteral("灰度图片"), QStringLiteral("低分辨彩色图"),
                  QStringLiteral("高清黑白图片"), QStringLiteral("高分辨彩色图"),
                  QStringLiteral("不做减色处理")},
-                QStringLiteral("高分辨彩色图"));
+                method ? QString::fromUtf8(method->data(), static_cast<qsizetype>(method->size()))
+                       : QString::number(main_.ColorBit));
+    const QString noLimit =
+        QString::fromUtf8(kNoThreadLimit.data(), static_cast<qsizetype>(kNoThreadLimit.size()));
+    fillChoices(threadLimitBox,
+                {noLimit, QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("20"),
+                 QStringLiteral("25"), QStringLiteral("30"), QStringLiteral("40"),
+                 QStringLiteral("50"), QStringLiteral("60"), QStringLiteral("80"),
+                 QStringLiteral("100")},
+                pattern.threadLimit > 0 ? QString::number(pattern.threadLimit) : noLimit);
+    matchBox->clear();
+    for (const ColorMatch match : {ColorMatch::Rgb, ColorMatch::Lab}) {
+        const std::string_view caption = colorMatchCaption(match);
+        matchBox->addItem(
+            QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    }
+    matchBox->setCurrentIndex(pattern.colorMatch == ColorMatch::Lab ? 1 : 0);
 
-    const double shown = context_.state.reduceStrength / 20.0;
+    const double shown = state.reduceStrength / 20.0;
     strengthBox->setText(QString::number(shown, 'g', 12));
     // A strength typed beyond the bar's range keeps its number in the box;
     // the bar just rests at its nearest end.
@@ -132,7 +164,8 @@ void Form3::load() {
             position, static_cast<double>(strengthBar->minimum()), double{kStrengthBarMax})));
     }
 
-    titleBox->setText(kTitlePrompt);
+    titleBox->setText(pattern.xiutuTitle.empty() ? kTitlePrompt
+                                                 : QString::fromStdString(pattern.xiutuTitle));
     titleClicks = 0;
     loaded_ = true;
 }
@@ -156,7 +189,7 @@ bool Form3::eventFilter(QObject* watched, QEvent* event) {
 
 void Form3::titleBox_Click() {
     ++titleClicks;
-    if (titleClicks == 1) {
+    if (titleClicks == 1 && titleBox->text() == kTitlePrompt) {
         titleBox->clear();
     }
 }
@@ -167,6 +200,16 @@ void Form3::strengthBar_Change() {
 
 bool Form3::Command1_Click() {
     PatternSettings& settings = context_.state.patternSettings;
+    const std::optional<int> limit = readThreadLimit(threadLimitBox->currentText().toStdString());
+    if (!limit) {
+        context_.dialogs.message(this,
+                                 QStringLiteral("最多绣线数只能是“无限制”或 2 到 423 之间的整数"),
+                                 QStringLiteral("Tessaline"), MessageIcon::Warning);
+        return false;
+    }
+    settings.threadLimit = *limit;
+    settings.colorMatch =
+        colorMatchFromCaption(matchBox->currentText().toStdString()).value_or(ColorMatch::Rgb);
     settings.xiutuTitle = titleBox->text().toStdString();
     settings.whichType = categoryBox->currentText().toStdString();
     main_.autoColor = 0;

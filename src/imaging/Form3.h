@@ -1,9 +1,10 @@
 #pragma once
 // The pattern settings window "设置生成绣图的属性：": thread category,
 // reduction method, block size of the chart grid, reduction strength, the
-// automatic-reduction switch and the pattern's name. It keeps nothing
-// itself; "确定" writes the choices into the main window's variables and the
-// shared state, and every opening starts again from the initial values.
+// automatic-reduction switch, the pattern's name, the thread limit and the
+// colour matching. It keeps nothing itself: every opening shows the current
+// choices from the main window's variables and the shared state, and "确定"
+// writes them back.
 #include "app/AppContext.h"
 
 #include <QWidget>
@@ -30,21 +31,24 @@ class Form3 : public QWidget {
     void showWindow();
     bool isLoaded() const { return loaded_; }
 
-    // Fills the lists and shows every control's initial value.
+    // Fills the lists and shows every current choice.
     void load();
     // Hides the window; the next opening loads it afresh.
     void unload();
 
-    // "确定": stores everything in order and unloads. When the grid size or
-    // the strength is not a number that fits, the steps before it keep their
-    // effect, the method falls back to code 8 and the grid size to 10, the
-    // window stays open and the result is false.
+    // "确定": stores everything in order and unloads. A thread limit that is
+    // neither "无限制" nor 2..423 is refused with a message before anything
+    // is stored. When the grid size or the strength is not a number that
+    // fits, the steps before it keep their effect, the method falls back to
+    // code 8 and the grid size to 10, the window stays open and the result is
+    // false.
     bool Command1_Click();
     // "取消": unloads and stores nothing.
     void Command2_Click();
     // The bar moved: the number box shows 300 - position.
     void strengthBar_Change();
-    // A click into the name box: the first one after loading clears it.
+    // A click into the name box: the first one after loading clears the
+    // prompt (a pattern name already given stays).
     void titleBox_Click();
 
     // Clicks into the name box since the window was loaded.
@@ -66,6 +70,10 @@ class Form3 : public QWidget {
     QComboBox* switchBox = nullptr;
     QLabel* titleLabel = nullptr;
     QLineEdit* titleBox = nullptr;
+    QLabel* threadLimitLabel = nullptr;
+    QComboBox* threadLimitBox = nullptr; // "无限制" or 2..423, typed numbers too
+    QLabel* matchLabel = nullptr;
+    QComboBox* matchBox = nullptr;   // "RGB" or "CIELAB ΔE2000"
     QPushButton* Command1 = nullptr; // "确定"
     QPushButton* Command2 = nullptr; // "取消"
 

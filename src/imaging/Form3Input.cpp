@@ -1,26 +1,53 @@
 #include "imaging/Form3Input.h"
 
+#include "pattern/ThreadChoice.h"
+
 #include <array>
 #include <utility>
 
 namespace tessaline {
 
+namespace {
+
+constexpr std::array<std::pair<std::string_view, std::int32_t>, 7> kMethods{{
+    {"1bit", 1},
+    {"灰度图片", 2},
+    {"低分辨彩色图", 3},
+    {"高清黑白图片", 4},
+    {"8bit", 8},
+    {"高分辨彩色图", 16},
+    {"不做减色处理", 0},
+}};
+
+} // namespace
+
 std::optional<std::int32_t> methodColorBit(std::string_view caption) {
-    static constexpr std::array<std::pair<std::string_view, std::int32_t>, 7> kMethods{{
-        {"1bit", 1},
-        {"灰度图片", 2},
-        {"低分辨彩色图", 3},
-        {"高清黑白图片", 4},
-        {"8bit", 8},
-        {"高分辨彩色图", 16},
-        {"不做减色处理", 0},
-    }};
     for (const auto& [text, code] : kMethods) {
         if (text == caption) {
             return code;
         }
     }
     return std::nullopt;
+}
+
+std::optional<std::string_view> methodCaption(std::int32_t colorBit) {
+    for (const auto& [text, code] : kMethods) {
+        if (code == colorBit) {
+            return text;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<int> readThreadLimit(std::string_view text) {
+    if (text == kNoThreadLimit) {
+        return 0;
+    }
+    const std::optional<std::int64_t> number = readWholeNumber(text);
+    if (!number || *number < kMinThreadLimit || *number > kMaxThreadLimit) {
+        return std::nullopt;
+    }
+    return static_cast<int>(*number);
 }
 
 std::optional<std::int64_t> readWholeNumber(std::string_view text) {

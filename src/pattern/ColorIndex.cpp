@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <vector>
 
 namespace tessaline {
 
@@ -52,6 +53,88 @@ GenerationStatus collectColors(const CellMatrix& patternMatrix, int width, int h
     return GenerationStatus::Done;
 }
 
+// The thread-limit road's collection: every distinct colour with its cell
+// count, in order of first appearance, and each cell's colour position.
+GenerationStatus collectAllColors(const CellMatrix& patternMatrix, int width, int height,
+                                  std::vector<WeightedColor>& colors, CellMatrix& colorIndexMatrix,
+                                  const GenerationProgress& progress) {
+    std::unordered_map<Color, int> positions;
+    const int total = width * height;
+    int done = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const Color color = patternMatrix(x, y);
+            auto found = positions.find(color);
+            if (found == positions.end()) {
+                colors.push_back({color, 0});
+                found = positions.emplace(color, static_cast<int>(colors.size())).first;
+            }
+            ++colors[at(found->second - 1)].count;
+            colorIndexMatrix(x, y) = found->second;
+            if (!progress.report(++done, total)) {
+                return GenerationStatus::Aborted;
+            }
+        }
+    }
+    return GenerationStatus::Done;
+}
+
+// Fills colorList(1..) with the distinct threads of `threadOf` in list order
+// and gives every cell its colour's thread; the count of threads, or -1 when
+// aborted.
+int assignThreads(const std::vector<int>& threadOf, int width, int height, ColorList& colorList,
+                  CellMatrix& colorIndexMatrix, const GenerationProgress& progress) {
+    std::array<bool, kMaxPatternColors + 1> seen{};
+    int threads = 0;
+    ColorList distinct{};
+    for (int thread : threadOf) {
+        if (!seen[at(thread)]) {
+            seen[at(thread)] = true;
+            distinct[at(++threads)] = thread;
+        }
+    }
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            colorIndexMatrix(x, y) = threadOf[at(colorIndexMatrix(x, y) - 1)];
+        }
+        if (!progress.report(y + 1, height)) {
+            return -1;
+        }
+    }
+    std::copy(distinct.begin() + 1, distinct.begin() + 1 + threads, colorList.begin() + 1);
+    return threads;
+}
+
+ColorIndexOutcome makeLimitedColorIndex(const CellMatrix& patternMatrix, int width, int height,
+                                        const GenerationSettings& settings,
+                                        const ThreadPalette& dmc, ColorList& colorList,
+                                        CellMatrix& colorIndexMatrix,
+                                        const GenerationProgress& progress) {
+    ColorIndexOutcome outcome;
+    std::vector<WeightedColor> colors;
+    outcome.status =
+        collectAllColors(patternMatrix, width, height, colors, colorIndexMatrix, progress);
+    if (outcome.status != GenerationStatus::Done) {
+        return outcome;
+    }
+    const std::vector<int> chosen = chooseThreads(colors, settings.threadLimit, dmc);
+    const ThreadMatcher matcher(dmc, settings.match, chosen);
+    std::vector<int> threadOf;
+    threadOf.reserve(colors.size());
+    for (const WeightedColor& wc : colors) {
+        threadOf.push_back(matcher.nearest(wc.color));
+    }
+    const int threads =
+        assignThreads(threadOf, width, height, colorList, colorIndexMatrix, progress);
+    if (threads < 0) {
+        outcome.status = GenerationStatus::Aborted;
+        return outcome;
+    }
+    outcome.maxColor = threads;
+    outcome.threadCount = threads;
+    return outcome;
+}
+
 } // namespace
 
 void mergeCloseThreads(ColorList& list, int count, int limit, const ThreadPalette& dmc) {
@@ -92,6 +175,10 @@ ColorIndexOutcome makeColorIndex(const CellMatrix& patternMatrix, int width, int
     height = clampSide(height);
     std::fill(colorList.begin() + 1, colorList.end(), kWhite);
     progress.enter(GenerationPhase::CreatingColorIndex);
+    if (settings.category == ThreadCategory::Dmc && settings.threadLimit > 0) {
+        return makeLimitedColorIndex(patternMatrix, width, height, settings, dmc, colorList,
+                                     colorIndexMatrix, progress);
+    }
 
     ColorIndexOutcome outcome;
     int colors = 0;
@@ -108,8 +195,15 @@ ColorIndexOutcome makeColorIndex(const CellMatrix& patternMatrix, int width, int
     }
 
     // From here on the list holds palette positions, one per colour.
-    for (int b = 1; b <= colors; ++b) {
-        colorList[at(b)] = nearestThread(dmc, colorList[at(b)]);
+    if (settings.match == ColorMatch::Rgb) {
+        for (int b = 1; b <= colors; ++b) {
+            colorList[at(b)] = nearestThread(dmc, colorList[at(b)]);
+        }
+    } else {
+        const ThreadMatcher matcher(dmc, settings.match);
+        for (int b = 1; b <= colors; ++b) {
+            colorList[at(b)] = matcher.nearest(colorList[at(b)]);
+        }
     }
     mergeCloseThreads(colorList, colors, settings.reduceStrength, dmc);
 

@@ -2,7 +2,9 @@
 // The colour index: distinct pattern colours, mapped to palette threads and
 // merged, with every cell's index left in colorIndexMatrix.
 #include "app/Xiubas.h"
+#include "pattern/ColorMatch.h"
 #include "pattern/GenerationProgress.h"
+#include "pattern/ThreadChoice.h"
 #include "pattern/ThreadPalette.h"
 
 namespace tessaline {
@@ -19,6 +21,11 @@ struct GenerationSettings {
     int reduceStrength = 1600;
     // Threads with fewer cells than this get no legend entry.
     int ignorableCount = 5;
+    // "DMC" only: at most this many threads, chosen for the picture (2..423);
+    // 0 for no limit.
+    int threadLimit = 0;
+    // How every colour finds its thread.
+    ColorMatch match = ColorMatch::Rgb;
 };
 
 struct ColorIndexOutcome {
@@ -36,6 +43,9 @@ struct ColorIndexOutcome {
 // position. "CC": colorList(1..maxColor) are the pattern's own colours, each
 // cell holds its colour's position. More than 500 colours stop with
 // TooManyColors; progress is reported per cell, then per row.
+// With a thread limit ("DMC" only) the colours are not counted against 500:
+// chooseThreads picks the threads from all of them, every colour takes the
+// nearest chosen thread, and no merging follows.
 ColorIndexOutcome makeColorIndex(const CellMatrix& patternMatrix, int width, int height,
                                  const GenerationSettings& settings, const ThreadPalette& dmc,
                                  ColorList& colorList, CellMatrix& colorIndexMatrix,

@@ -90,6 +90,8 @@ void Form7::Command1_Click() {
     settings.category = threadCategoryFromText(state.patternSettings.whichType);
     settings.reduceStrength = state.reduceStrength;
     settings.ignorableCount = Combo2->currentText().trimmed().toInt();
+    settings.threadLimit = state.patternSettings.threadLimit;
+    settings.match = state.patternSettings.colorMatch;
     threads_ = generatePatternThreads(state.patternMatrix, gw, gh, settings, state.colorIndexMatrix,
                                       progress);
     if (threads_.status == GenerationStatus::TooManyColors) {

@@ -139,6 +139,24 @@ TEST_F(ConvertCommand, StrengthMergesUpToAndIncludingItsDistance) {
     EXPECT_EQ(readJsonFile(dir.filePath("apart.json")).value("threadCount").toInt(), 4);
 }
 
+TEST_F(ConvertCommand, AThreadLimitTakesAnyPictureWithoutReduction) {
+    // 4096 distinct colours: too many for the road without a limit.
+    savePng(makePicture(64, 64, [](int x, int y) { return qRgb(x * 4, y * 4, (x + y) * 2); }), dir,
+            "many.png");
+    const QStringList base{"many.png", "--width", "64", "--method", "0", "--ignore", "0"};
+    CommandRun run = runTessaline(convert(base + QStringList{"--json", "-"}), dir.path());
+    EXPECT_EQ(run.exitCode, 4);
+    for (const char* match : {"rgb", "lab"}) {
+        run = runTessaline(
+            convert(base + QStringList{"--threads", "12", "--match", match, "--json", "-"}),
+            dir.path());
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QJsonObject p = parseJson(run.out);
+        EXPECT_EQ(p.value("threadCount").toInt(), 12) << match;
+        EXPECT_EQ(p.value("legend").toArray().size(), 12) << match;
+    }
+}
+
 TEST_F(ConvertCommand, CcCategoryKeepsThePatternsOwnColours) {
     savePng(makePicture(16, 16, quadrantColour), dir, "quad.png");
     const CommandRun run = runTessaline(

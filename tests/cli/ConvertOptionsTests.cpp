@@ -98,6 +98,32 @@ TEST(ConvertOptions, RangesEndWhereTheBarsEnd) {
               "--width: \"12.5\" is not a whole number");
 }
 
+TEST(ConvertOptions, ThreadLimitAndMatching) {
+    const ConvertOptions defaults = parse({"a", "--json", "-"}).options;
+    EXPECT_EQ(defaults.threads, 0);
+    EXPECT_EQ(defaults.match, ColorMatch::Rgb);
+    const ConvertParse p = parse({"a", "--json", "-", "--threads", "423", "--match=lab"});
+    ASSERT_TRUE(p.ok()) << p.error;
+    EXPECT_EQ(p.options.threads, 423);
+    EXPECT_EQ(p.options.match, ColorMatch::Lab);
+    EXPECT_EQ(parse({"a", "--json", "-", "--threads=2", "--match", "rgb"}).options.threads, 2);
+    EXPECT_EQ(parse({"a", "--json", "-", "--threads", "1"}).error,
+              "--threads: 1 is outside 2..423");
+    EXPECT_EQ(parse({"a", "--json", "-", "--threads", "424"}).error,
+              "--threads: 424 is outside 2..423");
+    EXPECT_EQ(parse({"a", "--json", "-", "--threads", "none"}).error,
+              "--threads: \"none\" is not a whole number");
+    EXPECT_EQ(parse({"a", "--json", "-", "--match", "LAB"}).error,
+              "--match: \"LAB\" is neither \"rgb\" nor \"lab\"");
+    EXPECT_NE(parse({"a", "--json", "-", "--threads", "5", "--threads", "6"})
+                  .error.find("--threads is given twice"),
+              std::string::npos);
+    EXPECT_NE(parse({"a", "--json", "-", "--category", "CC", "--threads", "5"})
+                  .error.find("--threads applies to --category DMC only"),
+              std::string::npos);
+    EXPECT_TRUE(parse({"a", "--json", "-", "--category", "CC", "--match", "lab"}).ok());
+}
+
 TEST(ConvertOptions, RefusesWhatCannotBeMeant) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
         {{"a", "-o", "x.bmp", "--mode", "zoomed"}, "--mode"},

@@ -56,6 +56,13 @@ TEST(Form3Opening, ShowsTheInitialChoicesAndTheCurrentStrength) {
     EXPECT_EQ(s.gridSizeBox->currentText(), QStringLiteral("10"));
     EXPECT_EQ(s.switchBox->currentText(), QStringLiteral("是"));
     EXPECT_EQ(s.titleBox->text(), QStringLiteral("给你的绣图起个名字"));
+    EXPECT_EQ(s.threadLimitLabel->text(), QStringLiteral("最多绣线数："));
+    EXPECT_EQ(s.threadLimitBox->currentText(), QStringLiteral("无限制"));
+    EXPECT_EQ(s.threadLimitBox->itemText(0), QStringLiteral("无限制"));
+    EXPECT_TRUE(s.threadLimitBox->isEditable());
+    EXPECT_EQ(s.matchLabel->text(), QStringLiteral("颜色匹配："));
+    EXPECT_EQ(itemsOf(s.matchBox), (QStringList{"RGB", "CIELAB ΔE2000"}));
+    EXPECT_EQ(s.matchBox->currentText(), QStringLiteral("RGB"));
     // 1600 / 20 in the box; the bar counts from the other end of 300.
     EXPECT_EQ(s.strengthBox->text(), QStringLiteral("80"));
     EXPECT_EQ(s.strengthBar->value(), 220);
@@ -119,22 +126,81 @@ TEST(Form3Opening, GoesAwayWhenTheMainWindowUnloads) {
     EXPECT_TRUE(settings.isNull());
 }
 
-TEST(Form3Ok, UntouchedResetsEverythingButTheStrength) {
+TEST(Form3Ok, ReopeningShowsTheCurrentChoicesAndUntouchedKeepsThem) {
     SettingsFixture w;
     Form1& f = *w.form;
+    Form3& s = *w.settings;
+    s.Command2_Click();
     f.ColorBit = 0;
     f.autoColor = 1;
     w.state->gridSize = 6;
-    w.state->patternSettings = {"old", "CC"};
-    EXPECT_TRUE(w.settings->Command1_Click());
-    EXPECT_EQ(f.ColorBit, 16);
-    EXPECT_EQ(f.autoColor, 0);
-    EXPECT_EQ(w.state->gridSize, 10);
-    EXPECT_EQ(w.state->reduceStrength, 1600);
-    EXPECT_EQ(w.state->patternSettings.whichType, "DMC");
-    EXPECT_EQ(w.state->patternSettings.xiutuTitle, "给你的绣图起个名字");
-    EXPECT_FALSE(w.settings->isVisible());
-    EXPECT_FALSE(w.settings->isLoaded());
+    w.state->reduceStrength = 800;
+    w.state->patternSettings = {"old", "CC", 25, ColorMatch::Lab};
+    f.showSettings();
+    EXPECT_EQ(s.methodBox->currentText(), QStringLiteral("不做减色处理"));
+    EXPECT_EQ(s.switchBox->currentText(), QStringLiteral("否"));
+    EXPECT_EQ(s.gridSizeBox->currentText(), QStringLiteral("6"));
+    EXPECT_EQ(s.categoryBox->currentText(), QStringLiteral("CC"));
+    EXPECT_EQ(s.titleBox->text(), QStringLiteral("old"));
+    EXPECT_EQ(s.threadLimitBox->currentText(), QStringLiteral("25"));
+    EXPECT_EQ(s.matchBox->currentText(), QStringLiteral("CIELAB ΔE2000"));
+    EXPECT_EQ(s.strengthBox->text(), QStringLiteral("40"));
+    // A click into the box keeps a name already given.
+    leftClick(s.titleBox, QEvent::MouseButtonPress);
+    EXPECT_EQ(s.titleBox->text(), QStringLiteral("old"));
+
+    // Changing only the strength changes only the strength.
+    s.strengthBox->setText(QStringLiteral("50"));
+    EXPECT_TRUE(s.Command1_Click());
+    EXPECT_EQ(f.ColorBit, 0);
+    EXPECT_EQ(f.autoColor, 1);
+    EXPECT_EQ(w.state->gridSize, 6);
+    EXPECT_EQ(w.state->reduceStrength, 1000);
+    EXPECT_EQ(w.state->patternSettings.whichType, "CC");
+    EXPECT_EQ(w.state->patternSettings.xiutuTitle, "old");
+    EXPECT_EQ(w.state->patternSettings.threadLimit, 25);
+    EXPECT_EQ(w.state->patternSettings.colorMatch, ColorMatch::Lab);
+    EXPECT_FALSE(s.isVisible());
+    EXPECT_FALSE(s.isLoaded());
+
+    // The typed-only methods come back as typed.
+    f.ColorBit = 8;
+    f.showSettings();
+    EXPECT_EQ(s.methodBox->currentText(), QStringLiteral("8bit"));
+    EXPECT_TRUE(s.Command1_Click());
+    EXPECT_EQ(f.ColorBit, 8);
+}
+
+TEST(Form3Ok, ThreadLimitAndMatching) {
+    SettingsFixture w;
+    Form3& s = *w.settings;
+    for (const auto& [text, limit] : std::vector<std::pair<QString, int>>{
+             {"2", 2}, {" 423 ", 423}, {"40", 40}, {"无限制", 0}}) {
+        w.form->showSettings();
+        s.threadLimitBox->setCurrentText(text);
+        s.matchBox->setCurrentIndex(limit % 2);
+        EXPECT_TRUE(s.Command1_Click()) << text.toStdString();
+        EXPECT_EQ(w.state->patternSettings.threadLimit, limit) << text.toStdString();
+        EXPECT_EQ(w.state->patternSettings.colorMatch,
+                  limit % 2 ? ColorMatch::Lab : ColorMatch::Rgb);
+    }
+    // Anything else is refused before a single choice is stored.
+    w.state->patternSettings.threadLimit = 30;
+    w.state->patternSettings.xiutuTitle = "旧名字";
+    for (const QString bad : {"1", "424", "abc", "", "-5"}) {
+        w.form->showSettings();
+        s.titleBox->setText(QStringLiteral("新名字"));
+        s.threadLimitBox->setCurrentText(bad);
+        w.dialogs.messages.clear();
+        EXPECT_FALSE(s.Command1_Click()) << bad.toStdString();
+        ASSERT_EQ(w.dialogs.messages.size(), 1u) << bad.toStdString();
+        EXPECT_EQ(w.dialogs.messages[0].text,
+                  QStringLiteral("最多绣线数只能是“无限制”或 2 到 423 之间的整数"));
+        EXPECT_EQ(w.state->patternSettings.threadLimit, 30);
+        EXPECT_EQ(w.state->patternSettings.xiutuTitle, "旧名字");
+        EXPECT_TRUE(s.isVisible());
+        s.Command2_Click();
+    }
 }
 
 TEST(Form3Ok, StoresEveryChoice) {
@@ -262,7 +328,7 @@ TEST(Form3Bar, TheBoxFollowsTheBarFromTheOtherEnd) {
     EXPECT_EQ(w.state->reduceStrength, 5980);
 }
 
-TEST(Form3Cancel, StoresNothingAndTheNextOpeningStartsAfresh) {
+TEST(Form3Cancel, StoresNothingAndTheNextOpeningShowsTheKeptChoices) {
     SettingsFixture w;
     Form3& s = *w.settings;
     w.form->ColorBit = 3;
@@ -283,7 +349,9 @@ TEST(Form3Cancel, StoresNothingAndTheNextOpeningStartsAfresh) {
 
     w.form->showSettings();
     EXPECT_EQ(s.titleBox->text(), QStringLiteral("给你的绣图起个名字"));
-    EXPECT_EQ(s.methodBox->currentText(), QStringLiteral("高分辨彩色图"));
+    EXPECT_EQ(s.methodBox->currentText(), QStringLiteral("低分辨彩色图"));
+    EXPECT_EQ(s.categoryBox->currentText(), QStringLiteral("DMC"));
+    EXPECT_EQ(s.switchBox->currentText(), QStringLiteral("是"));
     EXPECT_EQ(s.gridSizeBox->currentText(), QStringLiteral("10"));
     EXPECT_EQ(s.strengthBox->text(), QStringLiteral("80"));
 }

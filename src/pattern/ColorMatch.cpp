@@ -1,0 +1,264 @@
+#include "pattern/ColorMatch.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace tessaline {
+
+namespace {
+
+constexpr std::string_view kRgbCaption = "RGB";
+constexpr std::string_view kLabCaption = "CIELAB ΔE2000";
+
+// sRGB byte to linear light.
+const std::array<double, 256>& linearTable() {
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> t{};
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            const double c = static_cast<double>(i) / 255.0;
+            t[i] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        }
+        return t;
+    }();
+    return table;
+}
+
+double labF(double t) {
+    constexpr double kDelta = 6.0 / 29.0;
+    return t > kDelta * kDelta * kDelta ? std::cbrt(t) : t / (3 * kDelta * kDelta) + 4.0 / 29.0;
+}
+
+double pow7(double x) {
+    const double x2 = x * x;
+    return x2 * x2 * x2 * x;
+}
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kDegree = kPi / 180.0;
+constexpr double k25Pow7 = 6103515625.0; // 25^7
+
+// The lightness weight S_L of CIEDE2000 at mean lightness l.
+double lightnessWeight(double l) {
+    const double l50 = (l - 50.0) * (l - 50.0);
+    return 1.0 + 0.015 * l50 / std::sqrt(20.0 + l50);
+}
+
+int squaredDistance(Color a, Color b) {
+    const int dr = getRed(a) - getRed(b);
+    const int dg = getGreen(a) - getGreen(b);
+    const int db = getBlue(a) - getBlue(b);
+    return dr * dr + dg * dg + db * db;
+}
+
+} // namespace
+
+std::string_view colorMatchCaption(ColorMatch match) {
+    return match == ColorMatch::Lab ? kLabCaption : kRgbCaption;
+}
+
+std::optional<ColorMatch> colorMatchFromCaption(std::string_view caption) {
+    if (caption == kRgbCaption) {
+        return ColorMatch::Rgb;
+    }
+    if (caption == kLabCaption) {
+        return ColorMatch::Lab;
+    }
+    return std::nullopt;
+}
+
+Lab toLab(Color color) {
+    const auto& linear = linearTable();
+    const double r = linear[getRed(color)];
+    const double g = linear[getGreen(color)];
+    const double b = linear[getBlue(color)];
+    // sRGB primaries to XYZ, each row divided by the D65 white's component.
+    const double x = (0.4124564 * r + 0.3575761 * g + 0.1804375 * b) / 0.95047;
+    const double y = 0.2126729 * r + 0.7151522 * g + 0.0721750 * b;
+    const double z = (0.0193339 * r + 0.1191920 * g + 0.9503041 * b) / 1.08883;
+    const double fx = labF(x);
+    const double fy = labF(y);
+    const double fz = labF(z);
+    return {116.0 * fy - 16.0, 500.0 * (fx - fy), 200.0 * (fy - fz)};
+}
+
+double deltaE2000(const Lab& first, const Lab& second) {
+    const double c1 = std::sqrt(first.a * first.a + first.b * first.b);
+    const double c2 = std::sqrt(second.a * second.a + second.b * second.b);
+    const double cMean7 = pow7((c1 + c2) / 2.0);
+    const double g = 0.5 * (1.0 - std::sqrt(cMean7 / (cMean7 + k25Pow7)));
+    const double a1 = (1.0 + g) * first.a;
+    const double a2 = (1.0 + g) * second.a;
+    const double c1p = std::sqrt(a1 * a1 + first.b * first.b);
+    const double c2p = std::sqrt(a2 * a2 + second.b * second.b);
+    // Hue angles in 0..2 pi; a neutral colour has hue 0.
+    auto hue = [](double b, double a) {
+        if (a == 0.0 && b == 0.0) {
+            return 0.0;
+        }
+        const double h = std::atan2(b, a);
+        return h < 0.0 ? h + 2.0 * kPi : h;
+    };
+    const double h1 = hue(first.b, a1);
+    const double h2 = hue(second.b, a2);
+
+    const double dL = second.L - first.L;
+    const double dC = c2p - c1p;
+    const double cProduct = c1p * c2p;
+    double dh = 0.0;
+    if (cProduct != 0.0) {
+        dh = h2 - h1;
+        if (dh > kPi) {
+            dh -= 2.0 * kPi;
+        } else if (dh < -kPi) {
+            dh += 2.0 * kPi;
+        }
+    }
+    const double dH = 2.0 * std::sqrt(cProduct) * std::sin(dh / 2.0);
+
+    const double lMean = (first.L + second.L) / 2.0;
+    const double cMeanP = (c1p + c2p) / 2.0;
+    double hMean = h1 + h2;
+    if (cProduct != 0.0) {
+        if (std::abs(h1 - h2) > kPi) {
+            hMean += hMean < 2.0 * kPi ? 2.0 * kPi : -2.0 * kPi;
+        }
+        hMean /= 2.0;
+    }
+    // T = 1 - 0.17 cos(h - 30) + 0.24 cos(2h) + 0.32 cos(3h + 6) - 0.20 cos(4h - 63),
+    // from one sine and cosine by the multiple-angle formulas.
+    const double cos1 = std::cos(hMean);
+    const double sin1 = std::sin(hMean);
+    const double cos2 = 2.0 * cos1 * cos1 - 1.0;
+    const double sin2 = 2.0 * sin1 * cos1;
+    const double cos3 = cos1 * (4.0 * cos1 * cos1 - 3.0);
+    const double sin3 = sin1 * (3.0 - 4.0 * sin1 * sin1);
+    const double cos4 = 2.0 * cos2 * cos2 - 1.0;
+    const double sin4 = 2.0 * sin2 * cos2;
+    static const double kCos30 = std::cos(30.0 * kDegree);
+    static const double kCos6 = std::cos(6.0 * kDegree);
+    static const double kSin6 = std::sin(6.0 * kDegree);
+    static const double kCos63 = std::cos(63.0 * kDegree);
+    static const double kSin63 = std::sin(63.0 * kDegree);
+    const double t = 1.0 - 0.17 * (cos1 * kCos30 + sin1 * 0.5) + 0.24 * cos2 +
+                     0.32 * (cos3 * kCos6 - sin3 * kSin6) - 0.20 * (cos4 * kCos63 + sin4 * kSin63);
+    const double hueOffset = (hMean / kDegree - 275.0) / 25.0;
+    const double theta = 30.0 * kDegree * std::exp(-hueOffset * hueOffset);
+    const double cMeanP7 = pow7(cMeanP);
+    const double rc = 2.0 * std::sqrt(cMeanP7 / (cMeanP7 + k25Pow7));
+    const double sl = lightnessWeight(lMean);
+    const double sc = 1.0 + 0.045 * cMeanP;
+    const double sh = 1.0 + 0.015 * cMeanP * t;
+    const double rt = -std::sin(2.0 * theta) * rc;
+
+    const double tl = dL / sl;
+    const double tc = dC / sc;
+    const double th = dH / sh;
+    return std::sqrt(tl * tl + tc * tc + th * th + rt * tc * th);
+}
+
+ThreadMatcher::ThreadMatcher(const ThreadPalette& dmc, ColorMatch match,
+                             std::span<const int> candidates)
+    : match_(match) {
+    auto add = [&](int position) {
+        const Color color = dmc[static_cast<std::size_t>(position)].color;
+        candidates_.push_back({position, color, match == ColorMatch::Lab ? toLab(color) : Lab{}});
+    };
+    if (candidates.empty()) {
+        for (int position = 1; position <= kDmcThreadCount; ++position) {
+            add(position);
+        }
+    } else {
+        std::vector<int> sorted(candidates.begin(), candidates.end());
+        std::sort(sorted.begin(), sorted.end());
+        sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+        for (int position : sorted) {
+            if (position >= 1 && position <= kDmcThreadCount) {
+                add(position);
+            }
+        }
+    }
+    if (match == ColorMatch::Lab) {
+        std::stable_sort(candidates_.begin(), candidates_.end(),
+                         [](const Candidate& x, const Candidate& y) { return x.lab.L < y.lab.L; });
+    }
+}
+
+int ThreadMatcher::nearest(Color color) const {
+    if (candidates_.empty()) {
+        return 1;
+    }
+    if (match_ == ColorMatch::Lab) {
+        return nearestByLab(color);
+    }
+    int best = candidates_.front().position;
+    int bestDistance = squaredDistance(color, candidates_.front().color);
+    // Strictly smaller only: on a tie the earlier palette entry keeps its place.
+    for (std::size_t i = 1; i < candidates_.size(); ++i) {
+        const int d = squaredDistance(color, candidates_[i].color);
+        if (d < bestDistance) {
+            best = candidates_[i].position;
+            bestDistance = d;
+        }
+    }
+    return best;
+}
+
+int ThreadMatcher::nearestByLab(Color color) const {
+    const Lab lab = toLab(color);
+    // CIEDE2000 is at least |dL| / S_L (the other terms add a non-negative
+    // amount), and for a lightness gap g that bound g / S_L(L + g / 2) only
+    // grows with g. So walking outwards in lightness from the colour, each
+    // side can stop once its next thread's bound exceeds the best found.
+    const auto start = std::lower_bound(
+        candidates_.begin(), candidates_.end(), lab.L,
+        [](const Candidate& candidate, double lightness) { return candidate.lab.L < lightness; });
+    std::ptrdiff_t below = start - candidates_.begin() - 1;
+    std::ptrdiff_t above = start - candidates_.begin();
+    const auto count = static_cast<std::ptrdiff_t>(candidates_.size());
+    auto bound = [&](std::ptrdiff_t i) -> double {
+        if (i < 0 || i >= count) {
+            return INFINITY;
+        }
+        const double other = candidates_[static_cast<std::size_t>(i)].lab.L;
+        return std::abs(other - lab.L) / lightnessWeight((other + lab.L) / 2.0);
+    };
+    int best = 0;
+    double bestDistance = INFINITY;
+    double boundBelow = bound(below);
+    double boundAbove = bound(above);
+    while (below >= 0 || above < count) {
+        const bool takeBelow = boundBelow <= boundAbove;
+        if (std::min(boundBelow, boundAbove) > bestDistance) {
+            break;
+        }
+        const Candidate& candidate =
+            candidates_[static_cast<std::size_t>(takeBelow ? below : above)];
+        if (takeBelow) {
+            boundBelow = bound(--below);
+        } else {
+            boundAbove = bound(++above);
+        }
+        const double d = deltaE2000(lab, candidate.lab);
+        if (best == 0 || d < bestDistance || (d == bestDistance && candidate.position < best)) {
+            best = candidate.position;
+            bestDistance = d;
+        }
+    }
+    return best;
+}
+
+int nearestThread(const ThreadPalette& dmc, Color color, ColorMatch match) {
+    if (match == ColorMatch::Rgb) {
+        return nearestThread(dmc, color);
+    }
+    // The palette's CIELAB values are worked out once for the built-in table.
+    if (&dmc == &dmcPalette()) {
+        static const ThreadMatcher matcher(dmcPalette(), ColorMatch::Lab);
+        return matcher.nearest(color);
+    }
+    return ThreadMatcher(dmc, match).nearest(color);
+}
+
+} // namespace tessaline

@@ -1,0 +1,31 @@
+#pragma once
+// Choosing a few threads for a picture: the picture's colours are clustered
+// in CIELAB and each cluster is given the palette thread that represents it
+// best, so that a pattern can be asked for in "at most N threads".
+#include "pattern/ThreadPalette.h"
+
+#include <span>
+#include <vector>
+
+namespace tessaline {
+
+// The fewest and most threads a limit may ask for.
+inline constexpr int kMinThreadLimit = 2;
+inline constexpr int kMaxThreadLimit = kDmcThreadCount;
+
+// A distinct colour of the picture and how many cells have it.
+struct WeightedColor {
+    Color color = 0;
+    int count = 0;
+};
+
+// At most `limit` distinct palette positions (1..423), in ascending order,
+// chosen to represent `colors` best: the colours are split into `limit`
+// groups in CIELAB (largest squared error first, at the best cut), the groups
+// refined by k-means, and then refined against the palette so that every
+// group's thread is the one nearest its mean, until the choice settles.
+// Deterministic; fewer threads only when the colours need fewer.
+std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
+                               const ThreadPalette& dmc);
+
+} // namespace tessaline
