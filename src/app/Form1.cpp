@@ -4,6 +4,7 @@
 #include "imaging/Form3.h"
 #include "pattern/Form7.h"
 #include "platform/DisplayContext.h"
+#include "platform/DocumentWindow.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
 #include "platform/TextButton.h"
@@ -12,6 +13,7 @@
 #include "render/PictureLoader.h"
 #include "windows/Form2.h"
 #include "windows/Form4.h"
+#include "windows/Form6.h"
 #include "windows/Form9.h"
 #include "windows/FrmPreview.h"
 #include "windows/MobileCap.h"
@@ -64,6 +66,8 @@ Form1::Form1(AppContext& context, QWidget* parent)
     connectRegion();
     connectCapture();
     connectEditAction();
+    connectGallery();
+    connectPictureDrop();
 }
 
 Form1::~Form1() {
@@ -277,8 +281,12 @@ void Form1::unloadOtherWindows() {
     form4_.unload();
     form2_.unload();
     form3_.unload();
+    form6_.unload();
     mobileCap_.unload();
     form9_.unload();
+    // Not one of the program's windows: the help, shown where the desktop
+    // has no program for it.
+    helpWindow_.unload();
 }
 
 } // namespace tessaline

@@ -211,7 +211,7 @@ class Form1 : public QMainWindow {
 
     void Command5_Click();  // "导入图片": browser beside this window, previewDone = 0
     void fop1_Click();      // "导入图片文件": browser where it stood
-    void Command13_Click(); // "帮助": the help document, if present
+    void Command13_Click(); // "帮助": the help document, if present (Form1Help.cpp)
     void fop6_Click();      // "退出Tessaline"
     void freg4_Click();     // "关于..."
     // The hover highlight and hints.
@@ -230,6 +230,31 @@ class Form1 : public QMainWindow {
     OwnedWindow<Form2> form2_;
     OwnedWindow<Form4> form4_;
     // --- end of menus, hover and help ---
+
+    // --- sample gallery and dropped pictures ---
+  public:
+    // The gallery (Form6 of this namespace), created on first use; it
+    // unloads itself on close, and the next use starts it afresh.
+    class Form6* form6();
+    bool hasForm6() const { return form6_.exists(); }
+    void Command6_Click(); // "绣图图库": gallery beside this window, previewDone = 0
+    void fset4_Click();    // menu "绣图图库": gallery where it stood
+
+  private:
+    void connectGallery();
+    void connectPictureDrop();
+    OwnedWindow<Form6> form6_;
+    // --- end of sample gallery and dropped pictures ---
+
+    // --- help document ---
+  public:
+    // Our own window for the help document, for a desktop with no program
+    // that opens it; null until needed. It unloads itself on close.
+    class DocumentWindow* helpWindow() const;
+
+  private:
+    OwnedWindow<DocumentWindow> helpWindow_;
+    // --- end of help document ---
 
     // --- generation window ---
   public:

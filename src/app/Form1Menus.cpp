@@ -1,6 +1,6 @@
 // The main window as the hub: buttons, text buttons and menu entries that
 // lead to the other windows, the hover highlight with its hints in the
-// status line, the help document and quitting.
+// status line and quitting; the help document is in Form1Help.cpp.
 #include "app/Form1.h"
 #include "platform/PictureBox.h"
 #include "platform/TextButton.h"
@@ -11,13 +11,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
-#include <QUrl>
 #include <cmath>
 
 namespace tessaline {
@@ -27,8 +24,6 @@ namespace {
 constexpr Color kTextButtonNormal = 0x404040;
 // The one pointer shared by the working picture and the text buttons.
 constexpr Qt::CursorShape kCustomPointer = Qt::PointingHandCursor;
-
-const QString kHelpDocument = QStringLiteral("Tessaline使用说明.mht");
 
 // The system's button-text colour: what a hovered text button turns to.
 Color buttonTextColor() {
@@ -114,15 +109,6 @@ void Form1::fop1_Click() {
     Form2* browser = form2();
     browser->show();
     browser->raise();
-}
-
-void Form1::Command13_Click() {
-    const QString path = context_.workingPath(kHelpDocument);
-    // Without the document there is nothing to open and nothing to say.
-    if (!QFileInfo(path).isFile()) {
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void Form1::freg4_Click() {

@@ -7,9 +7,19 @@
 
 namespace tessaline {
 
-FileList::FileList(QWidget* parent) : QListWidget(parent) {}
+FileList::FileList(QWidget* parent) : QListWidget(parent) {
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!fileName().isEmpty()) {
+            emit fileClicked();
+        }
+    });
+}
 
-void FileList::setPath(const QString& folder) {
+bool FileList::setPath(const QString& folder) {
+    std::error_code folderError;
+    if (!std::filesystem::is_directory(nativePath(folder), folderError)) {
+        return false;
+    }
     path_ = folder;
     clear();
     nativeNames_.clear();
@@ -33,6 +43,7 @@ void FileList::setPath(const QString& folder) {
         addItem(shown);
         nativeNames_.push_back(std::move(name));
     }
+    return true;
 }
 
 QString FileList::fileName() const {

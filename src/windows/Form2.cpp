@@ -2,13 +2,13 @@
 
 #include "app/Form1.h"
 #include "platform/Twips.h"
-#include "platform/UserDialogs.h"
 #include "render/FileNames.h"
 #include "render/PictureLoader.h"
 #include "windows/DriveList.h"
 #include "windows/FileList.h"
 #include "windows/FolderList.h"
 #include "windows/PictureFileRules.h"
+#include "windows/PictureHandOver.h"
 #include "windows/StretchedImage.h"
 
 #include <QDir>
@@ -32,7 +32,7 @@ Form2::Form2(Form1& main, QWidget* parent) : QWidget(parent), main_(main) {
     buildControls();
     connect(Drive1, &DriveList::driveChanged, this, [this] { Drive1_Change(); });
     connect(Dir1, &FolderList::pathChanged, this, [this] { Dir1_Change(); });
-    connect(File1, &QListWidget::currentRowChanged, this, [this] { File1_Click(); });
+    connect(File1, &FileList::fileClicked, this, [this] { File1_Click(); });
     connect(File1, &QListWidget::itemDoubleClicked, this, [this] { Command1_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -104,18 +104,8 @@ void Form2::File1_Click() {
 }
 
 bool Form2::Command1_Click() {
-    const QString name = File1->fileName();
-    if (!isAcceptedPictureName(name)) {
-        showWrongFileMessage();
-        return false;
-    }
-    Xiubas& state = main_.context().state;
-    state.picturePath = selectedPath().string();
-    state.lastDrive = Drive1->drive().toStdString();
-    state.lastDir = Dir1->path().toStdString();
-    // A cut-off file is refused by the loader like any other that does not open.
-    if (!main_.loadWorkspacePicture()) {
-        showWrongFileMessage();
+    if (!handOverPictureFile(main_, selectedPath(), File1->fileName(), Dir1->path(),
+                             Drive1->drive(), this)) {
         return false;
     }
     close();
@@ -130,12 +120,6 @@ std::filesystem::path Form2::selectedPath() const {
 
 void Form2::Command2_Click() {
     close();
-}
-
-void Form2::showWrongFileMessage() {
-    main_.context().dialogs.message(
-        this, QStringLiteral("   错误的图形文件，无法打开，请确认是jpg,gif,bmp格式中的一种   "),
-        QStringLiteral("quillmere"));
 }
 
 } // namespace tessaline

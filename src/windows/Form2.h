@@ -43,7 +43,6 @@ class Form2 : public QWidget {
   private:
     void buildControls();
     void load();
-    void showWrongFileMessage();
     std::filesystem::path selectedPath() const;
     QString currentFolderOn(const QString& drive) const;
 

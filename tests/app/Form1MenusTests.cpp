@@ -3,14 +3,18 @@
 // the about window, help and quitting.
 #include "Form1Harness.h"
 #include "platform/DisplayContext.h"
+#include "platform/DocumentWindow.h"
 #include "platform/PictureBox.h"
 #include "platform/TextButton.h"
 #include "windows/Form2.h"
 #include "windows/Form4.h"
+#include "windows/Form6.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPalette>
@@ -221,17 +225,20 @@ TEST_F(MenusTest, QuitWithNoOtherWindowEverOpenedClosesCleanly) {
     EXPECT_EQ(unloads, 1);
 }
 
-TEST_F(MenusTest, QuitUnloadsTheAboutWindowThenTheBrowserThenTheMainWindow) {
+TEST_F(MenusTest, QuitUnloadsTheAboutWindowTheBrowserAndTheGalleryInOrder) {
     Form1& f = form();
     f.show();
     f.fop1->trigger();
     f.freg4->trigger();
+    f.fset4->trigger();
     QStringList order;
     QObject::connect(f.form2(), &QObject::destroyed, [&order] { order << "Form2"; });
     QObject::connect(f.form4(), &QObject::destroyed, [&order] { order << "Form4"; });
+    QObject::connect(f.form6(), &QObject::destroyed, [&order] { order << "Form6"; });
     QObject::connect(&f, &Form1::unloading, [&order] { order << "Form1"; });
     f.fop6->trigger();
-    EXPECT_EQ(order, QStringList({"Form4", "Form2", "Form1"}));
+    EXPECT_EQ(order, QStringList({"Form4", "Form2", "Form6", "Form1"}));
+    EXPECT_FALSE(f.hasForm6());
     EXPECT_FALSE(f.hasForm2());
     EXPECT_FALSE(f.hasForm4());
     EXPECT_FALSE(f.isVisible());
@@ -247,36 +254,140 @@ TEST_F(MenusTest, ClosingTheMainWindowUnloadsTheOthersToo) {
     EXPECT_FALSE(f.hasForm4());
 }
 
+// A PNG of one colour, base64 in lines, as an MHTML part carries it.
+QByteArray base64Png(QColor color) {
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(color);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png.toBase64(QByteArray::Base64Encoding) + "\r\n";
+}
+
+// The help document as the desktop sees it: a page in quoted-printable
+// with one picture by location and one by Content-ID.
+QByteArray helpDocument() {
+    return "MIME-Version: 1.0\r\nSnapshot-Content-Location: https://h.invalid/guide/index.html\r\n"
+           "Content-Type: multipart/related;\r\n\ttype=\"text/html\"; boundary=\"=b=\"\r\n\r\n"
+           "--=b=\r\nContent-Type: text/html; charset=\"utf-8\"\r\n"
+           "Content-Transfer-Encoding: quoted-printable\r\n"
+           "Content-Location: https://h.invalid/guide/index.html\r\n\r\n"
+           "<html><body><h1>=E5=AF=BC=E5=85=A5=E5=9B=BE=E7=89=87</h1><p>Step one, a long =\r\n"
+           "line.</p><img src=3D\"pics/red.png\"><img src=3D\"cid:blue@x\"></body></html>\r\n"
+           "--=b=\r\nContent-Type: image/png\r\nContent-Transfer-Encoding: base64\r\n"
+           "Content-Location: https://h.invalid/guide/pics/red.png\r\n\r\n" +
+           base64Png(Qt::red) +
+           "--=b=\r\nContent-Type: image/png\r\nContent-Transfer-Encoding: base64\r\n"
+           "Content-ID: <blue@x>\r\n\r\n" +
+           base64Png(Qt::blue) + "--=b=--\r\n";
+}
+
+// Counts the pixels of one colour in a widget as it is drawn.
+int pixelsOf(QWidget* widget, QColor color) {
+    const QImage shot = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            count += shot.pixel(x, y) == color.rgb() ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// Stands in for the desktop: its tools on a search path of our own, and
+// Qt's opening of files recorded instead of done.
 class HelpTest : public MenusTest {
   protected:
     void SetUp() override {
         MenusTest::SetUp();
+        savedPath = qgetenv("PATH");
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "open");
+        document = harness->workingPath(QStringLiteral("Tessaline使用说明.mht"));
     }
     void TearDown() override {
+        qputenv("PATH", savedPath);
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         MenusTest::TearDown();
     }
 
+    void writeDocument() {
+        QFile file(document);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(helpDocument());
+    }
+
+    // A desktop with xdg-open and an xdg-mime that knows a program for
+    // MHTML files when withProgram is set; none of its tools otherwise.
+    void desktopTools(bool withTools, bool withProgram) {
+        const QString bin = harness->workingPath(QStringLiteral("bin"));
+        ASSERT_TRUE(QDir().mkpath(bin));
+        qputenv("PATH", bin.toLocal8Bit());
+        if (!withTools) {
+            return;
+        }
+        writeScript(bin + "/xdg-open", "#!/bin/sh\nexit 0\n");
+        writeScript(bin + "/xdg-mime",
+                    QByteArray("#!/bin/sh\ncase \"$1 $2\" in\n"
+                               "'query filetype') echo 'application/x-mimearchive' ;;\n"
+                               "'query default') ") +
+                        (withProgram
+                             ? "[ \"$3\" = application/x-mimearchive ] && echo viewer.desktop"
+                             : "true") +
+                        " ;;\nesac\nexit 0\n");
+    }
+
+    static void writeScript(const QString& path, const QByteArray& text) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
     OpenedUrls desktop;
+    QByteArray savedPath;
+    QString document;
 };
 
-TEST_F(HelpTest, HelpButtonOpensTheDocumentInTheWorkingFolder) {
-    const QString document = harness->workingPath(QStringLiteral("Tessaline使用说明.mht"));
-    QFile file(document);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("MIME-Version: 1.0\r\n");
-    file.close();
-
+TEST_F(HelpTest, DesktopWithAProgramForTheDocumentOpensIt) {
+    writeDocument();
+    desktopTools(true, true);
     form().Command13->click();
     ASSERT_EQ(desktop.urls.size(), 1);
     EXPECT_EQ(desktop.urls.first(), QUrl::fromLocalFile(document));
+    EXPECT_EQ(form().helpWindow(), nullptr);
+    EXPECT_TRUE(harness->dialogs.messages.empty());
+}
+
+TEST_F(HelpTest, WithoutADesktopProgramTheHelpWindowShowsTheTextAndItsPictures) {
+    writeDocument();
+    for (bool withTools : {false, true}) {
+        desktopTools(withTools, false);
+        form().Command13->click();
+        EXPECT_TRUE(desktop.urls.empty());
+        DocumentWindow* help = form().helpWindow();
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_EQ(help->windowTitle(), QStringLiteral("Tessaline使用说明"));
+        const QString text = help->browser->toPlainText();
+        EXPECT_TRUE(text.contains(QStringLiteral("导入图片"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("Step one, a long line."))) << text.toStdString();
+        // Both pictures are drawn, whole, from inside the document.
+        EXPECT_EQ(pixelsOf(help->browser, Qt::red), 40 * 30);
+        EXPECT_EQ(pixelsOf(help->browser, Qt::blue), 40 * 30);
+        help->closeButton->click();
+        Form1Harness::flushDeletes();
+        EXPECT_EQ(form().helpWindow(), nullptr);
+    }
     EXPECT_TRUE(harness->dialogs.messages.empty());
 }
 
 TEST_F(HelpTest, MissingDocumentOpensNothingAndSaysNothing) {
+    desktopTools(false, false);
     form().Command13->click();
     EXPECT_TRUE(desktop.urls.empty());
+    EXPECT_EQ(form().helpWindow(), nullptr);
     EXPECT_TRUE(harness->dialogs.messages.empty());
 }
 

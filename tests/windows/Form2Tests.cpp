@@ -14,6 +14,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QSet>
 #include <QStorageInfo>
@@ -294,6 +295,24 @@ TEST_F(BrowserTest, ClickOnALowerCaseNamePreviewsTheStretchedPicture) {
     EXPECT_EQ(preview.size(), b.Image1->contentsRect().size());
     EXPECT_EQ(preview.pixel(preview.width() / 2, preview.height() / 2), qRgb(200, 30, 40));
     EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(BrowserTest, ClickAndArrowKeysPreviewTheFileTheyReach) {
+    ASSERT_TRUE(writePicture(path("rosy.bmp"), 40, 60, QColor(30, 40, 200)));
+    Form2& b = browser();
+    b.show();
+    // The list selects a clicked entry only after telling that its current
+    // row changed: the preview must follow the selection, not the row.
+    const QPointF at =
+        b.File1->visualItemRect(b.File1->findItems("rose.bmp", Qt::MatchExactly).first()).center();
+    sendMouse(b.File1->viewport(), QEvent::MouseButtonPress, at);
+    sendMouse(b.File1->viewport(), QEvent::MouseButtonRelease, at);
+    ASSERT_FALSE(b.Image1->picture().isNull());
+    EXPECT_EQ(b.Image1->picture().pixel(5, 5), qRgb(200, 30, 40));
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(b.File1, &down);
+    ASSERT_EQ(b.File1->fileName(), QStringLiteral("rosy.bmp"));
+    EXPECT_EQ(b.Image1->picture().pixel(5, 5), qRgb(30, 40, 200));
 }
 
 TEST_F(BrowserTest, UpperCaseNameGetsNoPreviewAndBadFilesLeaveTheLastOne) {

@@ -1,0 +1,33 @@
+#include "windows/PictureHandOver.h"
+
+#include "app/Form1.h"
+#include "platform/UserDialogs.h"
+#include "windows/PictureFileRules.h"
+
+namespace tessaline {
+
+bool handOverPictureFile(Form1& main, const std::filesystem::path& file, const QString& shownName,
+                         const QString& folder, const QString& drive, QWidget* messageParent) {
+    if (!isAcceptedPictureName(shownName)) {
+        showWrongPictureMessage(main, messageParent);
+        return false;
+    }
+    Xiubas& state = main.context().state;
+    state.picturePath = file.string();
+    state.lastDrive = drive.toStdString();
+    state.lastDir = folder.toStdString();
+    // A cut-off file is refused by the loader like any other that does not open.
+    if (!main.loadWorkspacePicture()) {
+        showWrongPictureMessage(main, messageParent);
+        return false;
+    }
+    return true;
+}
+
+void showWrongPictureMessage(Form1& main, QWidget* parent) {
+    main.context().dialogs.message(
+        parent, QStringLiteral("   错误的图形文件，无法打开，请确认是jpg,gif,bmp格式中的一种   "),
+        QStringLiteral("quillmere"));
+}
+
+} // namespace tessaline
