@@ -21,8 +21,21 @@ class MhtmlBrowser : public QTextBrowser {
 
     QVariant loadResource(int type, const QUrl& name) override;
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
+    // Shows the page with its pictures no wider than the window, at the same
+    // place in it, when the window's width changed.
+    void fitPictures();
+    void showPage();
+    // The width a page has without a horizontal scroll bar.
+    int roomForPage() const;
+
     MhtmlArchive archive_;
+    int widestPicture_ = 0; // as shown
+    int pictureCap_ = 0;    // the widest a picture may be shown; 0: the room
+    int fittedTo_ = -1;     // the room the pictures were fitted to
 };
 
 class DocumentWindow : public QWidget {
