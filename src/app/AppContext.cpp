@@ -1,11 +1,31 @@
 #include "app/AppContext.h"
 
+#include "render/FileNames.h"
+
 #include <QDir>
+#include <QFile>
 
 namespace tessaline {
 
 QString AppContext::workingPath(const QString& fileName) const {
-    return QDir(workingFolder).filePath(fileName);
+#ifdef _WIN32
+    const QString folder = QString::fromStdWString(workingFolder.native());
+#else
+    const QString folder = QFile::decodeName(QByteArray::fromStdString(workingFolder.native()));
+#endif
+    return QDir(folder).filePath(fileName);
+}
+
+std::filesystem::path AppContext::workingFile(std::string_view fileName) const {
+    return workingFolder / fileName;
+}
+
+QString AppContext::workingFolderText() const {
+    return QDir::toNativeSeparators(readableFileName(workingFolder));
+}
+
+QString AppContext::workingFileText(const std::filesystem::path& fileName) const {
+    return workingFolderText() + QDir::separator() + readableFileName(fileName.filename());
 }
 
 } // namespace tessaline

@@ -4,6 +4,8 @@
 #include "app/Xiubas.h"
 
 #include <QString>
+#include <filesystem>
+#include <string_view>
 
 namespace tessaline {
 
@@ -13,13 +15,19 @@ struct AppContext {
     Xiubas& state;
     UserDialogs& dialogs;
     // Where the program writes its files and finds "logo.dll": the current
-    // directory at start-up.
-    QString workingFolder;
+    // directory at start-up, as the file system names it (its bytes, so a
+    // folder named in another encoding still works).
+    std::filesystem::path workingFolder;
     // Where what ships with the program lives (help document, samples).
     QString programFolder;
 
     // A file name in the working folder.
     QString workingPath(const QString& fileName) const;
+    std::filesystem::path workingFile(std::string_view fileName) const;
+    // The working folder for messages, with native separators.
+    QString workingFolderText() const;
+    // The working folder, a separator and `fileName`, for messages.
+    QString workingFileText(const std::filesystem::path& fileName) const;
 };
 
 } // namespace tessaline

@@ -210,7 +210,7 @@ bool Form1::loadWorkspacePicture() {
     // picturePath holds the file system's own bytes (see FileNames.h).
     std::filesystem::path path(context_.state.picturePath);
     if (path.is_relative()) {
-        path = nativePath(context_.workingFolder) / path;
+        path = context_.workingFolder / path;
     }
     const PictureLoadResult loaded = loadPicture(path);
     if (!loaded.ok()) {

@@ -5,6 +5,7 @@
 #include "cli/HelpText.h"
 #include "cli/PaletteExportCommand.h"
 #include "cli/WorkingMemory.h"
+#include "platform/SystemFiles.h"
 #include "render/FontSetup.h"
 
 #include <QGuiApplication>
@@ -105,6 +106,8 @@ bool isCommandLineInvocation(int argc, char** argv) {
 }
 
 int runCommandLine(int argc, char** argv) {
+    // An interrupted run leaves no staging file or scratch folder behind.
+    removeLeftoversOnInterrupt();
     const std::string_view word = argc > 1 ? std::string_view(argv[1]) : std::string_view();
     const std::vector<std::string> args(argv + std::min(argc, 2), argv + argc);
     if (word == "convert") {

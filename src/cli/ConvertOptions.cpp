@@ -193,10 +193,6 @@ class Reader {
             error = key + " needs a file name";
             return;
         }
-        if (value == "-" && key != "--json") {
-            error = key + ": only --json can write to standard output (-)";
-            return;
-        }
         if (key == "-o") {
             o_.chartPath = value;
         } else if (key == "--pdf") {
@@ -240,7 +236,11 @@ std::string checkCombination(const ConvertOptions& o, const std::set<std::string
         return "nothing to write: give -o, --pdf, --effect or --json";
     }
     std::set<std::filesystem::path> targets;
+    int toStandardOutput = 0;
     for (const std::string* path : {&o.chartPath, &o.pdfPath, &o.effectPath, &o.jsonPath}) {
+        if (*path == "-" && ++toStandardOutput > 1) {
+            return "only one output can go to standard output (-)";
+        }
         if (path->empty() || *path == "-") {
             continue;
         }

@@ -1,18 +1,21 @@
 #include "cli/ConvertPipeline.h"
 
+#include "app/OutputFiles.h"
 #include "cli/PatternJson.h"
-#include "cli/StagedOutputs.h"
 #include "imaging/DibImage.h"
 #include "pattern/PatternThreads.h"
 #include "pattern/ThreadReplacement.h"
+#include "platform/SystemFiles.h"
 #include "render/ChartCanvas.h"
 #include "render/FileNames.h"
 #include "render/PictureLoader.h"
 #include "render/PrintChart.h"
 #include "workspace/WorkspaceModel.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QTemporaryDir>
-#include <fstream>
+#include <cstdint>
 #include <memory>
 
 namespace tessaline {
@@ -51,10 +54,6 @@ std::string pictureProblem(PictureLoadError error) {
 
 bool endsWithPng(const std::string& path) {
     return QString::fromStdString(path).endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
-}
-
-QString qPath(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
 }
 
 // The state one conversion works on: the windows' shared matrices and the
@@ -108,13 +107,6 @@ std::string reductionProblem(const ReductionOutcome& outcome) {
     return {};
 }
 
-bool writeText(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    return static_cast<bool>(out);
-}
-
 std::string threadNumber(int position) {
     const std::string& cindex = dmcPalette()[static_cast<std::size_t>(position)].cindex;
     return cindex.substr(0, cindex.find(' '));
@@ -151,22 +143,26 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
                              const ConvertProgress& progress) {
     auto step = [&progress](std::string_view text) { progress.enter(text); };
 
-    // Reserving every output first refuses an unwritable target before any
-    // work is done; nothing reserved survives a failure.
-    StagedOutputs outputs;
-    std::string error;
-    auto reserve = [&](const std::string& target) -> std::filesystem::path {
-        if (target.empty() || target == "-") {
-            return {};
-        }
-        return outputs.stage(target, error);
+    // Reserving every output first refuses an unwritable target (or the
+    // picture itself) before any work is done; nothing reserved survives a
+    // failure or an interruption.
+    OutputBatch outputs(standardOutput);
+    outputs.protect(options.picture);
+    constexpr std::size_t kNone = SIZE_MAX;
+    auto reserve = [&](const std::string& target, std::size_t& slot) -> OutputResult {
+        slot = kNone;
+        return target.empty() ? OutputResult{} : outputs.add(target, slot);
     };
-    const std::filesystem::path chartFile = reserve(options.chartPath);
-    const std::filesystem::path pdfFile = error.empty() ? reserve(options.pdfPath) : "";
-    const std::filesystem::path effectFile = error.empty() ? reserve(options.effectPath) : "";
-    const std::filesystem::path jsonFile = error.empty() ? reserve(options.jsonPath) : "";
-    if (!error.empty()) {
-        return failure(kExitOutput, error);
+    std::size_t chartSlot = kNone;
+    std::size_t pdfSlot = kNone;
+    std::size_t effectSlot = kNone;
+    std::size_t jsonSlot = kNone;
+    for (const OutputResult& reserved :
+         {reserve(options.chartPath, chartSlot), reserve(options.pdfPath, pdfSlot),
+          reserve(options.effectPath, effectSlot), reserve(options.jsonPath, jsonSlot)}) {
+        if (!reserved.ok()) {
+            return failure(kExitOutput, reserved.message());
+        }
     }
 
     step("loading the picture");
@@ -194,8 +190,14 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
     }
     const std::filesystem::path scratchFile =
         needsScratch
-            ? std::filesystem::path(scratchFolder.filePath(kScratchPictureName).toStdString())
+            ? std::filesystem::path(
+                  QFile::encodeName(scratchFolder.filePath(kScratchPictureName)).toStdString())
             : std::filesystem::path();
+    // An interruption takes the scratch picture and its folder along.
+    const CleanupTicket scratchFolderTicket =
+        needsScratch ? CleanupTicket(scratchFile.parent_path(), true) : CleanupTicket();
+    const CleanupTicket scratchFileTicket =
+        needsScratch ? CleanupTicket(scratchFile) : CleanupTicket();
 
     step("effect preview");
     const ReductionOutcome outcome = runReductionStep(
@@ -205,7 +207,7 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
     }
     const PreviewRegion& region = view.region;
 
-    if (!effectFile.empty()) {
+    if (effectSlot != kNone) {
         // Without a method the sampled region itself is the effect, read
         // back through the scratch picture as "保存效果" does.
         if (options.method == 0) {
@@ -217,13 +219,18 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
             }
         }
         const ClsDIB& effect = effectBuffer(options.method, bench->srcDIB, bench->dstDIB);
-        if (!effect.SaveBMP(effectFile)) {
-            return failure(kExitOutput, "cannot write \"" + options.effectPath + "\"");
+        if (effect.DataPtr() == nullptr) {
+            return failure(kExitFailure, "the reduced region is empty");
+        }
+        if (const OutputResult written = outputs.write(effectSlot, effect.bmpBytes());
+            !written.ok()) {
+            return failure(kExitOutput, written.message());
         }
     }
 
     if (!options.needsThreads()) {
-        return outputs.commit(error) ? ConvertResult{} : failure(kExitOutput, error);
+        const OutputResult committed = outputs.commit();
+        return committed.ok() ? ConvertResult{} : failure(kExitOutput, committed.message());
     }
 
     std::vector<ReplacementRecord> replaced;
@@ -256,43 +263,57 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
                              options.title, // empty: the chart's own title
                              options.kind,  greySwatchMethod(options.method)};
 
-    if (!chartFile.empty()) {
+    auto put = [&](std::size_t slot, std::span<const std::uint8_t> bytes) {
+        const OutputResult written = outputs.write(slot, bytes);
+        return written.ok() ? std::string() : written.message();
+    };
+    auto bytesOf = [](const QByteArray& data) {
+        return std::span(reinterpret_cast<const std::uint8_t*>(data.constData()),
+                         static_cast<std::size_t>(data.size()));
+    };
+    if (chartSlot != kNone) {
         step("drawing the chart");
         const QImage canvas = renderChartCanvas(source);
-        bool written = false;
+        std::string problem;
         if (endsWithPng(options.chartPath)) {
-            written = canvas.save(qPath(chartFile), "PNG");
+            QByteArray png;
+            QBuffer buffer(&png);
+            if (!buffer.open(QIODevice::WriteOnly) || !canvas.save(&buffer, "PNG")) {
+                return failure(kExitFailure, "the chart could not be encoded as PNG");
+            }
+            problem = put(chartSlot, bytesOf(png));
         } else {
             ClsDIB bitmap;
-            written = imageToDib(canvas, bitmap) && bitmap.SaveBMP(chartFile);
+            if (!imageToDib(canvas, bitmap)) {
+                return failure(kExitFailure, "the chart could not be made into a bitmap");
+            }
+            problem = put(chartSlot, bitmap.bmpBytes());
         }
-        if (!written) {
-            return failure(kExitOutput, "cannot write \"" + options.chartPath + "\"");
+        if (!problem.empty()) {
+            return failure(kExitOutput, problem);
         }
     }
-    if (!pdfFile.empty()) {
+    if (pdfSlot != kNone) {
         step("writing the printout");
-        if (writeChartPdf(qPath(pdfFile), source) != PdfWriteResult::Written) {
-            return failure(kExitOutput, "cannot write \"" + options.pdfPath + "\"");
+        const std::optional<QByteArray> pdf = renderChartPdf(source);
+        if (!pdf) {
+            return failure(kExitFailure, "the printout could not be drawn");
+        }
+        if (std::string problem = put(pdfSlot, bytesOf(*pdf)); !problem.empty()) {
+            return failure(kExitOutput, problem);
         }
     }
-    std::string json;
-    if (!options.jsonPath.empty()) {
-        json = patternJson(threads, bench->patternMatrix, bench->colorIndexMatrix, replaced);
-        if (!jsonFile.empty() && !writeText(jsonFile, json)) {
-            return failure(kExitOutput, "cannot write \"" + options.jsonPath + "\"");
+    if (jsonSlot != kNone) {
+        const std::string json =
+            patternJson(threads, bench->patternMatrix, bench->colorIndexMatrix, replaced);
+        if (const OutputResult written = outputs.write(jsonSlot, json); !written.ok()) {
+            return failure(kExitOutput, written.message());
         }
     }
 
-    if (!outputs.commit(error)) {
-        return failure(kExitOutput, error);
-    }
-    if (options.jsonPath == "-") {
-        standardOutput << json;
-        standardOutput.flush();
-        if (!standardOutput) {
-            return failure(kExitOutput, "cannot write the JSON to standard output");
-        }
+    // Standard output first, then the files: all or nothing.
+    if (const OutputResult committed = outputs.commit(); !committed.ok()) {
+        return failure(kExitOutput, committed.message());
     }
     return {};
 }

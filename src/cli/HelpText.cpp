@@ -66,7 +66,7 @@ Outputs (at least one; any combination):
   -o FILE, --output FILE  the chart canvas as BMP, or PNG when FILE ends in .png
   --pdf FILE            the one-page A4 printout
   --effect FILE         the reduced region as a BMP picture (as "保存效果" saves it)
-  --json FILE|-         the pattern as JSON ("-": standard output):
+  --json FILE           the pattern as JSON:
                         {"width": W, "height": H, "category": "DMC", "threadCount": n,
                          "replacements": [{"from": "310", "to": "321", "cells": 40}],
                          "colors": ["RRGGBB", ...], "cells": [p, ...],
@@ -79,8 +79,12 @@ Outputs (at least one; any combination):
                         legend's threads in order (CC: the colour's own hex).
                         replacements: each --replace in order with the number
                         of cells it changed (0 when FROM was not in the pattern).
-  Every output is written beside its target and renamed into place only when
-  all of them are complete: after any failure no output is written.
+  FILE "-" is standard output (for one output at most). Every file is written
+  beside its target and renamed into place only when all of them are complete
+  and standard output was written: after any failure, or when the command is
+  interrupted, no output is written and no staging file stays behind. Pipes,
+  devices and links are written through, never replaced; the picture itself is
+  never an output.
 
 Exit codes:
   0 done, 1 an internal step failed, 2 bad option or value, 3 the input file

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <memory>
 #include <span>
+#include <vector>
 
 namespace tessaline {
 
@@ -71,14 +72,13 @@ class ClsDIB {
     bool LoadBitMap(const std::filesystem::path& fileName);
     bool LoadBitMapFromBytes(const std::uint8_t* data, std::size_t size);
 
-    // Writes the buffer as a BMP file: file header, this header, the colour
-    // table for 8 bits or fewer, the pixel rows. The file is written beside
-    // the target first and moved into place, so a failure never leaves a
-    // damaged file behind. False for an empty buffer (file untouched) or any
-    // write failure.
+    // The buffer as a BMP file: file header, this header, the colour table
+    // for 8 bits or fewer, the pixel rows. Empty for an empty buffer.
+    std::vector<std::uint8_t> bmpBytes() const;
+    // Writes bmpBytes() through the program's output files: the file is
+    // replaced only once complete. False for an empty buffer (file
+    // untouched) or any write failure.
     bool SaveBMP(const std::filesystem::path& fileName) const;
-    // The temporary file SaveBMP writes before moving it onto fileName.
-    static std::filesystem::path saveTemporaryPath(const std::filesystem::path& fileName);
 
     // Ordered-dither reductions of a 24-bit source into this buffer, which is
     // re-created each time. False, with this buffer untouched, when the

@@ -12,10 +12,9 @@
 #include "windows/FrmPreview.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QScopedValueRollback>
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -54,9 +53,9 @@ void Form1::Label9_Click() {
     Label4->setText(QStringLiteral("开始处理..."));
     std::optional<BusyPointer> busy(std::in_place);
     EventYielder reductionYielder;
-    const ReductionOutcome outcome = reduceScratchPicture(
-        context_.workingPath(QString::fromLatin1(kScratchPictureName)).toStdString(), ColorBit,
-        srcDIB(), dstDIB(), {.step = yieldingStep(reductionYielder)});
+    const ReductionOutcome outcome =
+        reduceScratchPicture(context_.workingFile(kScratchPictureName), ColorBit, srcDIB(),
+                             dstDIB(), {.step = yieldingStep(reductionYielder)});
     if (outcome.cannotCreate) {
         busy.reset();
         context_.dialogs.message(this, QStringLiteral("无法创建！"), QStringLiteral("Tessaline"));
@@ -72,12 +71,13 @@ void Form1::Label9_Click() {
         return;
     }
 
-    const QString editPicture = context_.workingPath(QString::fromLatin1(kEditPictureName));
-    QFile::remove(editPicture);
-    if (ColorBit > 0 && !dstDIB().SaveBMP(editPicture.toStdString())) {
+    const std::filesystem::path editPicture = context_.workingFile(kEditPictureName);
+    std::error_code removeError;
+    std::filesystem::remove(editPicture, removeError);
+    if (ColorBit > 0 && !dstDIB().SaveBMP(editPicture)) {
         busy.reset();
         const QString text =
-            QStringLiteral("无法保存编辑用的图片：") + QDir::toNativeSeparators(editPicture);
+            QStringLiteral("无法保存编辑用的图片：") + context_.workingFileText(editPicture);
         Label4->setText(text);
         context_.dialogs.message(this, text, QStringLiteral("错误！"), MessageIcon::Critical);
         return;

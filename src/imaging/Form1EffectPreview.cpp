@@ -3,6 +3,7 @@
 // picture; "保存效果" saves the reduced region as a numbered picture.
 #include "app/Form1.h"
 #include "app/NumberedName.h"
+#include "app/OutputFiles.h"
 #include "imaging/EffectPreview.h"
 #include "platform/EventYield.h"
 #include "platform/PictureBox.h"
@@ -11,7 +12,6 @@
 #include "workspace/WorkspaceModel.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -51,7 +51,7 @@ int Form1::patternHeight() const {
 
 // The scratch picture lives in the working folder, as it always has.
 static std::filesystem::path scratchPath(const AppContext& context) {
-    return context.workingPath(QString::fromLatin1(kScratchPictureName)).toStdString();
+    return context.workingFile(kScratchPictureName);
 }
 
 static PreviewRegion framedRegion(const Form1& form) {
@@ -118,7 +118,6 @@ bool Form1::Command3_Click() {
         return false;
     }
     const QScopedValueRollback<bool> reducing(reducing_, true);
-    const int number = effectCount + 1;
     WorkspaceView view{Picture4->image(), framedRegion(*this)};
     Label4->setText(QStringLiteral("开始处理..."));
     std::optional<BusyPointer> busy(std::in_place);
@@ -135,23 +134,24 @@ bool Form1::Command3_Click() {
         context_.dialogs.message(this, QStringLiteral("不能识别的位图！"), QStringLiteral("错误！"),
                                  MessageIcon::Critical);
     }
-    const QString fileName = QString::fromStdString(numberedName("xiaoguo", number, ".bmp"));
-    const QString path = context_.workingPath(fileName);
     // Without a reduction method the sampled region itself is the effect.
     const ClsDIB& result = effectBuffer(ColorBit, srcDIB(), dstDIB());
     // A region that could not be read back leaves an earlier region in the
     // buffers: saving that would announce the wrong picture.
-    if (outcome.bitmapUnrecognised || !result.SaveBMP(path.toStdString())) {
+    OutputResult saved{
+        OutputFault::WriteFailed, numberedName("xiaoguo", effectCount + 1, ".bmp"), {}};
+    if (!outcome.bitmapUnrecognised && result.DataPtr() != nullptr) {
+        saved = writeNumberedFile(context_.workingFolder, "xiaoguo", ".bmp", effectCount,
+                                  result.bmpBytes());
+    }
+    if (!saved.ok()) {
         const QString text =
-            QStringLiteral("无法保存绣图效果图：") + QDir::toNativeSeparators(path);
+            QStringLiteral("无法保存绣图效果图：") + context_.workingFileText(saved.path);
         Label4->setText(text);
         context_.dialogs.message(this, text, QStringLiteral("quillmere"), MessageIcon::Critical);
         return false;
     }
-    effectCount = number;
-    const QString text = QStringLiteral("绣图效果图保存到") +
-                         QDir::toNativeSeparators(context_.workingFolder) + QDir::separator() +
-                         fileName;
+    const QString text = QStringLiteral("绣图效果图保存到") + context_.workingFileText(saved.path);
     Label4->setText(text);
     context_.dialogs.message(this, text, QStringLiteral("quillmere"));
     return true;

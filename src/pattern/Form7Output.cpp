@@ -2,6 +2,7 @@
 // the one-page printout on the default printer, and the same page as PDF.
 #include "app/Form1.h"
 #include "app/NumberedName.h"
+#include "app/OutputFiles.h"
 #include "imaging/DibImage.h"
 #include "pattern/Form7.h"
 #include "platform/EventYield.h"
@@ -11,7 +12,6 @@
 #include "windows/FrmPreview.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -21,33 +21,33 @@ namespace tessaline {
 
 namespace {
 
-QString folderAndName(const QString& folder, const QString& name) {
-    return QDir::toNativeSeparators(folder) + QDir::separator() + name;
+std::span<const std::uint8_t> bytesOf(const QByteArray& data) {
+    return {reinterpret_cast<const std::uint8_t*>(data.constData()),
+            static_cast<std::size_t>(data.size())};
 }
 
 } // namespace
 
 bool Form7::Command4_Click() {
-    const int number = saveCount + 1;
-    const QString name = QString::fromStdString(numberedName("myxiu", number, ".bmp"));
-    const QString path = form1_.context().workingPath(name);
-    // The whole canvas, also the parts scrolled out of the viewport, through
-    // our own BMP writer, which replaces the file only once it is complete.
+    AppContext& context = form1_.context();
+    // The whole canvas, also the parts scrolled out of the viewport, under
+    // the next free number: an earlier chart is never replaced.
     ClsDIB bitmap;
-    const bool saved = imageToDib(canvas(), bitmap) && bitmap.SaveBMP(path.toStdString());
-    if (!saved) {
-        form1_.context().dialogs.message(this,
-                                         QStringLiteral("  绣图文件保存失败，无法写入") +
-                                             folderAndName(form1_.context().workingFolder, name),
-                                         QStringLiteral("Quillmere,make life fun!"),
-                                         MessageIcon::Critical);
+    OutputResult saved{OutputFault::WriteFailed, numberedName("myxiu", saveCount + 1, ".bmp"), {}};
+    if (imageToDib(canvas(), bitmap)) {
+        saved =
+            writeNumberedFile(context.workingFolder, "myxiu", ".bmp", saveCount, bitmap.bmpBytes());
+    }
+    if (!saved.ok()) {
+        context.dialogs.message(this,
+                                QStringLiteral("  绣图文件保存失败，无法写入") +
+                                    context.workingFileText(saved.path),
+                                QStringLiteral("Quillmere,make life fun!"), MessageIcon::Critical);
         return false;
     }
-    saveCount = number;
-    form1_.context().dialogs.message(this,
-                                     QStringLiteral("  绣图文件保存成功在") +
-                                         folderAndName(form1_.context().workingFolder, name),
-                                     QStringLiteral("Quillmere,make life fun!"));
+    context.dialogs.message(
+        this, QStringLiteral("  绣图文件保存成功在") + context.workingFileText(saved.path),
+        QStringLiteral("Quillmere,make life fun!"));
     return true;
 }
 
@@ -55,40 +55,38 @@ bool Form7::CommandPdf_Click() {
     if (busy()) {
         return false;
     }
+    AppContext& context = form1_.context();
     if (generated == 0) {
-        form1_.context().dialogs.message(this,
-                                         QStringLiteral("请先点一次 生成 按钮，再保存PDF文件"),
-                                         QStringLiteral("Quillmere 你身边的好软件"));
+        context.dialogs.message(this, QStringLiteral("请先点一次 生成 按钮，再保存PDF文件"),
+                                QStringLiteral("Quillmere 你身边的好软件"));
         return false;
     }
-    const int number = pdfCount + 1;
-    const QString name = QString::fromStdString(numberedName("myxiu", number, ".pdf"));
-    const QString path = form1_.context().workingPath(name);
     const LoopScope loop(*this);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     EventYielder yielder;
     ChartProgress progress;
     progress.stage = [this](ChartStage stage) { showPrintStage(stage); };
     progress.step = yieldingStep(yielder);
-    const PdfWriteResult result = writeChartPdf(path, chartSource(), progress);
+    const std::optional<QByteArray> pdf = renderChartPdf(chartSource(), progress);
+    OutputResult saved{OutputFault::WriteFailed, numberedName("myxiu", pdfCount + 1, ".pdf"), {}};
+    if (pdf) {
+        saved = writeNumberedFile(context.workingFolder, "myxiu", ".pdf", pdfCount, bytesOf(*pdf));
+    }
     QApplication::restoreOverrideCursor();
     Label1->hide();
-    if (result != PdfWriteResult::Written) {
-        form1_.context().dialogs.message(this,
-                                         QStringLiteral("  PDF文件保存失败，无法写入") +
-                                             folderAndName(form1_.context().workingFolder, name),
-                                         QStringLiteral("Quillmere,make life fun!"),
-                                         MessageIcon::Critical);
+    if (!saved.ok()) {
+        context.dialogs.message(this,
+                                QStringLiteral("  PDF文件保存失败，无法写入") +
+                                    context.workingFileText(saved.path),
+                                QStringLiteral("Quillmere,make life fun!"), MessageIcon::Critical);
         return false;
     }
-    pdfCount = number;
     if (disposeWhenIdle_) {
         return true; // the window was closed meanwhile: no one to tell
     }
-    form1_.context().dialogs.message(this,
-                                     QStringLiteral("  绣图PDF文件保存成功在") +
-                                         folderAndName(form1_.context().workingFolder, name),
-                                     QStringLiteral("Quillmere,make life fun!"));
+    context.dialogs.message(
+        this, QStringLiteral("  绣图PDF文件保存成功在") + context.workingFileText(saved.path),
+        QStringLiteral("Quillmere,make life fun!"));
     return true;
 }
 

@@ -1,8 +1,11 @@
 #include "pattern/PaletteExport.h"
 
+#include "app/OutputFiles.h"
+
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <span>
 #include <system_error>
 #include <vector>
 
@@ -36,32 +39,6 @@ bool printableNumber(const unsigned char* bytes) {
         if (bytes[i] < 0x20 || bytes[i] == 0x7F || bytes[i] == '"') {
             return false;
         }
-    }
-    return true;
-}
-
-bool writeAtomically(const fs::path& output, const std::string& text) {
-    fs::path temporary = output;
-    temporary += ".part";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            return false;
-        }
-        file.write(text.data(), static_cast<std::streamsize>(text.size()));
-        file.close();
-        if (!file) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    fs::rename(temporary, output, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return false;
     }
     return true;
 }
@@ -121,9 +98,11 @@ PaletteExportResult exportPalette(const fs::path& input, const fs::path& output)
         text += "\"\r\n";
     }
 
-    if (!writeAtomically(output, text)) {
-        return failure(PaletteExportError::UnwritableOutput,
-                       "cannot write the text file: " + output.string());
+    if (const OutputResult written = writeOutputFile(
+            output, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
+            input);
+        !written.ok()) {
+        return failure(PaletteExportError::UnwritableOutput, written.message());
     }
     PaletteExportResult result;
     result.records = count;

@@ -26,8 +26,8 @@ inline constexpr int kMaxPaletteRecords = 500;
 
 // Reads `input` (a 4-byte value that is ignored, then records of a 4-byte
 // little-endian colour and a 10-byte thread number) and writes two CR LF
-// lines per record to `output`. The output is replaced only when the whole
-// export succeeds (written to a temporary file, then renamed).
+// lines per record to `output` ("-" for standard output). The output is
+// replaced only when the whole export succeeds.
 PaletteExportResult exportPalette(const std::filesystem::path& input,
                                   const std::filesystem::path& output);
 

@@ -2,12 +2,12 @@
 
 #include "render/ChartCanvas.h"
 
+#include <QBuffer>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPaintDevice>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace tessaline {
 
@@ -64,32 +64,28 @@ bool printChart(QPainter& painter, QSizeF pageMm, const ChartSource& source,
     return done;
 }
 
-PdfWriteResult writeChartPdf(const QString& path, const ChartSource& source,
-                             const ChartProgress& progress) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return PdfWriteResult::Failed;
-    }
+std::optional<QByteArray> renderChartPdf(const ChartSource& source, const ChartProgress& progress) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     bool done = false;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Tessaline"));
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         QPainter painter;
         if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            return PdfWriteResult::Failed;
+            return std::nullopt;
         }
         scaleToMillimetres(painter);
         done = printChart(painter, pageSizeMillimetres(writer), source, progress);
         painter.end();
     }
     if (!done) {
-        file.cancelWriting();
-        return PdfWriteResult::Stopped;
+        return std::nullopt;
     }
-    return file.commit() ? PdfWriteResult::Written : PdfWriteResult::Failed;
+    return bytes;
 }
 
 } // namespace tessaline

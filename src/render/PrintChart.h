@@ -6,10 +6,12 @@
 #include "render/ChartPainter.h"
 #include "render/ChartSource.h"
 
+#include <QByteArray>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QSizeF>
 #include <QString>
+#include <optional>
 #include <string_view>
 
 namespace tessaline {
@@ -35,15 +37,11 @@ ChartGeometry printGeometry(QSizeF pageMm, const ChartSource& source);
 bool printChart(QPainter& painter, QSizeF pageMm, const ChartSource& source,
                 const ChartProgress& progress = {}, ChartPlacement* placement = nullptr);
 
-enum class PdfWriteResult {
-    Written,
-    Stopped, // the progress callback stopped it; nothing was written
-    Failed,  // the file could not be written; an existing file is kept
-};
-
-// The printout as an A4 PDF at `path`. Written to a temporary file beside
-// the target and renamed over it only when complete.
-PdfWriteResult writeChartPdf(const QString& path, const ChartSource& source,
-                             const ChartProgress& progress = {});
+// The printout as an A4 PDF, made in memory so that writing it to a file
+// goes through the output files, whose checks see every failed write (the
+// PDF engine does not report its own). Empty when the progress callback
+// stopped it.
+std::optional<QByteArray> renderChartPdf(const ChartSource& source,
+                                         const ChartProgress& progress = {});
 
 } // namespace tessaline

@@ -156,8 +156,7 @@ void Form9::loadWindow(int width, int height) {
     // listed: after a preview without reduction the picture can be an older
     // one of another size.
     const char* file = form1_.ColorBit < 1 ? "tmppicv.bmp" : "tmpcolorv.bmp";
-    const PictureLoadResult loaded =
-        loadPicture(form1_.context().workingPath(QString::fromLatin1(file)));
+    const PictureLoadResult loaded = loadPicture(form1_.context().workingFile(file));
     imageW = std::clamp(width, 0, kMaxPatternSide);
     imageH = std::clamp(height, 0, kMaxPatternSide);
     Picture1->resize(std::max(imageW, 1), std::max(imageH, 1));

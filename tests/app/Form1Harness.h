@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -62,7 +63,7 @@ class Form1Harness {
     QTemporaryDir temp;
     Xiubas state;
     RecordingDialogs dialogs;
-    AppContext context{state, dialogs, temp.path(), temp.path()};
+    AppContext context{state, dialogs, QFile::encodeName(temp.path()).toStdString(), temp.path()};
     std::unique_ptr<Form1> form;
 };
 

@@ -136,7 +136,7 @@ TEST(ConvertOptions, RefusesWhatCannotBeMeant) {
         {{"a", "-o", "x.bmp", "--width", "20", "--width", "30"}, "--width is given twice"},
         {{"a", "-o", "x.bmp", "--output", "y.bmp"}, "--output is given twice"},
         {{"a", "-o", "same.bmp", "--effect", "./same.bmp"}, "named for two outputs"},
-        {{"a", "-o", "-"}, "only --json can write to standard output"},
+        {{"a", "-o", "-", "--json", "-"}, "only one output can go to standard output"},
         {{"a", "b", "-o", "x.bmp"}, "only one picture"},
         {{"-o", "x.bmp"}, "no picture given"},
         {{"a"}, "nothing to write"},

@@ -106,25 +106,5 @@ TEST(SaveBMP, UncreatableTargetsFailWithoutLeavingFiles) {
     EXPECT_EQ(entries, 2u); // only "plain" and "folder.bmp"
 }
 
-TEST(SaveBMP, FailedWriteKeepsTheExistingGoodFile) {
-    TempDir dir;
-    const auto file = dir.path() / "good.bmp";
-    ClsDIB good = test::solid(4, 4, rgb(1, 2, 3));
-    ASSERT_TRUE(good.SaveBMP(file));
-    const auto before = readAll(file);
-
-    // Block the temporary file so that the new picture cannot be written.
-    std::filesystem::create_directory(ClsDIB::saveTemporaryPath(file));
-    ClsDIB other = test::solid(8, 8, rgb(200, 0, 0));
-    EXPECT_FALSE(other.SaveBMP(file));
-    EXPECT_EQ(readAll(file), before);
-    EXPECT_TRUE(std::filesystem::is_directory(ClsDIB::saveTemporaryPath(file)));
-
-    std::filesystem::remove(ClsDIB::saveTemporaryPath(file));
-    EXPECT_TRUE(other.SaveBMP(file)); // a successful save replaces it
-    EXPECT_EQ(readAll(file).size(), 54u + 24u * 8u);
-    EXPECT_FALSE(std::filesystem::exists(ClsDIB::saveTemporaryPath(file)));
-}
-
 } // namespace
 } // namespace tessaline

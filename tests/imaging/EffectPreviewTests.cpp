@@ -256,8 +256,8 @@ bool announcedSuccess(const RecordingDialogs& dialogs) {
 TEST(SaveEffect, AnUnwritableFolderShowsAnErrorAndKeepsTheNumber) {
     PreviewFixture w;
     Form1& f = *w.form;
-    const QString folder = w.context.workingFolder;
-    w.context.workingFolder = folder + QStringLiteral("/missing");
+    const std::filesystem::path folder = w.context.workingFolder;
+    w.context.workingFolder = folder / "missing";
     EXPECT_FALSE(f.Command3_Click());
     ASSERT_FALSE(w.dialogs.messages.empty());
     EXPECT_FALSE(announcedSuccess(w.dialogs));

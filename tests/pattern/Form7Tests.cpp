@@ -201,7 +201,9 @@ TEST(Save, NumbersFilesPerWindowAndWritesTheWholeCanvas) {
     ASSERT_TRUE(saved.LoadBitMap(first.toStdString()));
     EXPECT_EQ(dibToImage(saved), f.canvas().convertToFormat(QImage::Format_RGB32));
 
-    // A new window starts again at 001.
+    // A new window counts again from 001 but passes over the files already
+    // there (and anything else of that name): an earlier chart is kept.
+    ASSERT_TRUE(QDir(w.folder.path()).mkdir(QStringLiteral("myxiu003.bmp")));
     f.close();
     w.form->Label10_Click();
     w.form->generateCommand();
@@ -209,18 +211,25 @@ TEST(Save, NumbersFilesPerWindowAndWritesTheWholeCanvas) {
     EXPECT_EQ(again.saveCount, 0);
     again.Command1_Click();
     ASSERT_TRUE(again.Command4_Click());
-    EXPECT_TRUE(w.dialogs.messages.back().text.endsWith(QStringLiteral("myxiu001.bmp")));
+    EXPECT_TRUE(w.dialogs.messages.back().text.endsWith(QStringLiteral("myxiu004.bmp")));
+    EXPECT_EQ(again.saveCount, 4);
+    ClsDIB kept;
+    ASSERT_TRUE(kept.LoadBitMap(first.toStdString()));
+    EXPECT_EQ(dibToImage(kept), dibToImage(saved));
 }
 
 TEST(Save, AFailedSaveSaysSoAndDoesNotUseTheNumber) {
     GenerationFixture w;
     Form7& f = w.open();
     f.Command1_Click();
-    // A folder in the way of the file name makes the save fail.
-    ASSERT_TRUE(QDir(w.folder.path()).mkdir(QStringLiteral("myxiu001.bmp")));
+    const std::filesystem::path folder = w.context.workingFolder;
+    w.context.workingFolder = folder / "missing";
     EXPECT_FALSE(f.Command4_Click());
     EXPECT_EQ(f.saveCount, 0);
     EXPECT_FALSE(w.dialogs.messages.back().text.contains(QStringLiteral("成功")));
+    EXPECT_TRUE(w.dialogs.messages.back().text.endsWith(
+        QDir::toNativeSeparators(QStringLiteral("/missing/myxiu001.bmp"))));
+    w.context.workingFolder = folder;
 }
 
 TEST(Print, WithoutAPrinterShowsTheFailureMessage) {

@@ -105,6 +105,10 @@ TEST_F(PatternPaletteExportFixture, UnwritableOutput) {
     EXPECT_EQ(exportPalette(in, dir / "taken").error, PaletteExportError::UnwritableOutput);
     EXPECT_TRUE(fs::is_directory(dir / "taken" / "inside"));
     EXPECT_FALSE(fs::exists(dir / "taken.part"));
+    // The palette itself as the output is refused and stays as it was.
+    const auto before = fs::file_size(in);
+    EXPECT_EQ(exportPalette(in, in).error, PaletteExportError::UnwritableOutput);
+    EXPECT_EQ(fs::file_size(in), before);
 }
 
 TEST_F(PatternPaletteExportFixture, MalformedInputs) {

@@ -6,6 +6,7 @@
 #include "app/Form1.h"
 
 #include <QColor>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <memory>
@@ -28,7 +29,8 @@ struct WorkspaceFixture {
     QTemporaryDir folder;
     std::unique_ptr<Xiubas> state = std::make_unique<Xiubas>();
     RecordingDialogs dialogs;
-    AppContext context{*state, dialogs, folder.path(), folder.path()};
+    AppContext context{*state, dialogs, QFile::encodeName(folder.path()).toStdString(),
+                       folder.path()};
     std::unique_ptr<Form1> form;
 
     // Writes the start-up picture (none when picture is null) and loads the window.

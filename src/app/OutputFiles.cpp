@@ -1,0 +1,451 @@
+#include "app/OutputFiles.h"
+
+#include "app/NumberedName.h"
+#include "platform/SystemFiles.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <iostream>
+#include <limits>
+#include <random>
+
+namespace tessaline {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kStandardOutput = "-";
+
+std::string systemReason(int error, std::string_view fallback) {
+    return error != 0 ? std::generic_category().message(error) : std::string(fallback);
+}
+
+OutputResult failure(OutputFault fault, const fs::path& path, std::string reason) {
+    return {fault, path, std::move(reason)};
+}
+
+fs::path folderOf(const fs::path& file) {
+    return file.parent_path().empty() ? fs::path(".") : file.parent_path();
+}
+
+// A file being written beside its final place under a short hidden name,
+// removed unless it was renamed, also when the program is interrupted.
+class StagedFile {
+  public:
+    StagedFile() = default;
+    ~StagedFile() { discard(); }
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+
+    // Creates the staging file in `folder`; 0 or the system's error.
+    int create(const fs::path& folder) {
+        static std::mt19937 random{std::random_device{}()};
+        static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::string name = ".tessaline-";
+            for (int i = 0; i < 6; ++i) {
+                name += kLetters[random() % (sizeof kLetters - 1)];
+            }
+            name += ".part";
+            const fs::path path = folder / name;
+            errno = 0;
+            // "x": made new or not at all, never an existing file.
+            file_ = std::fopen(path.c_str(), "wbx");
+            if (file_ != nullptr) {
+                path_ = path;
+                ticket_ = CleanupTicket(path_);
+                return 0;
+            }
+            if (errno != EEXIST) {
+                return errno != 0 ? errno : EACCES;
+            }
+        }
+        return EEXIST;
+    }
+
+    const fs::path& path() const { return path_; }
+
+    // 0 or the system's error.
+    int write(std::span<const std::uint8_t> bytes) {
+        if (file_ == nullptr) {
+            return EBADF;
+        }
+        errno = 0;
+        if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+            return errno != 0 ? errno : EIO;
+        }
+        return 0;
+    }
+
+    // Flushes to disk and closes; 0 or the system's error. A write the
+    // buffer held back fails here at the latest.
+    int finish() {
+        if (file_ == nullptr) {
+            return 0;
+        }
+        errno = 0;
+        const bool synced = syncFile(file_);
+        int error = synced ? 0 : (errno != 0 ? errno : EIO);
+        errno = 0;
+        if (std::fclose(file_) != 0 && error == 0) {
+            error = errno != 0 ? errno : EIO;
+        }
+        file_ = nullptr;
+        return error;
+    }
+
+    // The file now has its final name: nothing to remove.
+    void release() {
+        path_.clear();
+        ticket_ = CleanupTicket();
+    }
+
+    void discard() {
+        if (file_ != nullptr) {
+            std::fclose(file_);
+            file_ = nullptr;
+        }
+        if (!path_.empty()) {
+            std::error_code ec;
+            fs::remove(path_, ec);
+            path_.clear();
+        }
+        ticket_ = CleanupTicket();
+    }
+
+  private:
+    std::FILE* file_ = nullptr;
+    fs::path path_;
+    CleanupTicket ticket_;
+};
+
+// Where a symbolic link leads, followed to its end even when the last link
+// points at a file not yet made.
+fs::path linkDestination(const fs::path& link, std::error_code& ec) {
+    fs::path current = link;
+    for (int hops = 0; hops < 40; ++hops) {
+        const fs::file_status status = fs::symlink_status(current, ec);
+        if (ec || !fs::is_symlink(status)) {
+            if (ec == std::errc::no_such_file_or_directory) {
+                ec.clear();
+            }
+            return current;
+        }
+        const fs::path next = fs::read_symlink(current, ec);
+        if (ec) {
+            return {};
+        }
+        current = next.is_absolute() ? next : folderOf(current) / next;
+    }
+    ec = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+    return {};
+}
+
+// Writes all of `bytes` to a file that is not replaced: a pipe, a device.
+OutputResult writeThrough(const fs::path& target, const fs::path& shownAs,
+                          const std::vector<std::uint8_t>& bytes) {
+    errno = 0;
+    std::FILE* file = std::fopen(target.c_str(), "wb");
+    if (file == nullptr) {
+        return failure(OutputFault::Unwritable, shownAs, systemReason(errno, "cannot open it"));
+    }
+    errno = 0;
+    const bool written =
+        bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    int error = written && std::fflush(file) == 0 ? 0 : (errno != 0 ? errno : EIO);
+    if (std::fclose(file) != 0 && error == 0) {
+        error = errno != 0 ? errno : EIO;
+    }
+    if (error != 0) {
+        return failure(OutputFault::WriteFailed, shownAs, systemReason(error, ""));
+    }
+    return {OutputFault::None, shownAs, {}};
+}
+
+} // namespace
+
+std::string OutputResult::message() const {
+    if (ok()) {
+        return {};
+    }
+    const std::string name =
+        path.native() == kStandardOutput ? "standard output" : "\"" + readableName(path) + "\"";
+    std::string why = reason;
+    if (why.empty()) {
+        switch (fault) {
+        case OutputFault::Folder:
+            why = "it is a folder";
+            break;
+        case OutputFault::SameAsInput:
+            why = "it is the file being read";
+            break;
+        case OutputFault::WriteFailed:
+            why = "the data could not be written";
+            break;
+        case OutputFault::CommitFailed:
+            why = "the finished file could not be put in place";
+            break;
+        case OutputFault::Unwritable:
+        case OutputFault::None:
+            why = "cannot create it";
+            break;
+        }
+    }
+    return "cannot write " + name + ": " + why;
+}
+
+std::string readableName(const fs::path& path) {
+    const std::string bytes = path.string();
+    std::string shown;
+    shown.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        // Length of a well-formed UTF-8 sequence starting here, 0 if none.
+        std::size_t length = 0;
+        if (lead < 0x80) {
+            length = 1;
+        } else if (lead >= 0xC2 && lead <= 0xF4) {
+            length = lead < 0xE0 ? 2 : (lead < 0xF0 ? 3 : 4);
+            if (i + length > bytes.size()) {
+                length = 0;
+            }
+            for (std::size_t k = 1; k < length; ++k) {
+                const auto next = static_cast<unsigned char>(bytes[i + k]);
+                if ((next & 0xC0) != 0x80) {
+                    length = 0;
+                    break;
+                }
+            }
+            // Overlong forms, surrogates and values past U+10FFFF.
+            if (length >= 3) {
+                const auto second = static_cast<unsigned char>(bytes[i + 1]);
+                if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+                    (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
+                    length = 0;
+                }
+            }
+        }
+        if (length == 0) {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            shown += "\\x";
+            shown += kHex[lead >> 4];
+            shown += kHex[lead & 0xF];
+            ++i;
+            continue;
+        }
+        shown.append(bytes, i, length);
+        i += length;
+    }
+    return shown;
+}
+
+// One output of a batch: staged beside its destination, or written through
+// at commit (standard output, pipes, devices).
+struct OutputBatch::Output {
+    enum class Kind { Staged, WrittenThrough, StandardOutput };
+    Kind kind = Kind::Staged;
+    fs::path target;      // as given, for messages
+    fs::path destination; // where the bytes finally go
+    StagedFile staged;
+    std::vector<std::uint8_t> held;
+};
+
+OutputBatch::OutputBatch(std::ostream& standardOutput) : standardOutput_(standardOutput) {}
+
+OutputBatch::~OutputBatch() = default;
+
+void OutputBatch::protect(const fs::path& input) {
+    protected_.push_back(input);
+}
+
+OutputResult OutputBatch::fail(OutputResult result) {
+    outputs_.clear();
+    return result;
+}
+
+OutputResult OutputBatch::add(const fs::path& target, std::size_t& slot) {
+    auto output = std::make_unique<Output>();
+    output->target = target;
+    if (target.empty()) {
+        return failure(OutputFault::Unwritable, target, "no file name");
+    }
+    if (target.native() == kStandardOutput) {
+        output->kind = Output::Kind::StandardOutput;
+        slot = outputs_.size();
+        outputs_.push_back(std::move(output));
+        return {OutputFault::None, target, {}};
+    }
+    for (const fs::path& input : protected_) {
+        std::error_code ec;
+        if (fs::equivalent(target, input, ec) && !ec) {
+            return failure(OutputFault::SameAsInput, target,
+                           "it is the file being read; choose another name");
+        }
+    }
+
+    // What the name finally leads to, links followed.
+    std::error_code ec;
+    const fs::file_status status = fs::status(target, ec);
+    if (ec && ec != std::errc::no_such_file_or_directory) {
+        return failure(OutputFault::Unwritable, target, ec.message());
+    }
+    if (fs::is_directory(status)) {
+        return failure(OutputFault::Folder, target, {});
+    }
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        // A pipe or device (or a link to one, /proc/self/fd/1 among them)
+        // is opened by the name given and gets the bytes as they are.
+        output->kind = Output::Kind::WrittenThrough;
+        output->destination = target;
+    } else {
+        // A regular file, or none yet: a link is followed to the file it
+        // names, which is replaced in its own folder; the link stays.
+        fs::path destination = target;
+        if (fs::is_symlink(fs::symlink_status(target, ec))) {
+            destination =
+                fs::exists(status) ? fs::canonical(target, ec) : linkDestination(target, ec);
+            if (ec) {
+                return failure(OutputFault::Unwritable, target, ec.message());
+            }
+        }
+        output->destination = destination;
+        if (fs::exists(status)) {
+            // A write-protected file stays as it is. Opening for update
+            // neither truncates nor creates it.
+            errno = 0;
+            std::FILE* probe = std::fopen(destination.c_str(), "r+b");
+            if (probe == nullptr) {
+                return failure(OutputFault::Unwritable, target,
+                               systemReason(errno, "it is write-protected"));
+            }
+            std::fclose(probe);
+        }
+        if (const int error = output->staged.create(folderOf(destination)); error != 0) {
+            return failure(OutputFault::Unwritable, target, systemReason(error, ""));
+        }
+        if (fs::exists(status)) {
+            // The finished file keeps the permissions of the one it replaces.
+            fs::permissions(output->staged.path(), status.permissions(), ec);
+        }
+    }
+    slot = outputs_.size();
+    outputs_.push_back(std::move(output));
+    return {OutputFault::None, target, {}};
+}
+
+OutputResult OutputBatch::write(std::size_t slot, std::span<const std::uint8_t> bytes) {
+    if (slot >= outputs_.size()) {
+        return failure(OutputFault::WriteFailed, {}, "the output was already given up");
+    }
+    Output& output = *outputs_[slot];
+    if (output.kind != Output::Kind::Staged) {
+        output.held.insert(output.held.end(), bytes.begin(), bytes.end());
+        return {OutputFault::None, output.target, {}};
+    }
+    if (const int error = output.staged.write(bytes); error != 0) {
+        return fail(failure(OutputFault::WriteFailed, output.target, systemReason(error, "")));
+    }
+    return {OutputFault::None, output.target, {}};
+}
+
+OutputResult OutputBatch::write(std::size_t slot, std::string_view text) {
+    return write(slot, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+OutputResult OutputBatch::commit() {
+    for (const auto& output : outputs_) {
+        if (output->kind != Output::Kind::Staged) {
+            continue;
+        }
+        if (const int error = output->staged.finish(); error != 0) {
+            return fail(failure(OutputFault::WriteFailed, output->target, systemReason(error, "")));
+        }
+    }
+    // What cannot be taken back goes before any file is put in place.
+    for (const auto& output : outputs_) {
+        if (output->kind == Output::Kind::WrittenThrough) {
+            if (OutputResult result =
+                    writeThrough(output->destination, output->target, output->held);
+                !result.ok()) {
+                return fail(result);
+            }
+        } else if (output->kind == Output::Kind::StandardOutput) {
+            standardOutput_.write(reinterpret_cast<const char*>(output->held.data()),
+                                  static_cast<std::streamsize>(output->held.size()));
+            standardOutput_.flush();
+            if (!standardOutput_) {
+                return fail(failure(OutputFault::WriteFailed, output->target, {}));
+            }
+        }
+    }
+    for (const auto& output : outputs_) {
+        if (output->kind != Output::Kind::Staged) {
+            continue;
+        }
+        std::error_code ec;
+        fs::rename(output->staged.path(), output->destination, ec);
+        if (ec) {
+            return fail(failure(OutputFault::CommitFailed, output->target, ec.message()));
+        }
+        output->staged.release();
+    }
+    outputs_.clear();
+    return {};
+}
+
+OutputResult writeOutputFile(const fs::path& target, std::span<const std::uint8_t> bytes,
+                             const fs::path& readFrom) {
+    OutputBatch batch(std::cout);
+    if (!readFrom.empty()) {
+        batch.protect(readFrom);
+    }
+    std::size_t slot = 0;
+    if (OutputResult result = batch.add(target, slot); !result.ok()) {
+        return result;
+    }
+    if (OutputResult result = batch.write(slot, bytes); !result.ok()) {
+        return result;
+    }
+    OutputResult result = batch.commit();
+    result.path = target;
+    return result;
+}
+
+OutputResult writeNumberedFile(const fs::path& folder, const std::string& prefix,
+                               const std::string& extension, std::int32_t& counter,
+                               std::span<const std::uint8_t> bytes) {
+    const fs::path place = folder.empty() ? fs::path(".") : folder;
+    fs::path name = place / numberedName(prefix, counter + 1, extension);
+    StagedFile staged;
+    if (const int error = staged.create(place); error != 0) {
+        return failure(OutputFault::Unwritable, name, systemReason(error, ""));
+    }
+    if (int error = staged.write(bytes); error != 0 || (error = staged.finish()) != 0) {
+        return failure(OutputFault::WriteFailed, name, systemReason(error, ""));
+    }
+    constexpr std::int64_t kLast = std::numeric_limits<std::int32_t>::max();
+    for (std::int64_t next = std::int64_t{counter} + 1; next <= kLast; ++next) {
+        const auto number = static_cast<std::int32_t>(next);
+        name = place / numberedName(prefix, number, extension);
+        std::error_code ec;
+        // Any entry counts as taken, a dangling link too.
+        if (fs::exists(fs::symlink_status(name, ec))) {
+            continue;
+        }
+        switch (renameWithoutReplacing(staged.path(), name, ec)) {
+        case RenameOutcome::Done:
+            staged.release();
+            counter = number;
+            return {OutputFault::None, name, {}};
+        case RenameOutcome::TargetExists:
+            continue;
+        case RenameOutcome::Failed:
+            return failure(OutputFault::CommitFailed, name, ec.message());
+        }
+    }
+    return failure(OutputFault::CommitFailed, name, "no free number is left");
+}
+
+} // namespace tessaline

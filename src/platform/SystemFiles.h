@@ -1,0 +1,55 @@
+#pragma once
+// The few file-system calls the standard library lacks: forcing a file to
+// disk, renaming without replacing, and removing half-made files when the
+// program is interrupted. POSIX here, with a portable fallback; nothing
+// else in the program calls the operating system for files directly.
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace tessaline {
+
+// Flushes and forces a written file to its disk; false when the system
+// reports the data could not be stored.
+bool syncFile(std::FILE* file);
+
+enum class RenameOutcome { Done, TargetExists, Failed };
+
+// Moves `from` to `to` unless `to` already exists, in one step where the
+// file system allows it (so two savers can never take the same name).
+RenameOutcome renameWithoutReplacing(const std::filesystem::path& from,
+                                     const std::filesystem::path& to, std::error_code& ec);
+
+// Files and folders removed should the program be stopped by SIGINT,
+// SIGTERM, SIGHUP or SIGPIPE before they are released. keepForCleanup
+// returns a ticket for releaseFromCleanup (-1 when none could be taken: the
+// path then simply stays behind on an interruption).
+int keepForCleanup(const std::filesystem::path& path, bool folder = false);
+void releaseFromCleanup(int ticket);
+
+// Installs the handlers that remove what keepForCleanup holds and then let
+// the signal end the program as it would have.
+void removeLeftoversOnInterrupt();
+
+// Releases its ticket when it goes out of scope.
+class CleanupTicket {
+  public:
+    CleanupTicket() = default;
+    explicit CleanupTicket(const std::filesystem::path& path, bool folder = false)
+        : ticket_(keepForCleanup(path, folder)) {}
+    ~CleanupTicket() { releaseFromCleanup(ticket_); }
+    CleanupTicket(CleanupTicket&& other) noexcept : ticket_(other.ticket_) { other.ticket_ = -1; }
+    CleanupTicket& operator=(CleanupTicket&& other) noexcept {
+        if (this != &other) {
+            releaseFromCleanup(ticket_);
+            ticket_ = other.ticket_;
+            other.ticket_ = -1;
+        }
+        return *this;
+    }
+
+  private:
+    int ticket_ = -1;
+};
+
+} // namespace tessaline

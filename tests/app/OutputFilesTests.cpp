@@ -1,0 +1,249 @@
+// The one way the program writes files: numbering, failed writes, targets
+// that are not regular files, the input protected, names in any encoding.
+#include "app/OutputFiles.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <sstream>
+#include <thread>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#define TESSALINE_POSIX_TESTS 1
+#endif
+
+namespace tessaline {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Folder {
+  public:
+    Folder() {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        path_ = fs::temp_directory_path() / ("tessaline-outputs-" + std::string(info->name()));
+        fs::remove_all(path_);
+        fs::create_directories(path_);
+    }
+    ~Folder() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    fs::path operator/(const std::string& name) const { return path_ / name; }
+    const fs::path& path() const { return path_; }
+    // Every entry, hidden ones included, by name.
+    std::vector<std::string> names() const {
+        std::vector<std::string> all;
+        for (const auto& entry : fs::directory_iterator(path_)) {
+            all.push_back(entry.path().filename().string());
+        }
+        std::sort(all.begin(), all.end());
+        return all;
+    }
+
+  private:
+    fs::path path_;
+};
+
+std::string readText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeText(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::span<const std::uint8_t> bytesOf(const std::string& text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+TEST(OutputFiles, NumberedFilesTakeTheFreeNumbersAndNeverReplaceOne) {
+    Folder folder;
+    for (const auto& [prefix, extension] :
+         {std::pair{"myxiu", ".bmp"}, std::pair{"myxiu", ".pdf"}, std::pair{"xiaoguo", ".bmp"}}) {
+        SCOPED_TRACE(std::string(prefix) + extension);
+        const std::string first = std::string(prefix) + "001" + extension;
+        const std::string third = std::string(prefix) + "003" + extension;
+        writeText(folder / first, "earlier 1");
+        writeText(folder / third, "earlier 3");
+        std::int32_t counter = 0; // a fresh window or run
+        const OutputResult second =
+            writeNumberedFile(folder.path(), prefix, extension, counter, bytesOf("new A"));
+        ASSERT_TRUE(second.ok()) << second.message();
+        EXPECT_EQ(second.path, folder / (std::string(prefix) + "002" + extension));
+        EXPECT_EQ(counter, 2);
+        const OutputResult fourth =
+            writeNumberedFile(folder.path(), prefix, extension, counter, bytesOf("new B"));
+        ASSERT_TRUE(fourth.ok()) << fourth.message();
+        EXPECT_EQ(fourth.path, folder / (std::string(prefix) + "004" + extension));
+        EXPECT_EQ(counter, 4);
+        EXPECT_EQ(readText(folder / first), "earlier 1");
+        EXPECT_EQ(readText(folder / third), "earlier 3");
+        EXPECT_EQ(readText(second.path), "new A");
+        EXPECT_EQ(readText(fourth.path), "new B");
+    }
+    EXPECT_EQ(folder.names().size(), 12U); // nothing staged is left
+
+    std::int32_t counter = 0;
+    const OutputResult missing =
+        writeNumberedFile(folder / "missing", "myxiu", ".bmp", counter, bytesOf("x"));
+    EXPECT_EQ(missing.fault, OutputFault::Unwritable);
+    EXPECT_EQ(counter, 0);
+}
+
+TEST(OutputFiles, TargetsThatAreNotFilesAreWrittenThroughOrRefused) {
+    Folder folder;
+    // A symbolic link to a regular file: the file is replaced in its own
+    // folder and the link stays.
+    fs::create_directory(folder / "real");
+    writeText(folder / "real" / "chart.json", "old");
+    fs::create_symlink(folder / "real" / "chart.json", folder / "link.json");
+    ASSERT_TRUE(writeOutputFile(folder / "link.json", bytesOf("new")).ok());
+    EXPECT_TRUE(fs::is_symlink(folder / "link.json"));
+    EXPECT_EQ(readText(folder / "real" / "chart.json"), "new");
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"link.json", "real"}));
+
+    // A link to a character device: the bytes go to the device, the link and
+    // the device stay what they are.
+    fs::create_symlink("/dev/null", folder / "device.json");
+    ASSERT_TRUE(writeOutputFile(folder / "device.json", bytesOf("gone")).ok());
+    EXPECT_TRUE(fs::is_symlink(folder / "device.json"));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+
+    // "-" is the batch's standard output, written before any file is put
+    // in place; a standard output that fails keeps every file out.
+    std::ostringstream out;
+    {
+        OutputBatch batch(out);
+        std::size_t toStdout = 0;
+        std::size_t toFile = 0;
+        ASSERT_TRUE(batch.add("-", toStdout).ok());
+        ASSERT_TRUE(batch.add(folder / "c.png", toFile).ok());
+        ASSERT_TRUE(batch.write(toStdout, std::string_view("{}")).ok());
+        ASSERT_TRUE(batch.write(toFile, std::string_view("png")).ok());
+        ASSERT_TRUE(batch.commit().ok());
+    }
+    EXPECT_EQ(out.str(), "{}");
+    EXPECT_EQ(readText(folder / "c.png"), "png");
+    std::ostringstream full;
+    full.setstate(std::ios::badbit);
+    {
+        OutputBatch batch(full);
+        std::size_t toStdout = 0;
+        std::size_t toFile = 0;
+        ASSERT_TRUE(batch.add("-", toStdout).ok());
+        ASSERT_TRUE(batch.add(folder / "d.png", toFile).ok());
+        ASSERT_TRUE(batch.write(toFile, std::string_view("png")).ok());
+        const OutputResult committed = batch.commit();
+        EXPECT_EQ(committed.fault, OutputFault::WriteFailed);
+        EXPECT_EQ(committed.message(),
+                  "cannot write standard output: the data could not be written");
+    }
+    EXPECT_FALSE(fs::exists(folder / "d.png"));
+
+    // A folder, and the file being read (also behind a link), are refused
+    // before anything is written.
+    EXPECT_EQ(writeOutputFile(folder / "real", bytesOf("x")).fault, OutputFault::Folder);
+    OutputBatch batch(out);
+    batch.protect(folder / "real" / "chart.json");
+    std::size_t slot = 0;
+    EXPECT_EQ(batch.add(folder / "real" / "chart.json", slot).fault, OutputFault::SameAsInput);
+    EXPECT_EQ(batch.add(folder / "link.json", slot).fault, OutputFault::SameAsInput);
+    EXPECT_EQ(readText(folder / "real" / "chart.json"), "new");
+
+    // The longest name a folder holds still gets its staging file.
+    const std::string longest(255 - 5, 'n');
+    EXPECT_TRUE(writeOutputFile(folder / (longest + ".json"), bytesOf("{}")).ok());
+    EXPECT_EQ(readText(folder / (longest + ".json")), "{}");
+    EXPECT_EQ(folder.names().size(), 5U); // nothing staged is left
+}
+
+#ifdef TESSALINE_POSIX_TESTS
+
+TEST(OutputFiles, APipeGetsTheBytesAndStaysAPipe) {
+    Folder folder;
+    const fs::path fifo = folder / "pipe.json";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = readText(fifo); });
+    const OutputResult written = writeOutputFile(fifo, bytesOf("through the pipe"));
+    reader.join();
+    ASSERT_TRUE(written.ok()) << written.message();
+    EXPECT_EQ(received, "through the pipe");
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"pipe.json"});
+}
+
+// A file size limit stands in for a full disk: writes past it fail with
+// "File too large" instead of ending the process.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+  private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST(OutputFiles, AFailedWriteKeepsTheEarlierFileAndSaysWhy) {
+    Folder folder;
+    const std::string good(1000, 'g');
+    const std::string large(64 * 1024, 'L');
+    ASSERT_TRUE(writeOutputFile(folder / "chart.pdf", bytesOf(good)).ok());
+    std::int32_t counter = 0;
+    ASSERT_TRUE(writeNumberedFile(folder.path(), "myxiu", ".pdf", counter, bytesOf(good)).ok());
+    {
+        const FileSizeLimit limit(16 * 1024);
+        const OutputResult replaced = writeOutputFile(folder / "chart.pdf", bytesOf(large));
+        EXPECT_EQ(replaced.fault, OutputFault::WriteFailed);
+        EXPECT_NE(replaced.message().find("File too large"), std::string::npos)
+            << replaced.message();
+        const OutputResult numbered =
+            writeNumberedFile(folder.path(), "myxiu", ".pdf", counter, bytesOf(large));
+        EXPECT_EQ(numbered.fault, OutputFault::WriteFailed);
+        EXPECT_EQ(counter, 1);
+    }
+    EXPECT_EQ(readText(folder / "chart.pdf"), good);
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"chart.pdf", "myxiu001.pdf"}));
+}
+
+#endif
+
+TEST(OutputFiles, NamesAreBytesAndShownReadably) {
+    Folder folder;
+    // "测试" in GBK, as archives made on Windows name folders.
+    const std::string gbk = "\xB2\xE2\xCA\xD4";
+    fs::create_directory(folder / gbk);
+    std::int32_t counter = 0;
+    const OutputResult saved =
+        writeNumberedFile(folder / gbk, "myxiu", ".bmp", counter, bytesOf("bmp"));
+    ASSERT_TRUE(saved.ok()) << saved.message();
+    EXPECT_EQ(readText(folder / gbk / "myxiu001.bmp"), "bmp");
+    ASSERT_TRUE(writeOutputFile(folder / gbk / (gbk + ".json"), bytesOf("{}")).ok());
+    EXPECT_EQ(readText(folder / gbk / (gbk + ".json")), "{}");
+
+    EXPECT_EQ(readableName(gbk + "/c.png"), "\\xB2\\xE2\\xCA\\xD4/c.png");
+    EXPECT_EQ(readableName("绣图/c.png"), "绣图/c.png");
+    const OutputResult refused = writeOutputFile(folder / "none" / (gbk + ".png"), bytesOf(""));
+    EXPECT_NE(refused.message().find("\\xB2\\xE2\\xCA\\xD4.png\": No such file"), std::string::npos)
+        << refused.message();
+}
+
+} // namespace
+} // namespace tessaline
