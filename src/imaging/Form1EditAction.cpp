@@ -96,7 +96,7 @@ void Form1::Label9_Click() {
                                                  colorList, *colorIndexMatrix, progress);
     state.colorList = colorList;
     // The generation keeps its own list but draws from the shared index.
-    if (const Form7* generation = form7_.existing(); !(generation && generation->isRunning)) {
+    if (const Form7* generation = form7_.existing(); !(generation && generation->busy())) {
         state.colorIndexMatrix = *colorIndexMatrix;
     }
     busy.reset();

@@ -408,8 +408,10 @@ void Form9::Command3_Click() {
     if (busy()) {
         return;
     }
-    // A generation in progress is reading the pattern cell by cell.
-    if (form1_.hasForm7() && form1_.form7()->isRunning) {
+    // A generation in progress is reading the pattern cell by cell. Its
+    // running flag stays set after a finished run, so ask whether a run is
+    // actually on the stack.
+    if (form1_.hasForm7() && form1_.form7()->busy()) {
         form1_.context().dialogs.message(this,
                                          QStringLiteral("绣图正在生成，请等生成结束后再点 完成"),
                                          QStringLiteral("Quillmere inc."));

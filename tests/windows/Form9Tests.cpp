@@ -159,6 +159,18 @@ TEST(Form9, PicksReplacesUndoesAndHandsTheChosenThreadsToTheGeneration) {
     ASSERT_EQ(generation->threads().table.size(), 2U);
     EXPECT_EQ(generation->threads().table[0].paletteIndex, black);
     EXPECT_NE(generation->threads().table[1].paletteIndex, white);
+
+    // A finished generation does not hold back the next edit's "完成".
+    w.form->Label9_Click();
+    Form9* again = w.form->form9();
+    ASSERT_NE(again, nullptr);
+    again->targetColor = black;
+    again->replacementColor = nearestThread(rgb(255, 0, 0));
+    again->Command1_Click();
+    const std::size_t messagesBefore = w.dialogs.messages.size();
+    again->Command3_Click();
+    EXPECT_EQ(w.dialogs.messages.size(), messagesBefore);
+    EXPECT_NE(w.state->patternMatrix(0, 0), rgb(0, 0, 0));
 }
 
 TEST(Form9, TheCommandLineReplacesAsTheWindowDoes) {
