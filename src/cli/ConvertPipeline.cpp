@@ -71,19 +71,40 @@ struct Framing {
     std::string error;
 };
 
-Framing frame(const ConvertOptions& options, const QImage& picture) {
+// The width "全图" sets the zoom to: the frame's.
+int wholePictureZoom(const ConvertOptions& options, const LoadedPictureSizes& sizes) {
+    return options.width.value_or(handOverFrameSize(sizes).width());
+}
+
+// The size the picture of pictureSize is shown at in the frame; in region
+// mode the picture is kept whole.
+QSize shownPictureSize(const ConvertOptions& options, QSize pictureSize) {
+    if (options.mode != FrameMode::Whole) {
+        return pictureSize;
+    }
     const PreviewArea area;
-    const LoadedPictureSizes sizes = loadedPictureSizes(area, picture.width(), picture.height());
+    const LoadedPictureSizes sizes =
+        loadedPictureSizes(area, pictureSize.width(), pictureSize.height());
+    const WholePictureFrame whole =
+        wholePictureFrame(area, wholePictureZoom(options, sizes), sizes.xyRate);
+    return {whole.pictureWidth, whole.pictureHeight};
+}
+
+// picture is the whole picture of pictureSize or, in whole-picture mode,
+// possibly already squeezed to its shown size.
+Framing frame(const ConvertOptions& options, QSize pictureSize, const QImage& picture) {
+    const PreviewArea area;
+    const LoadedPictureSizes sizes =
+        loadedPictureSizes(area, pictureSize.width(), pictureSize.height());
     const QSize handOver = handOverFrameSize(sizes);
     Framing framing;
     if (options.mode == FrameMode::Whole) {
-        // "全图" sets the zoom to the frame's width.
-        const int zoomValue = options.width.value_or(handOver.width());
-        framing.view = wholePictureView(area, picture, zoomValue, sizes.xyRate);
+        framing.view =
+            wholePictureView(area, picture, wholePictureZoom(options, sizes), sizes.xyRate);
         return framing;
     }
     // After a hand-over the picture is shown at its own size.
-    const int zoomValue = options.zoom.value_or(picture.width());
+    const int zoomValue = options.zoom.value_or(pictureSize.width());
     if (options.zoom && (*options.zoom < sizes.zoomMin || *options.zoom > sizes.zoomMax)) {
         framing.error = "--zoom: " + std::to_string(*options.zoom) + " is outside " +
                         std::to_string(sizes.zoomMin) + ".." + std::to_string(sizes.zoomMax) +
@@ -168,13 +189,16 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
     step("loading the picture");
     // The name's bytes as given: they need not be UTF-8.
     const std::filesystem::path picturePath(options.picture);
-    PictureLoadResult loaded = loadPicture(picturePath);
+    // A large JPEG shown smaller is shrunk while it is decoded.
+    FittedPicture fitted = loadPicture(
+        picturePath, [&options](QSize size) { return shownPictureSize(options, size); });
+    PictureLoadResult& loaded = fitted.loaded;
     if (!loaded.ok()) {
         return failure(kExitInput, "cannot open the picture \"" +
                                        readableFileNameUtf8(picturePath) +
                                        "\": " + pictureProblem(loaded.error));
     }
-    Framing framing = frame(options, loaded.image);
+    Framing framing = frame(options, fitted.pictureSize, loaded.image);
     loaded.image = QImage(); // the full-size picture is no longer needed
     if (!framing.error.empty()) {
         return failure(kExitUsage, framing.error);

@@ -4,9 +4,13 @@
 #include "render/FileNames.h"
 #include "render/JpegDecoder.h"
 #include "render/PictureFileCheck.h"
+#include "render/Stretch.h"
 
 #include <QBuffer>
 #include <QImageReader>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace tessaline {
 
@@ -39,20 +43,44 @@ PictureLoadError statusError(const std::error_code& error) {
     return PictureLoadError::NotFound;
 }
 
-// Takes the decoded rows straight into an RGB32 picture.
+// Takes the decoded rows straight into an RGB32 picture, or, when the
+// picture is to be shown smaller on both sides, into that smaller picture
+// through the smooth stretch, one row at a time.
 class ImageSink final : public JpegRowSink {
   public:
+    explicit ImageSink(const PictureFit& fit) : fit_(fit) {}
+
     bool begin(int width, int height) override {
         if (!isAcceptedPictureSize(width, height)) {
             return false;
         }
-        image = QImage(width, height, QImage::Format_RGB32);
-        return !image.isNull();
+        pictureSize = QSize(width, height);
+        const QSize shown = fit_ ? fit_(pictureSize) : pictureSize;
+        if (HalftoneShrink::shrinks(pictureSize, shown)) {
+            shrink_.emplace(pictureSize, shown);
+            row_.assign(static_cast<std::size_t>(width), 0);
+            return !shrink_->result().isNull();
+        }
+        image_ = QImage(width, height, QImage::Format_RGB32);
+        return !image_.isNull();
     }
-    unsigned char* row(int y) override { return image.scanLine(y); }
-    void rowDone(int) override {}
+    unsigned char* row(int y) override {
+        return shrink_ ? reinterpret_cast<unsigned char*>(row_.data()) : image_.scanLine(y);
+    }
+    void rowDone(int) override {
+        if (shrink_) {
+            shrink_->addRow(row_.data());
+        }
+    }
+    QImage image() const { return shrink_ ? shrink_->result() : image_; }
 
-    QImage image;
+    QSize pictureSize;
+
+  private:
+    const PictureFit& fit_;
+    QImage image_;
+    std::optional<HalftoneShrink> shrink_;
+    std::vector<std::uint32_t> row_;
 };
 
 PictureLoadError jpegError(JpegStatus status) {
@@ -67,11 +95,14 @@ PictureLoadError jpegError(JpegStatus status) {
     return PictureLoadError::None;
 }
 
-PictureLoadResult readJpeg(PictureFile& file) {
+FittedPicture readJpeg(PictureFile& file, const PictureFit& fit) {
     JpegStreamInput input(file.stream());
-    ImageSink sink;
+    ImageSink sink(fit);
     const PictureLoadError error = jpegError(decodeJpeg(input, sink));
-    return {error == PictureLoadError::None ? std::move(sink.image) : QImage(), error};
+    if (error != PictureLoadError::None) {
+        return {{QImage(), error}, QSize()};
+    }
+    return {{sink.image(), error}, sink.pictureSize};
 }
 
 PictureLoadResult readWithQt(PictureFile& file) {
@@ -170,20 +201,34 @@ bool PictureFile::changed() const {
     return error || size != size_ || modified != modified_;
 }
 
-PictureLoadResult readPicture(PictureFile& file) {
+FittedPicture readPicture(PictureFile& file, const PictureFit& fit) {
     if (file.error() != PictureLoadError::None) {
-        return {QImage(), file.error()};
+        return {{QImage(), file.error()}, QSize()};
     }
-    PictureLoadResult result = file.startsAsJpeg() ? readJpeg(file) : readWithQt(file);
-    if (result.ok() && file.changed()) {
-        return {QImage(), PictureLoadError::Damaged};
+    FittedPicture result;
+    if (file.startsAsJpeg()) {
+        result = readJpeg(file, fit);
+    } else {
+        result.loaded = readWithQt(file);
+        result.pictureSize = result.loaded.image.size();
+    }
+    if (result.loaded.ok() && file.changed()) {
+        return {{QImage(), PictureLoadError::Damaged}, QSize()};
     }
     return result;
 }
 
-PictureLoadResult loadPicture(const fs::path& path) {
+PictureLoadResult readPicture(PictureFile& file) {
+    return readPicture(file, PictureFit()).loaded;
+}
+
+FittedPicture loadPicture(const fs::path& path, const PictureFit& fit) {
     PictureFile file(path);
-    return readPicture(file);
+    return readPicture(file, fit);
+}
+
+PictureLoadResult loadPicture(const fs::path& path) {
+    return loadPicture(path, PictureFit()).loaded;
 }
 
 PictureLoadResult loadPicture(const QString& path) {

@@ -9,6 +9,7 @@
 #include <QString>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 namespace tessaline {
 
@@ -67,6 +68,22 @@ PictureLoadResult loadPicture(const std::filesystem::path& path);
 PictureLoadResult loadPicture(const QString& path);
 // Decodes an opened file.
 PictureLoadResult readPicture(PictureFile& file);
+
+// The size a picture will be shown at, given its own size.
+using PictureFit = std::function<QSize(QSize)>;
+
+// A picture loaded for showing at the size `fit` gives: image is either the
+// whole picture or, when it was shrunk while decoding, already that size.
+struct FittedPicture {
+    PictureLoadResult loaded;
+    QSize pictureSize; // the picture's own size
+};
+
+// As loadPicture, but a JPEG to be shown smaller on both sides is decoded
+// row by row straight into halftoneStretch's result (see HalftoneShrink),
+// never holding the whole picture. Other pictures load whole.
+FittedPicture loadPicture(const std::filesystem::path& path, const PictureFit& fit);
+FittedPicture readPicture(PictureFile& file, const PictureFit& fit);
 
 // A one-line description of a load failure, in the program's own words.
 QString pictureLoadErrorText(PictureLoadError error);
