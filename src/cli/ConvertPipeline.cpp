@@ -136,15 +136,17 @@ std::string threadNumber(int position) {
 // What "编辑", the replacement window and "完成" do: list the pattern's
 // threads, replace them in order on the working copy and write each cell's
 // thread colour back. False when the pattern has too many colours to list.
-bool replaceThreads(const std::vector<ThreadSwap>& swaps, const PreviewRegion& region,
-                    Workbench& bench, std::vector<ReplacementRecord>& replaced) {
+bool replaceThreads(const std::vector<ThreadSwap>& swaps, const ThreadMatching& matching,
+                    const PreviewRegion& region, Workbench& bench,
+                    std::vector<ReplacementRecord>& replaced) {
     ColorList colorList{};
-    const EditIndexOutcome index = makeEditIndex(bench.patternMatrix, region.width, region.height,
-                                                 dmcPalette(), colorList, bench.colorIndexMatrix);
+    const EditIndexOutcome index =
+        makeEditIndex(bench.patternMatrix, region.width, region.height, dmcPalette(), colorList,
+                      bench.colorIndexMatrix, {}, matching);
     if (index.status != GenerationStatus::Done) {
         return false;
     }
-    ThreadReplacement replacement(colorList, index.threadCount, dmcPalette());
+    ThreadReplacement replacement(colorList, index.threadCount, dmcPalette(), matching);
     replacement.load(bench.patternMatrix, region.width, region.height);
     for (const ThreadSwap& swap : swaps) {
         int cells = 0;
@@ -260,10 +262,12 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
     std::vector<ReplacementRecord> replaced;
     if (!options.replacements.empty()) {
         step("replacing threads");
-        if (!replaceThreads(options.replacements, region, *bench, replaced)) {
+        if (!replaceThreads(options.replacements, {options.match, options.threads}, region, *bench,
+                            replaced)) {
             return failure(kExitTooManyColors,
                            "the pattern has more than 500 colours, too many to replace threads: "
-                           "reduce them with a --method other than 0");
+                           "reduce them with a --method other than 0, or choose its threads "
+                           "with --threads");
         }
     }
 

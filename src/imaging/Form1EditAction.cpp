@@ -92,8 +92,9 @@ void Form1::Label9_Click() {
     const int height = patternHeight();
     EventYielder yielder;
     const GenerationProgress progress{.step = yieldingStep(yielder)};
-    const EditIndexOutcome index = makeEditIndex(state.patternMatrix, width, height, dmcPalette(),
-                                                 colorList, *colorIndexMatrix, progress);
+    const EditIndexOutcome index = makeEditIndex(
+        state.patternMatrix, width, height, dmcPalette(), colorList, *colorIndexMatrix, progress,
+        {state.patternSettings.colorMatch, state.patternSettings.threadLimit});
     state.colorList = colorList;
     // The generation keeps its own list but draws from the shared index.
     if (const Form7* generation = form7_.existing(); !(generation && generation->busy())) {

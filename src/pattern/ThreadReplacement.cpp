@@ -23,19 +23,38 @@ std::string_view trimmed(std::string_view text) {
 
 EditIndexOutcome makeEditIndex(const CellMatrix& patternMatrix, int width, int height,
                                const ThreadPalette& dmc, ColorList& colorList,
-                               CellMatrix& colorIndexMatrix, const GenerationProgress& progress) {
+                               CellMatrix& colorIndexMatrix, const GenerationProgress& progress,
+                               const ThreadMatching& matching) {
     // The colour index with nothing merged: a limit of 0 joins only equal
     // palette colours, and no two DMC threads share one.
     GenerationSettings settings;
     settings.category = ThreadCategory::Dmc;
     settings.reduceStrength = 0;
+    settings.match = matching.match;
+    settings.threadLimit = matching.threadLimit;
     const ColorIndexOutcome index = makeColorIndex(patternMatrix, width, height, settings, dmc,
                                                    colorList, colorIndexMatrix, progress);
     return {index.status, index.threadCount};
 }
 
-ThreadReplacement::ThreadReplacement(ColorList& colorList, int colorCount, const ThreadPalette& dmc)
-    : colorList_(colorList), dmc_(dmc), colorCount_(std::clamp(colorCount, 1, kMaxPatternColors)) {}
+namespace {
+
+// The threads a replacement may map colours to: all of them, or under a
+// thread limit the ones listed.
+std::span<const int> choosableThreads(const ColorList& colorList, int colorCount,
+                                      const ThreadMatching& matching) {
+    if (matching.threadLimit <= 0) {
+        return {};
+    }
+    return std::span<const int>(colorList).subspan(1, static_cast<std::size_t>(colorCount));
+}
+
+} // namespace
+
+ThreadReplacement::ThreadReplacement(ColorList& colorList, int colorCount, const ThreadPalette& dmc,
+                                     const ThreadMatching& matching)
+    : colorList_(colorList), dmc_(dmc), colorCount_(std::clamp(colorCount, 1, kMaxPatternColors)),
+      matcher_(dmc, matching.match, choosableThreads(colorList, colorCount_, matching)) {}
 
 void ThreadReplacement::load(const CellMatrix& patternMatrix, int width, int height,
                              const Yield& yield) {
@@ -50,7 +69,7 @@ void ThreadReplacement::load(const CellMatrix& patternMatrix, int width, int hei
             const Color color = patternMatrix(x, y);
             auto found = threads.find(color);
             if (found == threads.end()) {
-                found = threads.emplace(color, nearestThread(dmc_, color)).first;
+                found = threads.emplace(color, matcher_.nearest(color)).first;
             }
             (*workCopy_)(x, y) = found->second;
             if (yield) {

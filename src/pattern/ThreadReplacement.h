@@ -7,6 +7,7 @@
 // colour back into the pattern. The colour replacement window and the
 // command line's --replace both run it.
 #include "pattern/ColorIndex.h"
+#include "pattern/ColorMatch.h"
 
 #include <array>
 #include <functional>
@@ -14,10 +15,19 @@
 
 namespace tessaline {
 
+// How the edit action and the replacement find a colour's thread: the
+// matching of the settings, and their thread limit (0 for none), which first
+// chooses the threads the colours may take.
+struct ThreadMatching {
+    ColorMatch match = ColorMatch::Rgb;
+    int threadLimit = 0;
+};
+
 // colorList(1..m) = the distinct threads of the width x height cells in order
 // of first appearance, colorIndexMatrix(x, y) = each cell's thread, always on
 // the DMC palette. More than 500 colours stop with TooManyColors before any
-// thread is looked up. Progress is reported per cell, then per row.
+// thread is looked up, except under a thread limit, which takes any number
+// of colours. Progress is reported per cell, then per row.
 struct EditIndexOutcome {
     GenerationStatus status = GenerationStatus::Done;
     int threadCount = 0; // m, the window's starting number of entries
@@ -25,7 +35,8 @@ struct EditIndexOutcome {
 EditIndexOutcome makeEditIndex(const CellMatrix& patternMatrix, int width, int height,
                                const ThreadPalette& dmc, ColorList& colorList,
                                CellMatrix& colorIndexMatrix,
-                               const GenerationProgress& progress = {});
+                               const GenerationProgress& progress = {},
+                               const ThreadMatching& matching = {});
 
 // Message box of the edit action when the pattern has too many colours
 // (blanks are part of the text); the title is kTooManyColorsTitle.
@@ -43,9 +54,15 @@ class ThreadReplacement {
     using Yield = std::function<void()>;
 
     // Works on colorList(1..colorCount) in place: replace removes entries,
-    // undo appends them. colorCount is kept within 1..500.
-    ThreadReplacement(ColorList& colorList, int colorCount, const ThreadPalette& dmc);
+    // undo appends them. colorCount is kept within 1..500. Colours find
+    // their threads under `matching`; under a thread limit only among the
+    // threads listed now, as makeEditIndex chose them.
+    ThreadReplacement(ColorList& colorList, int colorCount, const ThreadPalette& dmc,
+                      const ThreadMatching& matching = {});
 
+    // The thread a pattern colour stands for: its nearest thread under the
+    // matching.
+    int nearest(Color color) const { return matcher_.nearest(color); }
     // The working copy: each of the width x height cells of patternMatrix
     // (sides clamped to 0..321) as its nearest thread.
     void load(const CellMatrix& patternMatrix, int width, int height, const Yield& yield = {});
@@ -81,6 +98,7 @@ class ThreadReplacement {
     ColorList& colorList_;
     const ThreadPalette& dmc_;
     int colorCount_;
+    ThreadMatcher matcher_;
     int width_ = 0;
     int height_ = 0;
     int replaceCount_ = 0;

@@ -66,7 +66,9 @@ class Form9::LoopScope {
 
 Form9::Form9(Form1& form1, int colorCount, int width, int height)
     : QWidget(nullptr), form1_(form1),
-      replacement_(form1.context().state.colorList, colorCount, dmcPalette()) {
+      replacement_(form1.context().state.colorList, colorCount, dmcPalette(),
+                   {form1.context().state.patternSettings.colorMatch,
+                    form1.context().state.patternSettings.threadLimit}) {
     setWindowTitle(QStringLiteral("绣图颜色替换－用来减少绣图颜色"));
     buildControls();
     loadWindow(width, height);
@@ -228,7 +230,7 @@ void Form9::Picture1_MouseDown() {
                     const Color color = pattern(cx, cy);
                     auto found = threads.find(color);
                     if (found == threads.end()) {
-                        found = threads.emplace(color, nearestThread(dmcPalette(), color)).first;
+                        found = threads.emplace(color, replacement_.nearest(color)).first;
                     }
                     thread = found->second;
                 }

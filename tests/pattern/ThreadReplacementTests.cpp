@@ -43,6 +43,49 @@ TEST(EditIndex, ListsThreadsNotColoursAndStopsPast500Colours) {
     EXPECT_EQ(out.status, GenerationStatus::TooManyColors);
 }
 
+TEST(EditIndex, FollowsTheSettingsMatchingAndThreadLimit) {
+    const ThreadPalette& dmc = dmcPalette();
+    // 2000 distinct colours: past the edit's 500 without a limit.
+    auto many = filledMatrix(kWhite);
+    for (int i = 0; i < 2000; ++i) {
+        (*many)(i % 100, i / 100) = rgb(i % 256, (i * 7) % 256, (i / 8) % 256);
+    }
+    ColorList list{};
+    auto index = filledMatrix(0);
+    const ThreadMatching limited{ColorMatch::Lab, 6};
+    const EditIndexOutcome out = makeEditIndex(*many, 100, 20, dmc, list, *index, {}, limited);
+    ASSERT_EQ(out.status, GenerationStatus::Done);
+    ASSERT_EQ(out.threadCount, 6);
+    // The replacement maps each colour to the nearest of those six, as the
+    // edit's index does.
+    const std::vector<int> chosen(list.begin() + 1, list.begin() + 7);
+    ThreadReplacement replacement(list, out.threadCount, dmc, limited);
+    replacement.load(*many, 100, 20);
+    const ThreadMatcher nearestChosen(dmc, ColorMatch::Lab, chosen);
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 100; ++x) {
+            ASSERT_EQ(replacement.thread(x, y), (*index)(x, y)) << x << "," << y;
+            ASSERT_EQ(replacement.thread(x, y), nearestChosen.nearest((*many)(x, y)));
+        }
+    }
+
+    // Without a limit every colour takes its nearest thread of the whole
+    // palette under the matching.
+    auto few = matrixFromRows({{rgb(20, 30, 116), rgb(20, 71, 63), kNearBlack}});
+    ThreadReplacement byLab(
+        list, makeEditIndex(*few, 3, 1, dmc, list, *index, {}, {ColorMatch::Lab, 0}).threadCount,
+        dmc, {ColorMatch::Lab, 0});
+    byLab.load(*few, 3, 1);
+    int differ = 0;
+    for (int x = 0; x < 3; ++x) {
+        const Color color = (*few)(x, 0);
+        EXPECT_EQ(byLab.thread(x, 0), nearestThread(dmc, color, ColorMatch::Lab));
+        EXPECT_EQ((*index)(x, 0), byLab.thread(x, 0));
+        differ += byLab.thread(x, 0) != nearestThread(dmc, color) ? 1 : 0;
+    }
+    EXPECT_GT(differ, 0) << "colours picked where the two matchings part";
+}
+
 struct ReplacementFixture : ::testing::Test {
     ColorList list{};
     std::unique_ptr<CellMatrix> pattern =
