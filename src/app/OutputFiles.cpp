@@ -166,11 +166,15 @@ OutputResult writeThrough(const fs::path& target, const fs::path& shownAs,
 } // namespace
 
 std::string OutputResult::message() const {
+    return message(readableName(path));
+}
+
+std::string OutputResult::message(const std::string& shownName) const {
     if (ok()) {
         return {};
     }
     const std::string name =
-        path.native() == kStandardOutput ? "standard output" : "\"" + readableName(path) + "\"";
+        path.native() == kStandardOutput ? "standard output" : "\"" + shownName + "\"";
     std::string why = reason;
     if (why.empty()) {
         switch (fault) {

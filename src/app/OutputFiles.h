@@ -35,8 +35,10 @@ struct OutputResult {
     std::string reason;
 
     bool ok() const { return fault == OutputFault::None; }
-    // One line for the command line: cannot write "NAME": reason.
+    // One line for the command line: cannot write "NAME": reason, the name
+    // shown through readableName or as `shownName` gives it.
     std::string message() const;
+    std::string message(const std::string& shownName) const;
 };
 
 // A file name for messages: UTF-8 as it is, any other byte as \xHH, so a

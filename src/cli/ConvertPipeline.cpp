@@ -160,6 +160,11 @@ bool replaceThreads(const std::vector<ThreadSwap>& swaps, const ThreadMatching& 
     return true;
 }
 
+// A failed output in one line, its name shown as the picture's would be.
+std::string outputProblem(const OutputResult& result) {
+    return result.message(readableFileNameUtf8(result.path));
+}
+
 } // namespace
 
 ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standardOutput,
@@ -184,7 +189,7 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
          {reserve(options.chartPath, chartSlot), reserve(options.pdfPath, pdfSlot),
           reserve(options.effectPath, effectSlot), reserve(options.jsonPath, jsonSlot)}) {
         if (!reserved.ok()) {
-            return failure(kExitOutput, reserved.message());
+            return failure(kExitOutput, outputProblem(reserved));
         }
     }
 
@@ -250,13 +255,13 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
         }
         if (const OutputResult written = outputs.write(effectSlot, effect.bmpBytes());
             !written.ok()) {
-            return failure(kExitOutput, written.message());
+            return failure(kExitOutput, outputProblem(written));
         }
     }
 
     if (!options.needsThreads()) {
         const OutputResult committed = outputs.commit();
-        return committed.ok() ? ConvertResult{} : failure(kExitOutput, committed.message());
+        return committed.ok() ? ConvertResult{} : failure(kExitOutput, outputProblem(committed));
     }
 
     std::vector<ReplacementRecord> replaced;
@@ -293,7 +298,7 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
 
     auto put = [&](std::size_t slot, std::span<const std::uint8_t> bytes) {
         const OutputResult written = outputs.write(slot, bytes);
-        return written.ok() ? std::string() : written.message();
+        return written.ok() ? std::string() : outputProblem(written);
     };
     auto bytesOf = [](const QByteArray& data) {
         return std::span(reinterpret_cast<const std::uint8_t*>(data.constData()),
@@ -335,13 +340,13 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
         const std::string json =
             patternJson(threads, bench->patternMatrix, bench->colorIndexMatrix, replaced);
         if (const OutputResult written = outputs.write(jsonSlot, json); !written.ok()) {
-            return failure(kExitOutput, written.message());
+            return failure(kExitOutput, outputProblem(written));
         }
     }
 
     // Standard output first, then the files: all or nothing.
     if (const OutputResult committed = outputs.commit(); !committed.ok()) {
-        return failure(kExitOutput, committed.message());
+        return failure(kExitOutput, outputProblem(committed));
     }
     return {};
 }
