@@ -51,7 +51,7 @@ class StagedFile {
             const fs::path path = folder / name;
             errno = 0;
             // "x": made new or not at all, never an existing file.
-            file_ = std::fopen(path.c_str(), "wbx");
+            file_ = openFile(path, "wbx");
             if (file_ != nullptr) {
                 path_ = path;
                 ticket_ = CleanupTicket(path_);
@@ -146,7 +146,7 @@ fs::path linkDestination(const fs::path& link, std::error_code& ec) {
 OutputResult writeThrough(const fs::path& target, const fs::path& shownAs,
                           const std::vector<std::uint8_t>& bytes) {
     errno = 0;
-    std::FILE* file = std::fopen(target.c_str(), "wb");
+    std::FILE* file = openFile(target, "wb");
     if (file == nullptr) {
         return failure(OutputFault::Unwritable, shownAs, systemReason(errno, "cannot open it"));
     }
@@ -319,7 +319,7 @@ OutputResult OutputBatch::add(const fs::path& target, std::size_t& slot) {
             // A write-protected file stays as it is. Opening for update
             // neither truncates nor creates it.
             errno = 0;
-            std::FILE* probe = std::fopen(destination.c_str(), "r+b");
+            std::FILE* probe = openFile(destination, "r+b");
             if (probe == nullptr) {
                 return failure(OutputFault::Unwritable, target,
                                systemReason(errno, "it is write-protected"));

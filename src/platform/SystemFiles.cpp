@@ -3,7 +3,9 @@
 #include <array>
 #include <atomic>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 #if defined(__unix__) || defined(__APPLE__)
 #define TESSALINE_POSIX_FILES 1
@@ -80,6 +82,15 @@ int keepForCleanup(const std::filesystem::path& path, bool folder) {
         }
     }
     return -1;
+}
+
+std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
+#ifdef _WIN32
+    const std::wstring wideMode(mode, mode + std::strlen(mode));
+    return ::_wfopen(path.c_str(), wideMode.c_str());
+#else
+    return std::fopen(path.c_str(), mode);
+#endif
 }
 
 void releaseFromCleanup(int ticket) {

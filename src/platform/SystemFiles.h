@@ -9,6 +9,9 @@
 
 namespace tessaline {
 
+// std::fopen for a path in the file system's own encoding (wide on Windows).
+std::FILE* openFile(const std::filesystem::path& path, const char* mode);
+
 // Flushes and forces a written file to its disk; false when the system
 // reports the data could not be stored.
 bool syncFile(std::FILE* file);
