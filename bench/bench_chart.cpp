@@ -24,7 +24,8 @@ using bench::photoLikeMatrix;
 
 ChartSource sourceOf(const PatternThreads& threads, const CellMatrix& index,
                      const CellMatrix& cells) {
-    return ChartSource{threads, index, cells, 10, "", ChartKind::BlocksAndSymbols, false};
+    return ChartSource(Pattern{threads, index, cells, "", {}}, 10, ChartKind::BlocksAndSymbols,
+                       false);
 }
 
 // A fresh white canvas with the whole chart, as the Generate command makes it.

@@ -3,6 +3,7 @@
 #include "imaging/Form3Input.h"
 #include "pattern/ThreadChoice.h"
 #include "pattern/ThreadReplacement.h"
+#include "render/PatternFormats.h"
 #include "workspace/WorkspaceModel.h"
 
 #include <array>
@@ -50,10 +51,16 @@ std::optional<int> numberInRange(const std::string& option, const std::string& t
 
 // The options that take a value, as written on the command line.
 const std::set<std::string_view>& valueOptions() {
-    static const std::set<std::string_view> options{
-        "--mode",   "--width",  "--height", "--zoom",   "--offset",   "--method",  "--strength",
-        "--ignore", "--kind",   "--grid",   "--title",  "--category", "--threads", "--match",
-        "-o",       "--output", "--pdf",    "--effect", "--json",     "--replace"};
+    static const std::set<std::string_view> options = [] {
+        std::set<std::string_view> names{
+            "--mode",     "--width",  "--height", "--zoom",   "--offset", "--method",
+            "--strength", "--ignore", "--kind",   "--grid",   "--title",  "--category",
+            "--threads",  "--match",  "--output", "--effect", "--replace"};
+        for (const PatternFormat& format : patternFormats()) {
+            names.insert(format.option);
+        }
+        return names;
+    }();
     return options;
 }
 
@@ -193,14 +200,10 @@ class Reader {
             error = key + " needs a file name";
             return;
         }
-        if (key == "-o") {
-            o_.chartPath = value;
-        } else if (key == "--pdf") {
-            o_.pdfPath = value;
-        } else if (key == "--effect") {
+        if (key == "--effect") {
             o_.effectPath = value;
         } else {
-            o_.jsonPath = value;
+            o_.patternPaths[std::string(patternFormatOfOption(key)->name)] = value;
         }
     }
 
@@ -232,12 +235,16 @@ std::string checkCombination(const ConvertOptions& o, const std::set<std::string
     if (o.picture.empty()) {
         return "no picture given: tessaline convert PICTURE [options]";
     }
-    if (o.chartPath.empty() && o.pdfPath.empty() && o.effectPath.empty() && o.jsonPath.empty()) {
+    if (o.patternPaths.empty() && o.effectPath.empty()) {
         return "nothing to write: give -o, --pdf, --effect or --json";
     }
     std::set<std::filesystem::path> targets;
     int toStandardOutput = 0;
-    for (const std::string* path : {&o.chartPath, &o.pdfPath, &o.effectPath, &o.jsonPath}) {
+    std::vector<const std::string*> paths{&o.effectPath};
+    for (const auto& named : o.patternPaths) {
+        paths.push_back(&named.second);
+    }
+    for (const std::string* path : paths) {
         if (*path == "-" && ++toStandardOutput > 1) {
             return "only one output can go to standard output (-)";
         }
@@ -252,6 +259,12 @@ std::string checkCombination(const ConvertOptions& o, const std::set<std::string
 }
 
 } // namespace
+
+const std::string& ConvertOptions::patternPath(std::string_view format) const {
+    static const std::string kNone;
+    const auto named = patternPaths.find(format);
+    return named == patternPaths.end() ? kNone : named->second;
+}
 
 std::optional<int> methodFromText(const std::string& text) {
     if (const std::optional<long long> code = wholeNumber(text)) {

@@ -6,8 +6,11 @@
 #include "pattern/ThreadPalette.h"
 #include "render/ChartSource.h"
 
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessaline {
@@ -46,18 +49,19 @@ struct ConvertOptions {
     int threads = 0; // at most this many threads (2..423); 0 for no limit
     ColorMatch match = ColorMatch::Rgb;
 
-    // Outputs; empty when not asked for. jsonPath "-" is standard output.
-    std::string chartPath;
-    std::string pdfPath;
-    std::string effectPath;
-    std::string jsonPath;
+    // Outputs; "-" is standard output. The pattern's files by format name
+    // (render/PatternFormats: "chart", "pdf", "json"), as their options give
+    // them; the effect picture is the reduced region, made before any thread.
+    std::map<std::string, std::string, std::less<>> patternPaths;
+    std::string effectPath; // empty when not asked for
 
     bool help = false;
 
-    // True when the chart, the printout or the JSON needs the generation.
-    bool needsThreads() const {
-        return !chartPath.empty() || !pdfPath.empty() || !jsonPath.empty();
-    }
+    // The file given for a pattern format; empty when not asked for.
+    const std::string& patternPath(std::string_view format) const;
+
+    // True when a pattern file needs the generation.
+    bool needsThreads() const { return !patternPaths.empty(); }
 };
 
 // The largest --strength: the squared RGB distance of black and white, past

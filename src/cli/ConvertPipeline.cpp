@@ -1,18 +1,16 @@
 #include "cli/ConvertPipeline.h"
 
 #include "app/OutputFiles.h"
-#include "cli/PatternJson.h"
 #include "imaging/DibImage.h"
+#include "pattern/Pattern.h"
 #include "pattern/PatternThreads.h"
 #include "pattern/ThreadReplacement.h"
 #include "platform/SystemFiles.h"
-#include "render/ChartCanvas.h"
 #include "render/FileNames.h"
+#include "render/PatternFormats.h"
 #include "render/PictureLoader.h"
-#include "render/PrintChart.h"
 #include "workspace/WorkspaceModel.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -50,10 +48,6 @@ std::string pictureProblem(PictureLoadError error) {
         break;
     }
     return "unknown error";
-}
-
-bool endsWithPng(const std::string& path) {
-    return QString::fromStdString(path).endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
 }
 
 // The state one conversion works on: the windows' shared matrices and the
@@ -181,15 +175,17 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
         slot = kNone;
         return target.empty() ? OutputResult{} : outputs.add(target, slot);
     };
-    std::size_t chartSlot = kNone;
-    std::size_t pdfSlot = kNone;
+    // The pattern's files in the order of patternFormats(), then the effect.
+    std::vector<std::size_t> patternSlots(patternFormats().size(), kNone);
     std::size_t effectSlot = kNone;
-    std::size_t jsonSlot = kNone;
-    for (const OutputResult& reserved :
-         {reserve(options.chartPath, chartSlot), reserve(options.pdfPath, pdfSlot),
-          reserve(options.effectPath, effectSlot), reserve(options.jsonPath, jsonSlot)}) {
-        if (!reserved.ok()) {
-            return failure(kExitOutput, outputProblem(reserved));
+    std::vector<OutputResult> reserved;
+    for (std::size_t i = 0; i < patternFormats().size(); ++i) {
+        reserved.push_back(reserve(options.patternPath(patternFormats()[i].name), patternSlots[i]));
+    }
+    reserved.push_back(reserve(options.effectPath, effectSlot));
+    for (const OutputResult& result : reserved) {
+        if (!result.ok()) {
+            return failure(kExitOutput, outputProblem(result));
         }
     }
 
@@ -291,55 +287,25 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
                        "other than 0, or choose its threads with --threads");
     }
 
-    const ChartSource source{threads,       bench->colorIndexMatrix,         bench->patternMatrix,
-                             options.grid,
-                             options.title, // empty: the chart's own title
-                             options.kind,  greySwatchMethod(options.method)};
-
-    auto put = [&](std::size_t slot, std::span<const std::uint8_t> bytes) {
-        const OutputResult written = outputs.write(slot, bytes);
-        return written.ok() ? std::string() : outputProblem(written);
-    };
-    auto bytesOf = [](const QByteArray& data) {
-        return std::span(reinterpret_cast<const std::uint8_t*>(data.constData()),
-                         static_cast<std::size_t>(data.size()));
-    };
-    if (chartSlot != kNone) {
-        step("drawing the chart");
-        const QImage canvas = renderChartCanvas(source);
-        std::string problem;
-        if (endsWithPng(options.chartPath)) {
-            QByteArray png;
-            QBuffer buffer(&png);
-            if (!buffer.open(QIODevice::WriteOnly) || !canvas.save(&buffer, "PNG")) {
-                return failure(kExitFailure, "the chart could not be encoded as PNG");
-            }
-            problem = put(chartSlot, bytesOf(png));
-        } else {
-            ClsDIB bitmap;
-            if (!imageToDib(canvas, bitmap)) {
-                return failure(kExitFailure, "the chart could not be made into a bitmap");
-            }
-            problem = put(chartSlot, bitmap.bmpBytes());
+    const ChartSource source(Pattern{threads, bench->colorIndexMatrix, bench->patternMatrix,
+                                     options.title, // empty: the chart's own title
+                                     std::move(replaced)},
+                             options.grid, options.kind, greySwatchMethod(options.method));
+    for (std::size_t i = 0; i < patternFormats().size(); ++i) {
+        if (patternSlots[i] == kNone) {
+            continue;
         }
-        if (!problem.empty()) {
-            return failure(kExitOutput, problem);
+        const PatternFormat& format = patternFormats()[i];
+        if (!format.step.empty()) {
+            step(format.step);
         }
-    }
-    if (pdfSlot != kNone) {
-        step("writing the printout");
-        const std::optional<QByteArray> pdf = renderChartPdf(source);
-        if (!pdf) {
-            return failure(kExitFailure, "the printout could not be drawn");
+        const PatternFile file =
+            format.write({.source = source, .target = options.patternPath(format.name)});
+        if (!file.ok()) {
+            return failure(kExitFailure, file.problem);
         }
-        if (std::string problem = put(pdfSlot, bytesOf(*pdf)); !problem.empty()) {
-            return failure(kExitOutput, problem);
-        }
-    }
-    if (jsonSlot != kNone) {
-        const std::string json =
-            patternJson(threads, bench->patternMatrix, bench->colorIndexMatrix, replaced);
-        if (const OutputResult written = outputs.write(jsonSlot, json); !written.ok()) {
+        if (const OutputResult written = outputs.write(patternSlots[i], file.bytes);
+            !written.ok()) {
             return failure(kExitOutput, outputProblem(written));
         }
     }

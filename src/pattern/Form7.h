@@ -3,7 +3,9 @@
 // "生成" builds the colour index, thread table and symbols and draws the
 // chart with its legend, with progress and abort; then the chart is saved,
 // printed, written as PDF or shown in the final preview.
+#include "app/OutputFiles.h"
 #include "pattern/PatternThreads.h"
+#include "render/ChartSource.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -22,8 +24,7 @@ class Form1;
 class FrmPreview;
 class PictureBox;
 class ScrollBar;
-struct ChartSource;
-enum class ChartStage;
+struct PatternFormat;
 
 class Form7 : public QWidget {
     Q_OBJECT
@@ -98,6 +99,10 @@ class Form7 : public QWidget {
     void finishRun(bool showPrintCaption);
     ChartSource chartSource() const;
     void printChartOnPrinter();
+    // Writes a pattern format as the next free "myxiu###" file of the
+    // working folder and advances `counter`.
+    OutputResult savePatternFile(const PatternFormat& format, int& counter,
+                                 const ChartProgress& progress = {});
     void showPrintStage(ChartStage stage);
 
     Form1& form1_;

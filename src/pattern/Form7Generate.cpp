@@ -23,13 +23,11 @@ namespace tessaline {
 
 ChartSource Form7::chartSource() const {
     const Xiubas& state = form1_.context().state;
-    return ChartSource{threads_,
-                       *chartIndex_,
-                       *chartPattern_,
-                       state.gridSize,
-                       state.patternSettings.xiutuTitle, // empty: the chart's own title
-                       chartKindFromText(Combo1->currentText().toStdString()),
-                       greySwatchMethod(form1_.ColorBit)};
+    // An empty title gives the chart's own.
+    return ChartSource(
+        Pattern{threads_, *chartIndex_, *chartPattern_, state.patternSettings.xiutuTitle, {}},
+        state.gridSize, chartKindFromText(Combo1->currentText().toStdString()),
+        greySwatchMethod(form1_.ColorBit));
 }
 
 void Form7::setMainControlsEnabled(bool enabled) {

@@ -1,5 +1,6 @@
 // What leaves the generation window: the canvas saved as a numbered bitmap,
 // the one-page printout on the default printer, and the same page as PDF.
+// Files are pattern formats (render/PatternFormats) saved by savePatternFile.
 #include "app/Form1.h"
 #include "app/NumberedName.h"
 #include "app/OutputFiles.h"
@@ -8,6 +9,7 @@
 #include "platform/EventYield.h"
 #include "platform/PictureBox.h"
 #include "platform/UserDialogs.h"
+#include "render/PatternFormats.h"
 #include "render/PrintChart.h"
 #include "windows/FrmPreview.h"
 
@@ -19,25 +21,27 @@
 
 namespace tessaline {
 
-namespace {
-
-std::span<const std::uint8_t> bytesOf(const QByteArray& data) {
-    return {reinterpret_cast<const std::uint8_t*>(data.constData()),
-            static_cast<std::size_t>(data.size())};
+OutputResult Form7::savePatternFile(const PatternFormat& format, int& counter,
+                                    const ChartProgress& progress) {
+    const std::string extension(format.extension);
+    // The canvas on screen is the chart as drawn; other formats draw their own.
+    const PatternFile file = format.write({.source = chartSource(),
+                                           .target = numberedName("myxiu", counter + 1, extension),
+                                           .drawnCanvas = &canvas(),
+                                           .progress = progress});
+    if (!file.ok()) {
+        return {OutputFault::WriteFailed, numberedName("myxiu", counter + 1, extension),
+                file.problem};
+    }
+    return writeNumberedFile(form1_.context().workingFolder, "myxiu", extension, counter,
+                             file.bytes);
 }
-
-} // namespace
 
 bool Form7::Command4_Click() {
     AppContext& context = form1_.context();
     // The whole canvas, also the parts scrolled out of the viewport, under
     // the next free number: an earlier chart is never replaced.
-    ClsDIB bitmap;
-    OutputResult saved{OutputFault::WriteFailed, numberedName("myxiu", saveCount + 1, ".bmp"), {}};
-    if (imageToDib(canvas(), bitmap)) {
-        saved =
-            writeNumberedFile(context.workingFolder, "myxiu", ".bmp", saveCount, bitmap.bmpBytes());
-    }
+    const OutputResult saved = savePatternFile(*patternFormatNamed("chart"), saveCount);
     if (!saved.ok()) {
         context.dialogs.message(this,
                                 QStringLiteral("  绣图文件保存失败，无法写入") +
@@ -67,11 +71,7 @@ bool Form7::CommandPdf_Click() {
     ChartProgress progress;
     progress.stage = [this](ChartStage stage) { showPrintStage(stage); };
     progress.step = yieldingStep(yielder);
-    const std::optional<QByteArray> pdf = renderChartPdf(chartSource(), progress);
-    OutputResult saved{OutputFault::WriteFailed, numberedName("myxiu", pdfCount + 1, ".pdf"), {}};
-    if (pdf) {
-        saved = writeNumberedFile(context.workingFolder, "myxiu", ".pdf", pdfCount, bytesOf(*pdf));
-    }
+    const OutputResult saved = savePatternFile(*patternFormatNamed("pdf"), pdfCount, progress);
     QApplication::restoreOverrideCursor();
     Label1->hide();
     if (!saved.ok()) {

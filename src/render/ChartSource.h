@@ -1,14 +1,13 @@
 #pragma once
-// What a chart is drawn from: the generation's threads and matrices plus the
-// window's choices (block size, title, chart kind, swatch style), and the
+// What a chart is drawn from: the pattern (threads, matrices, title) plus
+// the window's choices (block size, chart kind, swatch style), and the
 // progress callback the drawing reports to.
 #include "app/Progress.h"
-#include "app/Xiubas.h"
-#include "pattern/PatternThreads.h"
+#include "pattern/Pattern.h"
 
 #include <functional>
-#include <string>
 #include <string_view>
+#include <utility>
 
 namespace tessaline {
 
@@ -29,20 +28,13 @@ constexpr bool greySwatchMethod(int colorBit) {
     return colorBit == 2 || colorBit == 4;
 }
 
-struct ChartSource {
-    const PatternThreads& threads;
-    // Each cell's index (palette position for "DMC"), as the threads were made from.
-    const CellMatrix& colorIndexMatrix;
-    // The cells' own colours; the printed blocks use them.
-    const CellMatrix& patternMatrix;
+struct ChartSource : Pattern {
+    ChartSource(Pattern pattern, int gridSize, ChartKind kind, bool greySwatches)
+        : Pattern(std::move(pattern)), gridSize(gridSize), kind(kind), greySwatches(greySwatches) {}
+
     int gridSize = 10;
-    std::string title;
     ChartKind kind = ChartKind::SymbolsOnly;
     bool greySwatches = false;
-
-    int width() const { return threads.width; }
-    int height() const { return threads.height; }
-    int entryCount() const { return static_cast<int>(threads.table.size()); }
 };
 
 // Drawing stages, in the order they run; progress restarts for each.

@@ -24,7 +24,7 @@ TEST(ConvertOptions, DefaultsAreTheWindowsStartValues) {
     EXPECT_EQ(o.kind, ChartKind::SymbolsOnly);
     EXPECT_EQ(o.grid, 10);
     EXPECT_EQ(o.category, ThreadCategory::Dmc);
-    EXPECT_EQ(o.chartPath, "out.bmp");
+    EXPECT_EQ(o.patternPath("chart"), "out.bmp");
     EXPECT_TRUE(o.needsThreads());
 }
 
@@ -51,7 +51,7 @@ TEST(ConvertOptions, ReadsEveryOptionInBothSpellings) {
     EXPECT_EQ(o.grid, 16);
     EXPECT_EQ(o.title, "A \"quoted\" title");
     EXPECT_EQ(o.category, ThreadCategory::Cc);
-    EXPECT_EQ(o.jsonPath, "-");
+    EXPECT_EQ(o.patternPath("json"), "-");
     EXPECT_EQ(o.picture, "pic.png");
 }
 

@@ -2,7 +2,7 @@
 // process.
 #include "CliTestSupport.h"
 #include "cli/ConvertPipeline.h"
-#include "cli/PatternJson.h"
+#include "pattern/PatternJson.h"
 
 #include <QTemporaryDir>
 #include <sstream>
@@ -38,8 +38,8 @@ TEST(PatternJson, SymbolsPastTheAsciiOnesSurviveTheRoundTrip) {
     settings.ignorableCount = 0;
     const PatternThreads threads = generatePatternThreads(*matrix, 70, 1, settings, *index);
     ASSERT_EQ(threads.threadCount, 70);
-    const QJsonObject p =
-        parseJson(QByteArray::fromStdString(patternJson(threads, *matrix, *index)));
+    const QJsonObject p = parseJson(
+        QByteArray::fromStdString(patternJson(Pattern{threads, *index, *matrix, "", {}})));
     const QJsonArray legend = p.value("legend").toArray();
     ASSERT_EQ(legend.size(), 70);
     // Thread n gets symbol n: 65 "&", 70 "/".
@@ -60,7 +60,7 @@ TEST(ConvertPipeline, WritesJsonToTheGivenStreamOnlyAfterSuccess) {
     options.picture = savePng(makePicture(16, 16, quadrantColour), dir, "quad.png").toStdString();
     options.width = 16;
     options.method = 0;
-    options.jsonPath = "-";
+    options.patternPaths["json"] = "-";
     std::ostringstream out;
     std::vector<std::string> steps;
     const ConvertResult result =
@@ -90,7 +90,7 @@ TEST(ConvertPipeline, ReductionMethodsLeaveOnlyTheirLevels) {
                 dir, "ramp.png")
             .toStdString();
     options.width = 64;
-    options.jsonPath = "-";
+    options.patternPaths["json"] = "-";
     options.method = 1; // black and white
     std::ostringstream out;
     ASSERT_TRUE(convertPicture(options, out).ok());

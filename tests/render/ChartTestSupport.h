@@ -65,7 +65,7 @@ struct GeneratedChart {
     }
 
     ChartSource source(ChartKind kind, int gridSize = 10) const {
-        return ChartSource{threads, index, pattern, gridSize, "", kind, false};
+        return ChartSource(Pattern{threads, index, pattern, "", {}}, gridSize, kind, false);
     }
 };
 

@@ -1,4 +1,4 @@
-#include "cli/PatternJson.h"
+#include "pattern/PatternJson.h"
 
 #include <cstdio>
 
@@ -65,9 +65,11 @@ std::string jsonString(std::string_view text) {
     return out;
 }
 
-std::string patternJson(const PatternThreads& threads, const CellMatrix& patternMatrix,
-                        const CellMatrix& colorIndexMatrix,
-                        const std::vector<ReplacementRecord>& replacements) {
+std::string patternJson(const Pattern& pattern) {
+    const PatternThreads& threads = pattern.threads;
+    const CellMatrix& patternMatrix = pattern.patternMatrix;
+    const CellMatrix& colorIndexMatrix = pattern.colorIndexMatrix;
+    const std::vector<ReplacementRecord>& replacements = pattern.replacements;
     const int width = threads.width;
     const int height = threads.height;
     std::string out;

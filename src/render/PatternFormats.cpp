@@ -1,0 +1,97 @@
+#include "render/PatternFormats.h"
+
+#include "imaging/DibImage.h"
+#include "pattern/PatternJson.h"
+#include "render/ChartCanvas.h"
+#include "render/PrintChart.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <array>
+
+namespace tessaline {
+
+namespace {
+
+std::vector<std::uint8_t> bytesOf(const QByteArray& data) {
+    const auto* first = reinterpret_cast<const std::uint8_t*>(data.constData());
+    return {first, first + data.size()};
+}
+
+bool endsWithPng(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))
+        .endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+}
+
+// The chart canvas as a BMP, or a PNG when the name ends in ".png".
+PatternFile chartFile(const PatternFileRequest& request) {
+    const QImage canvas = request.drawnCanvas != nullptr
+                              ? *request.drawnCanvas
+                              : renderChartCanvas(request.source, request.progress);
+    PatternFile file;
+    if (endsWithPng(request.target)) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        if (!buffer.open(QIODevice::WriteOnly) || !canvas.save(&buffer, "PNG")) {
+            file.problem = "the chart could not be encoded as PNG";
+        } else {
+            file.bytes = bytesOf(png);
+        }
+        return file;
+    }
+    ClsDIB bitmap;
+    if (!imageToDib(canvas, bitmap)) {
+        file.problem = "the chart could not be made into a bitmap";
+    } else {
+        file.bytes = bitmap.bmpBytes();
+    }
+    return file;
+}
+
+// The one-page A4 printout.
+PatternFile pdfFile(const PatternFileRequest& request) {
+    const std::optional<QByteArray> pdf = renderChartPdf(request.source, request.progress);
+    if (!pdf) {
+        return {{}, "the printout could not be drawn"};
+    }
+    return {bytesOf(*pdf), {}};
+}
+
+// The pattern's data (pattern/PatternJson).
+PatternFile jsonFile(const PatternFileRequest& request) {
+    const std::string json = patternJson(request.source);
+    return {{json.begin(), json.end()}, {}};
+}
+
+// One line a format.
+constexpr std::array kFormats{
+    PatternFormat{"chart", "-o", ".bmp", "drawing the chart", chartFile},
+    PatternFormat{"pdf", "--pdf", ".pdf", "writing the printout", pdfFile},
+    PatternFormat{"json", "--json", ".json", "", jsonFile},
+};
+
+} // namespace
+
+std::span<const PatternFormat> patternFormats() {
+    return kFormats;
+}
+
+const PatternFormat* patternFormatNamed(std::string_view name) {
+    for (const PatternFormat& format : kFormats) {
+        if (format.name == name) {
+            return &format;
+        }
+    }
+    return nullptr;
+}
+
+const PatternFormat* patternFormatOfOption(std::string_view option) {
+    for (const PatternFormat& format : kFormats) {
+        if (format.option == option) {
+            return &format;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace tessaline
