@@ -18,3 +18,11 @@ function(tessaline_add_test name)
         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TESSALINE_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
 endfunction()
+
+# Tests that start their own CUPS server (tests/support/print-server.sh).
+function(tessaline_use_print_server name)
+    find_package(Cups REQUIRED)
+    target_link_libraries(${name} PRIVATE Cups::Cups)
+    target_compile_definitions(${name} PRIVATE
+        TESSALINE_TEST_SUPPORT_DIR="${PROJECT_SOURCE_DIR}/tests/support")
+endfunction()

@@ -12,6 +12,7 @@ packages=(
   xvfb xauth poppler-utils
   # bench/thread_limit_quality.sh: the photographs and the pipeline it races
   imagemagick mate-backgrounds
+  cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
 )
 
 missing=()

@@ -21,6 +21,7 @@ class QPushButton;
 namespace tessaline {
 
 class ClsDIB;
+struct ReductionOutcome;
 class DisplayContext;
 class HoverSurface;
 class PictureBox;
@@ -135,6 +136,8 @@ class Form1 : public QMainWindow {
     void Command2_Click(); // the sampling step
     void Label10_Click();  // the reduction step ("效果预览->")
     bool Command3_Click(); // "保存效果"; false when nothing was saved
+    // The message for a reduction step whose scratch picture failed.
+    void reportReductionFailure(const ReductionOutcome& outcome);
     // The framed region as the preview samples it.
     int patternWidth() const;
     int patternHeight() const;
@@ -261,6 +264,8 @@ class Form1 : public QMainWindow {
     // The generation window, created on first use; a closed one that is not
     // running is replaced by a fresh one, as a reloaded window would be.
     class Form7* form7();
+    // The settings changed reduceStrength: the generation window shows it.
+    void strengthChanged();
     bool hasForm7() const { return form7_.exists(); }
     // "生成", "打印", "生成我的绣图": needs an effect preview first.
     void generateCommand();

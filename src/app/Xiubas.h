@@ -20,6 +20,7 @@ class CellMatrix {
     std::int32_t& operator()(int x, int y) { return cells_[index(x, y)]; }
     std::int32_t operator()(int x, int y) const { return cells_[index(x, y)]; }
     void fill(std::int32_t value) { cells_.fill(value); }
+    bool operator==(const CellMatrix&) const = default;
 
   private:
     static constexpr std::size_t index(int x, int y) {

@@ -53,9 +53,9 @@ std::optional<int> numberInRange(const std::string& option, const std::string& t
 const std::set<std::string_view>& valueOptions() {
     static const std::set<std::string_view> options = [] {
         std::set<std::string_view> names{
-            "--mode",     "--width",  "--height", "--zoom",   "--offset", "--method",
-            "--strength", "--ignore", "--kind",   "--grid",   "--title",  "--category",
-            "--threads",  "--match",  "--output", "--effect", "--replace"};
+            "--mode",     "--width",  "--height", "--zoom",   "--offset",  "--method",
+            "--strength", "--ignore", "--kind",   "--grid",   "--title",   "--category",
+            "--threads",  "--match",  "--output", "--effect", "--replace", "--printer"};
         for (const PatternFormat& format : patternFormats()) {
             names.insert(format.option);
         }
@@ -79,7 +79,13 @@ class Reader {
             error = name + " is given twice";
             return false;
         }
-        if (name == "--mode") {
+        if (name == "--printer") {
+            if (value.empty()) {
+                error = "--printer needs a printer name";
+            }
+            o_.printer = value;
+            o_.print = true;
+        } else if (name == "--mode") {
             if (value == "whole") {
                 o_.mode = FrameMode::Whole;
             } else if (value == "region") {
@@ -235,8 +241,8 @@ std::string checkCombination(const ConvertOptions& o, const std::set<std::string
     if (o.picture.empty()) {
         return "no picture given: tessaline convert PICTURE [options]";
     }
-    if (o.patternPaths.empty() && o.effectPath.empty()) {
-        return "nothing to write: give -o, --pdf, --effect or --json";
+    if (o.patternPaths.empty() && o.effectPath.empty() && !o.print) {
+        return "nothing to write: give -o, --pdf, --effect, --json or --print";
     }
     std::set<std::filesystem::path> targets;
     int toStandardOutput = 0;
@@ -307,6 +313,10 @@ ConvertParse parseConvertOptions(const std::vector<std::string>& args) {
         }
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && arg == "--print") {
+            o.print = true;
             continue;
         }
         const bool isOption = !optionsEnded && arg.size() > 1 && arg[0] == '-';

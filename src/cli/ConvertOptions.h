@@ -55,13 +55,17 @@ struct ConvertOptions {
     std::map<std::string, std::string, std::less<>> patternPaths;
     std::string effectPath; // empty when not asked for
 
+    // --print: the printout on a print queue, `printer` or the default one.
+    bool print = false;
+    std::string printer;
+
     bool help = false;
 
     // The file given for a pattern format; empty when not asked for.
     const std::string& patternPath(std::string_view format) const;
 
-    // True when a pattern file needs the generation.
-    bool needsThreads() const { return !patternPaths.empty(); }
+    // True when a pattern file or the printout needs the generation.
+    bool needsThreads() const { return !patternPaths.empty() || print; }
 };
 
 // The largest --strength: the squared RGB distance of black and white, past

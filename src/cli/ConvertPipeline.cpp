@@ -5,15 +5,18 @@
 #include "pattern/Pattern.h"
 #include "pattern/PatternThreads.h"
 #include "pattern/ThreadReplacement.h"
+#include "platform/ChartPrinter.h"
 #include "platform/SystemFiles.h"
 #include "render/FileNames.h"
 #include "render/PatternFormats.h"
 #include "render/PictureLoader.h"
+#include "render/PrintChart.h"
 #include "workspace/WorkspaceModel.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 
 namespace tessaline {
@@ -21,7 +24,7 @@ namespace tessaline {
 namespace {
 
 ConvertResult failure(int exitCode, std::string error) {
-    return {exitCode, std::move(error)};
+    return {exitCode, std::move(error), {}};
 }
 
 std::string pictureProblem(PictureLoadError error) {
@@ -120,6 +123,30 @@ std::string reductionProblem(const ReductionOutcome& outcome) {
         return "the scratch picture of the effect preview could not be written or read back";
     }
     return {};
+}
+
+std::string printProblem(const PrintOutcome& printed) {
+    switch (printed.status) {
+    case PrintStatus::Printed:
+        return {};
+    case PrintStatus::NoPrinter:
+        return "cannot print: there is no default printer (name one with --printer)";
+    case PrintStatus::UnknownPrinter:
+        return "cannot print: there is no printer named \"" + printed.queue.toStdString() + "\"";
+    case PrintStatus::Stopped:
+        return "cannot print: the printout was stopped";
+    case PrintStatus::Failed:
+        break;
+    }
+    return "cannot print on \"" + printed.queue.toStdString() +
+           "\": " + printed.problem.toStdString();
+}
+
+std::string smallCellsNote(double cellMm) {
+    char size[32];
+    std::snprintf(size, sizeof size, "%.2f", cellMm);
+    return std::string("the printed cells are ") + size +
+           " mm wide, too small to read the symbols well; a multi-page chart stays readable";
 }
 
 std::string threadNumber(int position) {
@@ -309,12 +336,29 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
             return failure(kExitOutput, outputProblem(written));
         }
     }
+    std::string note;
+    if (!options.patternPath("pdf").empty() && printedCellsTooSmall(pdfCellSize(source))) {
+        note = smallCellsNote(pdfCellSize(source));
+    }
+    if (options.print) {
+        step("printing");
+        const PrintOutcome printed =
+            printChartOnQueue(QString::fromStdString(options.printer), source);
+        if (std::string problem = printProblem(printed); !problem.empty()) {
+            return failure(kExitOutput, problem);
+        }
+        if (printedCellsTooSmall(printed.cell)) {
+            note = smallCellsNote(printed.cell);
+        }
+    }
 
     // Standard output first, then the files: all or nothing.
     if (const OutputResult committed = outputs.commit(); !committed.ok()) {
         return failure(kExitOutput, outputProblem(committed));
     }
-    return {};
+    ConvertResult done;
+    done.note = note;
+    return done;
 }
 
 } // namespace tessaline

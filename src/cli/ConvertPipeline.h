@@ -19,12 +19,13 @@ enum ExitCode : int {
     kExitUsage = 2,         // a bad option or option value
     kExitInput = 3,         // the input is missing, unreadable or not what it should be
     kExitTooManyColors = 4, // the pattern has more than 500 colours
-    kExitOutput = 5,        // an output file cannot be written
+    kExitOutput = 5,        // an output file cannot be written, or the printout not printed
 };
 
 struct ConvertResult {
     int exitCode = kExitOk;
     std::string error; // one line when exitCode is not kExitOk
+    std::string note;  // one line worth knowing after a success, or empty
     bool ok() const { return exitCode == kExitOk; }
 };
 

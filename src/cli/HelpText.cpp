@@ -65,6 +65,9 @@ Pattern:
 Outputs (at least one; any combination):
   -o FILE, --output FILE  the chart canvas as BMP, or PNG when FILE ends in .png
   --pdf FILE            the one-page A4 printout
+  --print               print the one-page printout on the default printer,
+                        as "打印" does
+  --printer NAME        print it on the printer (print queue) NAME
   --effect FILE         the reduced region as a BMP picture (as "保存效果" saves it)
   --json FILE           the pattern as JSON:
                         {"width": W, "height": H, "category": "DMC", "threadCount": n,
@@ -90,7 +93,8 @@ Exit codes:
   0 done, 1 an internal step failed, 2 bad option or value, 3 the input file
   cannot be read (missing, unreadable, not a picture or palette, more than 500
   palette records), 4 the pattern has more than 500 colours (use a --method
-  other than 0, or --threads), 5 an output cannot be written.
+  other than 0, or --threads), 5 an output cannot be written or the printout
+  was not accepted (no printer, no such printer, the printer refused the job).
   Problems are reported as one line on standard error; progress is shown there
   only when it is a terminal.
 

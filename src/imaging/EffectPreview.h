@@ -46,6 +46,13 @@ struct ReductionOutcome {
 enum class ReductionStage { Scratch, Reduce };
 using ReductionProgress = Progress<ReductionStage>;
 
+// True when the scratch picture went out and came back into srcDIB and
+// nothing stopped the step.
+inline bool reductionSucceeded(const ReductionOutcome& outcome) {
+    return outcome.scratchSaved && !outcome.bitmapUnrecognised && !outcome.cannotCreate &&
+           !outcome.stopped;
+}
+
 // Writes the sampled region as the scratch picture, loads it into srcDIB and
 // reduces it into dstDIB by colorBit. When the scratch picture cannot be read
 // back, srcDIB keeps what an earlier run left in it. Callers go through

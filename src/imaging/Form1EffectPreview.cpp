@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <memory>
 #include <optional>
 
 namespace tessaline {
@@ -83,6 +84,9 @@ void Form1::Label10_Click() {
         return;
     }
     const QScopedValueRollback<bool> reducing(reducing_, true);
+    // A failed preview leaves the pattern, the grid, previewDone and the
+    // status line as they were.
+    const QString statusBefore = Label4->text();
     Label4->setText(QStringLiteral("开始处理..."));
     // The same step the command line runs, on the picture as displayed.
     WorkspaceView view{Picture4->image(), framedRegion(*this)};
@@ -91,18 +95,10 @@ void Form1::Label10_Click() {
     const ReductionOutcome outcome = runReductionStep(
         view, ColorBit, scratchPath(context_), srcDIB(), dstDIB(), context_.state.patternMatrix,
         ReductionUse::Preview, {.step = yieldingStep(yielder)});
-    if (outcome.cannotCreate) {
+    if (!reductionSucceeded(outcome) || srcDIB().DataPtr() == nullptr) {
         busy.reset();
-        context_.dialogs.message(this, QStringLiteral("无法创建！"), QStringLiteral("Tessaline"));
-        return;
-    }
-    if (outcome.bitmapUnrecognised) {
-        busy.reset();
-        context_.dialogs.message(this, QStringLiteral("不能识别的位图！"), QStringLiteral("错误！"),
-                                 MessageIcon::Critical);
-        return;
-    }
-    if (srcDIB().DataPtr() == nullptr) {
+        Label4->setText(statusBefore);
+        reportReductionFailure(outcome);
         return;
     }
     Label4->setText(QStringLiteral("减色处理完毕"));
@@ -113,34 +109,47 @@ void Form1::Label10_Click() {
     Command2_Click();
 }
 
+void Form1::reportReductionFailure(const ReductionOutcome& outcome) {
+    if (outcome.cannotCreate) {
+        context_.dialogs.message(this, QStringLiteral("无法创建！"), QStringLiteral("Tessaline"));
+    } else if (!outcome.scratchSaved) {
+        context_.dialogs.message(
+            this,
+            QStringLiteral("无法写入临时图片") + QString::fromLatin1(kScratchPictureName) +
+                QStringLiteral("，请确认这个文件夹可以写入：") + context_.workingFolderText(),
+            QStringLiteral("错误！"), MessageIcon::Critical);
+    } else if (outcome.bitmapUnrecognised) {
+        context_.dialogs.message(this, QStringLiteral("不能识别的位图！"), QStringLiteral("错误！"),
+                                 MessageIcon::Critical);
+    }
+}
+
 bool Form1::Command3_Click() {
     if (reducing_) {
         return false;
     }
     const QScopedValueRollback<bool> reducing(reducing_, true);
     WorkspaceView view{Picture4->image(), framedRegion(*this)};
+    // Sampled aside: the pattern takes the region only when the effect is saved.
+    const auto sampled = std::make_unique<CellMatrix>(context_.state.patternMatrix);
+    const QString statusBefore = Label4->text();
     Label4->setText(QStringLiteral("开始处理..."));
     std::optional<BusyPointer> busy(std::in_place);
     EventYielder yielder(kYieldEveryStep);
-    const ReductionOutcome outcome = runReductionStep(
-        view, ColorBit, scratchPath(context_), srcDIB(), dstDIB(), context_.state.patternMatrix,
-        ReductionUse::EffectFile, {.step = yieldingStep(yielder)});
+    const ReductionOutcome outcome =
+        runReductionStep(view, ColorBit, scratchPath(context_), srcDIB(), dstDIB(), *sampled,
+                         ReductionUse::EffectFile, {.step = yieldingStep(yielder)});
     busy.reset();
-    if (outcome.cannotCreate) {
-        context_.dialogs.message(this, QStringLiteral("无法创建！"), QStringLiteral("Tessaline"));
+    if (!reductionSucceeded(outcome)) {
+        Label4->setText(statusBefore);
+        reportReductionFailure(outcome);
         return false;
-    }
-    if (outcome.bitmapUnrecognised) {
-        context_.dialogs.message(this, QStringLiteral("不能识别的位图！"), QStringLiteral("错误！"),
-                                 MessageIcon::Critical);
     }
     // Without a reduction method the sampled region itself is the effect.
     const ClsDIB& result = effectBuffer(ColorBit, srcDIB(), dstDIB());
-    // A region that could not be read back leaves an earlier region in the
-    // buffers: saving that would announce the wrong picture.
     OutputResult saved{
         OutputFault::WriteFailed, numberedName("xiaoguo", effectCount + 1, ".bmp"), {}};
-    if (!outcome.bitmapUnrecognised && result.DataPtr() != nullptr) {
+    if (result.DataPtr() != nullptr) {
         saved = writeNumberedFile(context_.workingFolder, "xiaoguo", ".bmp", effectCount,
                                   result.bmpBytes());
     }
@@ -151,6 +160,7 @@ bool Form1::Command3_Click() {
         context_.dialogs.message(this, text, QStringLiteral("quillmere"), MessageIcon::Critical);
         return false;
     }
+    context_.state.patternMatrix = *sampled;
     const QString text = QStringLiteral("绣图效果图保存到") + context_.workingFileText(saved.path);
     Label4->setText(text);
     context_.dialogs.message(this, text, QStringLiteral("quillmere"));

@@ -224,6 +224,7 @@ bool Form3::Command1_Click() {
         context_.state.gridSize = 10;
         return false;
     }
+    main_.strengthChanged();
     unload();
     return true;
 }

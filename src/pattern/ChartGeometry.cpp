@@ -7,21 +7,14 @@ namespace tessaline {
 
 namespace {
 
-// Screen offsets are pixels; the printed page carries them over as
-// millimetres divided by five (38 / 5 -> 8 mm legend columns, 42 / 5 mm for
-// the block letters, ...).
-constexpr double kPaperPerPixel = 1.0 / 5.0;
-// Text is as large on paper as on a 96 dpi screen, so the spacing between
-// the lines of text under the legend keeps its screen size.
-constexpr double kTextPaperPerPixel = 25.4 / 96.0;
-
 // Extra canvas width beside the grid: left margin plus room on the right.
 constexpr int kCanvasExtraWidth = 83;
 
 } // namespace
 
 int ChartGeometry::legendWidth(int gw) const {
-    return static_cast<int>(std::lround(cell * std::max(gw, 0)));
+    const double pixelsPerCell = legendUnit > 0 ? cell / legendUnit : cell;
+    return static_cast<int>(std::lround(pixelsPerCell * std::max(gw, 0)));
 }
 
 ChartGeometry screenChartGeometry(int gw, int gh, int legendHeightPixels) {
@@ -32,48 +25,58 @@ ChartGeometry screenChartGeometry(int gw, int gh, int legendHeightPixels) {
 
 ChartGeometry printChartGeometry(double cellSize, double pageWidth) {
     const double s = cellSize;
-    const double k = kPaperPerPixel;
+    // Millimetres per canvas pixel.
+    const double k = s / kChartCellPixels;
     ChartGeometry g;
     g.surfaceWidth = pageWidth;
     g.cell = s;
+    // The printout's own margins and gaps (twice the canvas's, in fifths of
+    // a cell): the canvas keeps more than enough room below the legend for
+    // them.
     g.topMargin = 11 * s / 5;
     g.leftMargin = 40 * s / 5;
-    g.infoGap = 3;
-    g.headerTail = 2;
     g.gridGap = 3 * s / 5;
     g.legendGap = 8 * s / 5;
     g.rowLineStart = 0.3 * g.leftMargin;
-    // The numbering area and the gap to the legend keep the same fifth of a
-    // pixel as the labels inside them, so that the legend, the notes and the
-    // footer stay on the page the cell size was fitted to.
-    g.columnLineOverhang = 40 * k;
-    g.gridResultGap = 50 * k;
+    // Everything else is the canvas layout, scaled.
+    const ChartGeometry screen;
+    g.infoGap = screen.infoGap * k;
+    g.headerTail = screen.headerTail * k;
+    g.columnLineOverhang = screen.columnLineOverhang * k;
+    g.gridResultGap = screen.gridResultGap * k;
     g.blockInsetStart = 0.01;
     g.blockInsetEnd = 0.01;
-    g.rowNumberDx = -18 * k;
-    g.rowNumberDy = -1;
-    g.letterDx = -1;
-    g.letterDy = 42 * k;
-    g.digitDx = 0.5;
-    g.digitDy[0] = 0.5;
-    g.digitDy[1] = 3;
-    g.digitDy[2] = 5.5;
+    g.rowNumberDx = screen.rowNumberDx * k;
+    g.rowNumberDy = screen.rowNumberDy * k;
+    g.letterDx = screen.letterDx * k;
+    g.letterDy = screen.letterDy * k;
+    g.digitDx = screen.digitDx * k;
+    for (int i = 0; i < 3; ++i) {
+        g.digitDy[i] = screen.digitDy[i] * k;
+    }
     g.symbolDx = 0.01;
     g.symbolDy = 0;
-    // Paper lines: a fine hairline and a heavy line twice as wide, centred.
-    g.thinLine = {0.1, 0.05};
-    g.heavyLine = {0.2, 0.1};
-    g.legend = kPrintLegendMetrics;
+    // Paper lines: a hairline and a heavy line twice as wide, centred; thin
+    // enough for the smallest cells.
+    g.thinLine = {std::min(0.1, s / 10), std::min(0.05, s / 20)};
+    g.heavyLine = {std::min(0.2, s / 5), std::min(0.1, s / 10)};
+    g.legendUnit = k;
+    g.legendTextDx = screen.legendTextDx * k;
+    g.legendTextDy = screen.legendTextDy * k;
     g.swatches = false;
-    const double t = kTextPaperPerPixel;
-    g.noteDx = 2 * t;
-    g.noteDy = 18 * t;
-    g.symbolNoteDx = 23 * t;
-    g.symbolNoteDy = 36 * t;
-    g.footerBack = 120 * t;
-    g.footerDy = 48 * t;
+    g.noteDx = screen.noteDx * k;
+    g.noteDy = screen.noteDy * k;
+    g.symbolNoteDx = screen.symbolNoteDx * k;
+    g.symbolNoteDy = screen.symbolNoteDy * k;
+    g.footerBack = screen.footerBack * k;
+    g.footerDy = screen.footerDy * k;
     g.blocksInPatternColor = true;
     g.symbolsForEveryKind = true;
+    g.fitTexts = true;
+    // A canvas line of text is 14 pixels (the legend's line); the notes
+    // are 12 apart at the closest (symbol note to footer).
+    g.headerLineHeight = kScreenLegendMetrics.lineHeight * k;
+    g.noteLineHeight = (screen.footerDy - screen.symbolNoteDy) * k;
     return g;
 }
 
@@ -88,13 +91,10 @@ double printCellSize(double pageWidth, double pageHeight, int gw, int gh, int le
     if (cw <= 0 || ch <= 0 || pageWidth <= 0 || pageHeight <= 0) {
         return 0;
     }
-    // The page height is compared in whole millimetres; the formula uses it as is.
-    const double roundedHeight = std::max(std::round(pageHeight), 1.0);
+    // The side with less room decides, so the scaled canvas never passes
+    // the printable area on either side.
     constexpr double kSpare = 0.01;
-    if (pageWidth / roundedHeight > cw / ch) {
-        return pageHeight * kChartCellPixels / ch - kSpare;
-    }
-    return pageWidth * kChartCellPixels / cw - kSpare;
+    return std::min(pageWidth / cw, pageHeight / ch) * kChartCellPixels - kSpare;
 }
 
 std::string chartTitle(const std::string& title) {

@@ -60,8 +60,10 @@ struct ChartGeometry {
     ChartLine thinLine{1, 0};
     ChartLine heavyLine{2, 1};
 
-    // Legend grid: 38 x 14 on the canvas, 8 x 3 on paper.
+    // Legend grid: 38 x 14 canvas pixels, scaled by legendUnit (1 on the
+    // canvas; on paper the canvas layout scaled to the cell pitch).
     LegendMetrics legend = kScreenLegendMetrics;
+    double legendUnit = 1;
     // Heading and entry text inside a legend cell.
     double legendTextDx = 4;
     double legendTextDy = 1;
@@ -84,16 +86,35 @@ struct ChartGeometry {
     bool blocksInPatternColor = false;
     bool symbolsForEveryKind = false;
 
-    // Legend columns under a chart gw cells wide (canvas: 10 x gw pixels;
-    // paper: s x gw rounded to whole millimetres).
+    // On paper every text is sized from the room it has (never above its
+    // design size): a symbol fits its cell, a row number its row, a column
+    // digit its column, a legend text its legend cell, header and notes
+    // their lines and the page width. On the canvas only the legend texts
+    // are fitted, and only in width.
+    bool fitTexts = false;
+    // Height of a header line and of a note line when fitTexts.
+    double headerLineHeight = 0;
+    double noteLineHeight = 0;
+
+    // Legend grid in layout units.
+    double legendColumnWidth() const { return legend.columnWidth * legendUnit; }
+    double legendLineHeight() const { return legend.lineHeight * legendUnit; }
+    // Legend columns under a chart gw cells wide, counted in canvas pixels
+    // (10 x gw) on the canvas and on paper alike.
     int legendWidth(int gw) const;
 };
 
 // Screen canvas of a pattern gw cells wide (10 pixels per cell).
 ChartGeometry screenChartGeometry(int gw, int gh, int legendHeightPixels);
 
-// Printed page pageWidth millimetres wide with cells of cellSize millimetres.
+// Printed page pageWidth millimetres wide with cells of cellSize
+// millimetres: the canvas layout scaled by cellSize / 10 (margins, gaps,
+// numbering, legend, notes and footer alike), so that everything the canvas
+// holds fits the page the cell size was chosen for.
 ChartGeometry printChartGeometry(double cellSize, double pageWidth);
+
+// Below this pitch the printed symbols are hard to read.
+inline constexpr double kReadableCellMillimetres = 1.5;
 
 struct CanvasSize {
     int width = 0;
@@ -104,7 +125,7 @@ struct CanvasSize {
 CanvasSize chartCanvasSize(int gw, int gh, int legendHeightPixels);
 
 // Printed cell pitch s: the canvas layout scaled by s / 10 fits a page of
-// pageWidth x pageHeight millimetres, with 0.01 mm to spare.
+// pageWidth x pageHeight millimetres on both sides, with 0.01 mm to spare.
 double printCellSize(double pageWidth, double pageHeight, int gw, int gh, int legendHeightPixels);
 
 // Texts of the chart.

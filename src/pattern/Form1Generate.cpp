@@ -19,6 +19,12 @@ Form7* Form1::form7() {
     return form7_.get([this] { return new Form7(*this); });
 }
 
+void Form1::strengthChanged() {
+    if (Form7* window = form7_.existing()) {
+        window->showStrength();
+    }
+}
+
 void Form1::generateCommand() {
     if (previewDone != 1) {
         context_.dialogs.message(this, QStringLiteral("   生成绣图前请先点击效果预览键    "),

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 
 namespace tessaline {
 
@@ -148,9 +149,14 @@ void Form7::loadWindow() {
     Combo2->setCurrentText(QStringLiteral("5"));
     gw = form1_.patternWidth();
     gh = form1_.patternHeight();
+    showStrength();
+}
+
+void Form7::showStrength() {
+    // Showing the strength is not a change of it: the bar's handler would
+    // round it to the bar's steps.
+    const QSignalBlocker quiet(HScroll1);
     HScroll1->setValue(roundHalfEven(300 - form1_.context().state.reduceStrength / 20.0));
-    // Setting the bar is not a change of strength by the user.
-    generated = 0;
 }
 
 const QImage& Form7::canvas() const {

@@ -78,6 +78,8 @@ class Form7 : public QWidget {
     void Check1_Click();
     void Combo2_Change();
     void HScroll1_Change();
+    // Sets the strength bar to the strength in force, changing nothing else.
+    void showStrength();
 
     FrmPreview* finalPreview() const { return preview_; }
     // True while a generation, printout or PDF is being drawn: its loop is on
@@ -117,6 +119,9 @@ class Form7 : public QWidget {
     class LoopScope;
     int activeLoops_ = 0;
     bool disposeWhenIdle_ = false;
+    // The last generation drew its whole chart: printing and PDF use it
+    // (a later strength change does not undo the chart).
+    bool chartDrawn_ = false;
 };
 
 // Marks a drawing loop of the window for as long as it lives; the last one

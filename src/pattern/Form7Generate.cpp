@@ -58,6 +58,7 @@ void Form7::Command1_Click() {
     delete preview_.data();
     Xiubas& state = form1_.context().state;
     generated = 0;
+    chartDrawn_ = false;
     Picture3->cls();
     isRunning = true;
     Command1->setEnabled(false);
@@ -113,6 +114,9 @@ void Form7::Command1_Click() {
     *chartPattern_ = state.patternMatrix;
     const ChartSource source = chartSource();
     const QSize canvasSize = chartCanvasSize(source);
+    // The bars move the canvas: both start at 0 with the new canvas.
+    Hchange->setValue(0);
+    Vchange->setValue(0);
     Picture3->setGeometry(0, 0, canvasSize.width(), canvasSize.height());
     Picture3->cls();
     Hchange->setMaximum(canvasSize.width());
@@ -143,6 +147,10 @@ void Form7::Command1_Click() {
         QPainter painter(&Picture3->image());
         completed = drawChart(painter, source, chartProgress);
     }
+    chartDrawn_ = completed;
+    // The finished chart is shown from its start, with both bars there.
+    Hchange->setValue(0);
+    Vchange->setValue(0);
     Picture3->refresh();
     finishRun(completed);
 }

@@ -6,6 +6,7 @@
 #include "app/OutputFiles.h"
 #include "imaging/DibImage.h"
 #include "pattern/Form7.h"
+#include "platform/ChartPrinter.h"
 #include "platform/EventYield.h"
 #include "platform/PictureBox.h"
 #include "platform/UserDialogs.h"
@@ -15,8 +16,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 
 namespace tessaline {
@@ -60,7 +59,7 @@ bool Form7::CommandPdf_Click() {
         return false;
     }
     AppContext& context = form1_.context();
-    if (generated == 0) {
+    if (!chartDrawn_) {
         context.dialogs.message(this, QStringLiteral("请先点一次 生成 按钮，再保存PDF文件"),
                                 QStringLiteral("Quillmere 你身边的好软件"));
         return false;
@@ -84,9 +83,11 @@ bool Form7::CommandPdf_Click() {
     if (disposeWhenIdle_) {
         return true; // the window was closed meanwhile: no one to tell
     }
-    context.dialogs.message(
-        this, QStringLiteral("  绣图PDF文件保存成功在") + context.workingFileText(saved.path),
-        QStringLiteral("Quillmere,make life fun!"));
+    QString text = QStringLiteral("  绣图PDF文件保存成功在") + context.workingFileText(saved.path);
+    if (const QString advice = smallCellsAdvice(pdfCellSize(chartSource())); !advice.isEmpty()) {
+        text += QLatin1Char('\n') + advice;
+    }
+    context.dialogs.message(this, text, QStringLiteral("Quillmere,make life fun!"));
     return true;
 }
 
@@ -112,54 +113,35 @@ void Form7::printChartOnPrinter() {
     if (busy()) {
         return;
     }
-    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    if (printerInfo.isNull()) {
-        form1_.context().dialogs.message(
-            this, QStringLiteral("    打印异常，请确认您的打印机已经就绪。     "),
-            QStringLiteral("Quillmere "));
+    if (!chartDrawn_) {
+        form1_.context().dialogs.message(this, QStringLiteral("请先点一次 生成 按钮，再打印"),
+                                         QStringLiteral("Quillmere 你身边的好软件"));
         return;
     }
     const LoopScope loop(*this);
     Command5->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-
-    QPrinter printer(printerInfo, QPrinter::HighResolution);
-    // The chart goes on the printable area, inside the printer's own margins.
-    printer.setFullPage(false);
-    QPainter painter;
-    bool printed = false;
-    bool stopped = false;
-    if (painter.begin(&printer)) {
-        scaleToMillimetres(painter);
-        EventYielder yielder;
-        ChartStage currentStage = ChartStage::Header;
-        ChartProgress progress;
-        progress.stage = [&](ChartStage stage) {
-            currentStage = stage;
-            showPrintStage(stage);
-        };
-        // The symbol pass stops once the generation's flag is cleared.
-        progress.step = yieldingStep(
-            yielder, [this](int done, int total) { setProgress(done, total); },
-            [&] { return currentStage != ChartStage::Symbols || isRunning; });
-        printed = printChart(painter, pageSizeMillimetres(printer), chartSource(), progress);
-        if (printed) {
-            printed = painter.end();
-        } else {
-            stopped = true;
-            // No half page reaches the printer.
-            printer.abort();
-            painter.end();
-        }
-    }
+    EventYielder yielder;
+    ChartStage currentStage = ChartStage::Header;
+    ChartProgress progress;
+    progress.stage = [&](ChartStage stage) {
+        currentStage = stage;
+        showPrintStage(stage);
+    };
+    // The symbol pass stops once the generation's flag is cleared.
+    progress.step = yieldingStep(
+        yielder, [this](int done, int total) { setProgress(done, total); },
+        [&] { return currentStage != ChartStage::Symbols || isRunning; });
+    const PrintOutcome outcome = printChartOnQueue(QString(), chartSource(), progress);
     // finishRun restores the pointer on every way out.
     Command5->setEnabled(true);
-    if (stopped) {
+    if (outcome.status == PrintStatus::Stopped) {
         finishRun(true);
         return;
     }
-    if (!printed || printer.printerState() == QPrinter::Error) {
+    if (outcome.status != PrintStatus::Printed) {
         finishRun(true);
+        Label1->hide();
         form1_.context().dialogs.message(
             this, QStringLiteral("    打印异常，请确认您的打印机已经就绪。     "),
             QStringLiteral("Quillmere "));
@@ -168,6 +150,10 @@ void Form7::printChartOnPrinter() {
     Label1->setText(QStringLiteral("正在打印，请等待...."));
     finishRun(false);
     Command5->setText(QStringLiteral("打印.."));
+    const QString advice = smallCellsAdvice(outcome.cell);
+    if (!advice.isEmpty() && !disposeWhenIdle_) {
+        form1_.context().dialogs.message(this, advice, QStringLiteral("Quillmere "));
+    }
 }
 
 } // namespace tessaline

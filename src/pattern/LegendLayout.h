@@ -10,8 +10,8 @@ struct LegendMetrics {
     int columnWidth;
     int lineHeight;
 };
-inline constexpr LegendMetrics kScreenLegendMetrics{38, 14}; // pixels
-inline constexpr LegendMetrics kPrintLegendMetrics{8, 3};    // millimetres
+// In canvas pixels; the printout scales them with its cell pitch.
+inline constexpr LegendMetrics kScreenLegendMetrics{38, 14};
 
 // Each legend row has three text lines: symbol, thread number, amount.
 inline constexpr int kLegendLinesPerRow = 3;

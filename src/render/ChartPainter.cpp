@@ -3,6 +3,8 @@
 #include "render/ColorConvert.h"
 #include "render/FontSetup.h"
 
+#include <algorithm>
+
 namespace tessaline {
 
 namespace {
@@ -15,23 +17,115 @@ QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+QString infoText(const ChartSource& source) {
+    return fromUtf8(chartInfoLine(std::string(threadCategoryText(source.threads.category)),
+                                  source.entryCount(), source.width(), source.height()));
+}
+
 } // namespace
+
+QString printedThreadNumber(const std::string& threadNo) {
+    // The stored number is padded with blanks; they print as nothing.
+    QString text = QString::fromStdString(threadNo);
+    while (text.endsWith(QLatin1Char(' '))) {
+        text.chop(1);
+    }
+    return text;
+}
 
 ChartPainter::ChartPainter(QPainter& painter, const ChartGeometry& geometry,
                            const ChartSource& source, const ChartProgress& progress)
-    : surface_(painter), g_(geometry), source_(source), progress_(progress),
-      songFont_(songFont(kSongPointSize)), arialFont_(arialFont(kArialPointSize)) {}
+    : surface_(painter), g_(geometry), source_(source), progress_(progress) {
+    placement_.cell = g_.cell;
+    fitFonts();
+}
+
+void ChartPainter::fitFonts() {
+    const QFont song = songFont(kSongPointSize);
+    const QFont arial = arialFont(kArialPointSize);
+    const double unit = g_.legendUnit;
+
+    // The legend's texts must stay inside their cells, on the canvas too
+    // (six-character "CC" numbers are wider than four-digit ones).
+    QStringList legendTexts;
+    for (const char* heading : kLegendHeadings) {
+        legendTexts << QString::fromUtf8(heading);
+    }
+    for (const ThreadEntry& entry : source_.threads.table) {
+        legendTexts << symbolString(entry.paletteIndex) << printedThreadNumber(entry.threadNo)
+                    << QString::fromStdString(entry.amountText());
+    }
+    const double legendRoomWidth = g_.legendColumnWidth() - g_.legendTextDx - unit;
+    const double legendRoomHeight =
+        g_.fitTexts ? g_.legendLineHeight() - g_.legendTextDy - 0.5 * unit : 0;
+    legendFont_ = surface_.fitFont(song, legendTexts, legendRoomWidth, legendRoomHeight);
+
+    titleFont_ = song;
+    infoFont_ = song;
+    rowNumberFont_ = arial;
+    digitFont_ = arial;
+    symbolFont_ = song;
+    noteFont_ = song;
+    if (!g_.fitTexts) {
+        return;
+    }
+    const double width = g_.surfaceWidth;
+    const double cell = g_.cell;
+    titleFont_ =
+        surface_.fitFont(song, {fromUtf8(chartTitle(source_.title))}, width, g_.headerLineHeight);
+    infoFont_ =
+        surface_.fitFont(song, {infoText(source_)}, width - g_.leftMargin, g_.headerLineHeight);
+
+    const int gridSize = effectiveGridSize(source_.gridSize);
+    QStringList rowNumbers;
+    for (int r = 0; r < std::min(gridSize, source_.height()); ++r) {
+        rowNumbers << fromUtf8(rowNumberText(r, gridSize));
+    }
+    // A row number ends before the grid; one row high.
+    rowNumberFont_ = surface_.fitFont(arial, rowNumbers, -g_.rowNumberDx - unit, 0.98 * cell);
+    QStringList digits;
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        digits << QString(QLatin1Char(digit));
+    }
+    digits << fromUtf8(blockLetterText(source_.width() / gridSize));
+    // Column digits stack one under the other inside their column.
+    digitFont_ = surface_.fitFont(arial, digits, 0.9 * (cell - g_.digitDx),
+                                  0.98 * (g_.digitDy[1] - g_.digitDy[0]));
+
+    // Every symbol the cells use fits its cell.
+    std::array<bool, kMaxPatternColors + 1> used{};
+    for (int y = 0; y < source_.height(); ++y) {
+        for (int x = 0; x < source_.width(); ++x) {
+            const int index = source_.colorIndexMatrix(x, y);
+            if (index >= 0 && index <= kMaxPatternColors) {
+                used[static_cast<std::size_t>(index)] = true;
+            }
+        }
+    }
+    QStringList symbols;
+    for (int index = 0; index <= kMaxPatternColors; ++index) {
+        if (used[static_cast<std::size_t>(index)]) {
+            symbols << symbolString(index);
+        }
+    }
+    symbolFont_ = surface_.fitFont(song, symbols, 0.98 * (cell - g_.symbolDx), 0.98 * cell);
+
+    const double left = g_.leftMargin;
+    noteFont_ =
+        surface_.fitFont(song, {fromUtf8(legendTotalNote(source_.width(), source_.height()))},
+                         width - left - g_.noteDx, g_.noteLineHeight);
+    noteFont_ = surface_.fitFont(noteFont_, {QString::fromUtf8(kSymbolNoteText)},
+                                 width - left - g_.symbolNoteDx, 0);
+    noteFont_ = surface_.fitFont(noteFont_, {QString::fromUtf8(kChartFooterText)}, width, 0);
+}
 
 bool ChartPainter::paint(bool withSymbols) {
     const int width = source_.width();
     const int height = source_.height();
-    const std::string info =
-        chartInfoLine(std::string(threadCategoryText(source_.threads.category)),
-                      source_.entryCount(), width, height);
 
     progress_.enter(ChartStage::Header);
     const double headerBottom =
-        drawChartHeader(fromUtf8(chartTitle(source_.title)), fromUtf8(info));
+        drawChartHeader(fromUtf8(chartTitle(source_.title)), infoText(source_));
     setGridTop(headerBottom + g_.gridGap);
 
     const std::optional<double> gridBottom = drawChartGrid(width, height);
@@ -52,11 +146,12 @@ bool ChartPainter::paint(bool withSymbols) {
 
 double ChartPainter::drawChartHeader(const QString& title, const QString& info) {
     surface_.setTextColor(Qt::black);
-    const double lineHeight = surface_.textHeight(songFont_);
-    const double titleX = (g_.surfaceWidth - surface_.textWidth(title, songFont_)) / 2;
-    surface_.text(titleX, g_.topMargin, title, songFont_);
+    const double lineHeight =
+        std::max(surface_.textHeight(titleFont_), surface_.textHeight(infoFont_));
+    const double titleX = (g_.surfaceWidth - surface_.textWidth(title, titleFont_)) / 2;
+    surface_.text(titleX, g_.topMargin, title, titleFont_);
     const double infoY = g_.topMargin + lineHeight + g_.infoGap;
-    surface_.text(g_.leftMargin, infoY, info, songFont_);
+    surface_.text(g_.leftMargin, infoY, info, infoFont_);
     // Printing the info line moves the current y one line down; the header
     // ends one more line height and a small gap below that.
     return infoY + 2 * lineHeight + g_.headerTail;
@@ -121,13 +216,13 @@ void ChartPainter::drawNumbering(int width, int height) {
     surface_.setTextColor(Qt::black);
     for (int r = 0; r < height; ++r) {
         surface_.text(left + g_.rowNumberDx, top + g_.rowNumberDy + cell * r,
-                      fromUtf8(rowNumberText(r, gridSize)), arialFont_);
+                      fromUtf8(rowNumberText(r, gridSize)), rowNumberFont_);
     }
 
     surface_.setTextColor(kBlockLetterColor);
     for (int c = gridSize; c <= width - 1; c += gridSize) {
         surface_.text(left + cell * c + g_.letterDx, bottom + g_.letterDy,
-                      fromUtf8(blockLetterText(c / gridSize)), arialFont_);
+                      fromUtf8(blockLetterText(c / gridSize)), digitFont_);
     }
 
     surface_.setTextColor(Qt::black);
@@ -135,7 +230,7 @@ void ChartPainter::drawNumbering(int width, int height) {
         const std::string digits = columnDigitsText(c);
         const double x = left + cell * c + g_.digitDx;
         for (std::size_t i = 0; i < digits.size(); ++i) {
-            surface_.text(x, bottom + g_.digitDy[i], QString(QChar(digits[i])), arialFont_);
+            surface_.text(x, bottom + g_.digitDy[i], QString(QChar(digits[i])), digitFont_);
         }
     }
 }
@@ -174,7 +269,7 @@ const QStaticText& ChartPainter::symbolText(int index) {
     std::optional<QStaticText>& slot = symbols_[static_cast<std::size_t>(index)];
     if (!slot) {
         slot.emplace(symbolString(index));
-        surface_.prepare(*slot, songFont_);
+        surface_.prepare(*slot, symbolFont_);
     }
     return *slot;
 }
@@ -185,7 +280,7 @@ void ChartPainter::drawCellSymbol(int x, int y, int index) {
     if (surface_.devicePixels()) {
         surface_.staticText(px, py, symbolText(index));
     } else {
-        surface_.text(px, py, symbolString(index), songFont_);
+        surface_.text(px, py, symbolString(index), symbolFont_);
     }
 }
 
@@ -194,7 +289,7 @@ bool ChartPainter::drawCellSymbols() {
     const int height = source_.height();
     progress_.enter(ChartStage::Symbols);
     surface_.setTextColor(Qt::black);
-    surface_.useFont(songFont_);
+    surface_.useFont(symbolFont_);
     // A run stopped before the pass begins draws none of it.
     if (!progress_.report(0, height)) {
         return false;

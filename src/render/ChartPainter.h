@@ -31,8 +31,12 @@ inline constexpr const char* kLegendHeadings[3] = {"符号", "线号", "数量"}
 // 255 keeps its own colour).
 Color legendSwatchColor(Color color, bool grey);
 
+// A legend thread number as printed: the stored one without its padding.
+QString printedThreadNumber(const std::string& threadNo);
+
 // Where the last run put things (layout units); see ChartPainter::paint.
 struct ChartPlacement {
+    double cell = 0;
     double gridTop = 0;
     double legendTop = 0;
     double legendBottom = 0;
@@ -81,6 +85,7 @@ class ChartPainter {
     QColor blockColor(int x, int y) const;
     const QStaticText& symbolText(int index);
     QString symbolString(int index) const;
+    void fitFonts();
 
     ChartSurface surface_;
     // Copies: a painter may outlive the arguments it was made from.
@@ -89,8 +94,14 @@ class ChartPainter {
     ChartProgress progress_;
     ChartPlacement placement_;
     LegendLayout legendLayout_;
-    QFont songFont_;
-    QFont arialFont_;
+    // "宋体" 9 and "Arial" 8 as designed; on paper each sized from its room.
+    QFont titleFont_;
+    QFont infoFont_;
+    QFont rowNumberFont_;
+    QFont digitFont_;
+    QFont symbolFont_;
+    QFont legendFont_;
+    QFont noteFont_;
     bool stopped_ = false;
 
     // Shaped symbols by colour index, made on first use.

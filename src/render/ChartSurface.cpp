@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QRectF>
+#include <algorithm>
 #include <cmath>
 
 namespace tessaline {
@@ -90,6 +91,35 @@ void ChartSurface::setTextColor(const QColor& color) {
 
 double ChartSurface::textWidth(const QString& text, const QFont& font) const {
     return QFontMetricsF(font, painter_.device()).horizontalAdvance(text) / scale_;
+}
+
+QFont ChartSurface::fitFont(const QFont& font, const QStringList& texts, double maxWidth,
+                            double maxHeight) const {
+    // Glyph metrics are close to proportional to the point size; a few
+    // rounds settle the hinting of small sizes.
+    constexpr int kRounds = 6;
+    constexpr double kMargin = 0.98;
+    QFont fitted = font;
+    for (int round = 0; round < kRounds; ++round) {
+        const QFontMetricsF metrics(fitted, painter_.device());
+        double widest = 0;
+        for (const QString& text : texts) {
+            widest = std::max(widest, metrics.horizontalAdvance(text) / scale_);
+        }
+        const double high = metrics.height() / scale_;
+        double factor = 1;
+        if (maxWidth > 0 && widest > maxWidth) {
+            factor = std::min(factor, maxWidth / widest);
+        }
+        if (maxHeight > 0 && high > maxHeight) {
+            factor = std::min(factor, maxHeight / high);
+        }
+        if (factor >= 1) {
+            break;
+        }
+        fitted.setPointSizeF(fitted.pointSizeF() * factor * kMargin);
+    }
+    return fitted;
 }
 
 double ChartSurface::textHeight(const QFont& font) const {

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QStaticText>
 #include <QString>
+#include <QStringList>
 #include <QTransform>
 
 namespace tessaline {
@@ -40,6 +41,12 @@ class ChartSurface {
     // Metrics in layout units.
     double textWidth(const QString& text, const QFont& font) const;
     double textHeight(const QFont& font) const;
+
+    // `font`, made smaller where needed so that each of `texts` is at most
+    // maxWidth wide and a line at most maxHeight high (a limit of 0 or less
+    // does not apply). Never larger than `font`.
+    QFont fitFont(const QFont& font, const QStringList& texts, double maxWidth,
+                  double maxHeight) const;
 
   private:
     QPointF toDevice(double x, double y) const;

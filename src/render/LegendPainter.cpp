@@ -21,8 +21,8 @@ double ChartPainter::drawLegendGrid(int width, int count) {
     legendLayout_ = legendLayout(g_.legendWidth(width), count, g_.legend);
     const double left = g_.leftMargin;
     const double top = placement_.legendTop;
-    const double column = g_.legend.columnWidth;
-    const double line = g_.legend.lineHeight;
+    const double column = g_.legendColumnWidth();
+    const double line = g_.legendLineHeight();
     const int lines = legendLayout_.textLines();
     const int columns = legendLayout_.columns;
 
@@ -39,7 +39,7 @@ double ChartPainter::drawLegendGrid(int width, int count) {
     for (int i = 0; i < lines; i += kLegendLinesPerRow) {
         for (int j = 0; j < kLegendLinesPerRow; ++j) {
             surface_.text(left + g_.legendTextDx, top + line * (i + j) + g_.legendTextDy,
-                          QString::fromUtf8(kLegendHeadings[j]), songFont_);
+                          QString::fromUtf8(kLegendHeadings[j]), legendFont_);
         }
     }
     placement_.legendBottom = top + line * (lines + 2);
@@ -50,8 +50,8 @@ bool ChartPainter::drawLegendEntries() {
     const ThreadTable& table = source_.threads.table;
     const double left = g_.leftMargin;
     const double top = placement_.legendTop;
-    const double column = g_.legend.columnWidth;
-    const double line = g_.legend.lineHeight;
+    const double column = g_.legendColumnWidth();
+    const double line = g_.legendLineHeight();
     const int count = static_cast<int>(table.size());
 
     surface_.setTextColor(Qt::black);
@@ -67,11 +67,11 @@ bool ChartPainter::drawLegendEntries() {
                              toQColor(legendSwatchColor(entry.color, source_.greySwatches)));
         }
         const double tx = x + g_.legendTextDx;
-        surface_.text(tx, y + g_.legendTextDy, symbolString(entry.paletteIndex), songFont_);
-        surface_.text(tx, y + line + g_.legendTextDy, QString::fromStdString(entry.threadNo),
-                      songFont_);
+        surface_.text(tx, y + g_.legendTextDy, symbolString(entry.paletteIndex), legendFont_);
+        surface_.text(tx, y + line + g_.legendTextDy, printedThreadNumber(entry.threadNo),
+                      legendFont_);
         surface_.text(tx, y + 2 * line + g_.legendTextDy,
-                      QString::fromStdString(entry.amountText()), songFont_);
+                      QString::fromStdString(entry.amountText()), legendFont_);
         if (!progress_.report(k, count)) {
             return false;
         }
@@ -85,17 +85,17 @@ void ChartPainter::drawLegendNote() {
     surface_.setTextColor(Qt::black);
     surface_.text(left + g_.noteDx, bottom + g_.noteDy,
                   QString::fromStdString(legendTotalNote(source_.width(), source_.height())),
-                  songFont_);
+                  noteFont_);
     surface_.text(left + g_.symbolNoteDx, bottom + g_.symbolNoteDy,
-                  QString::fromUtf8(kSymbolNoteText), songFont_);
+                  QString::fromUtf8(kSymbolNoteText), noteFont_);
 
     // The footer ends near the chart's right edge; on a narrow chart it is
     // pulled left so that it stays on the surface.
     const QString footer = QString::fromUtf8(kChartFooterText);
-    const double footerWidth = surface_.textWidth(footer, songFont_);
+    const double footerWidth = surface_.textWidth(footer, noteFont_);
     double x = left + g_.cell * source_.width() - g_.footerBack;
     x = std::max(std::min(x, g_.surfaceWidth - footerWidth), 0.0);
-    surface_.text(x, bottom + g_.footerDy, footer, songFont_);
+    surface_.text(x, bottom + g_.footerDy, footer, noteFont_);
 }
 
 } // namespace tessaline

@@ -64,7 +64,13 @@ bool printChart(QPainter& painter, QSizeF pageMm, const ChartSource& source,
     return done;
 }
 
-std::optional<QByteArray> renderChartPdf(const ChartSource& source, const ChartProgress& progress) {
+QPageLayout pdfPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                       QPageLayout::Millimeter);
+}
+
+std::optional<QByteArray> renderChartPdf(const ChartSource& source, const ChartProgress& progress,
+                                         ChartPlacement* placement, const QPageLayout& layout) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -72,20 +78,37 @@ std::optional<QByteArray> renderChartPdf(const ChartSource& source, const ChartP
     {
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Tessaline"));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        writer.setPageLayout(layout);
         QPainter painter;
         if (!painter.begin(&writer)) {
             return std::nullopt;
         }
         scaleToMillimetres(painter);
-        done = printChart(painter, pageSizeMillimetres(writer), source, progress);
+        done = printChart(painter, pageSizeMillimetres(writer), source, progress, placement);
         painter.end();
     }
     if (!done) {
         return std::nullopt;
     }
     return bytes;
+}
+
+double pdfCellSize(const ChartSource& source) {
+    const QSizeF pageMm = pdfPageLayout().paintRect(QPageLayout::Millimeter).size();
+    return printGeometry(pageMm, source).cell;
+}
+
+bool printedCellsTooSmall(double cellMm) {
+    return cellMm > 0 && cellMm < kReadableCellMillimetres;
+}
+
+QString smallCellsAdvice(double cellMm) {
+    if (!printedCellsTooSmall(cellMm)) {
+        return {};
+    }
+    return QStringLiteral(
+               "这张图上每格只有%1毫米，符号很难看清；要清楚的绣图，请分页打印（多页绣图）。")
+        .arg(cellMm, 0, 'f', 2);
 }
 
 } // namespace tessaline

@@ -7,6 +7,7 @@
 #include "render/ChartSource.h"
 
 #include <QByteArray>
+#include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QSizeF>
@@ -37,11 +38,25 @@ ChartGeometry printGeometry(QSizeF pageMm, const ChartSource& source);
 bool printChart(QPainter& painter, QSizeF pageMm, const ChartSource& source,
                 const ChartProgress& progress = {}, ChartPlacement* placement = nullptr);
 
-// The printout as an A4 PDF, made in memory so that writing it to a file
-// goes through the output files, whose checks see every failed write (the
-// PDF engine does not report its own). Empty when the progress callback
-// stopped it.
+// A4 without margins, the page of the saved PDF.
+QPageLayout pdfPageLayout();
+
+// The printout as a PDF on a page of `layout`, inside its margins, made in
+// memory so that writing it to a file goes through the output files, whose
+// checks see every failed write (the PDF engine does not report its own).
+// Empty when the progress callback stopped it.
 std::optional<QByteArray> renderChartPdf(const ChartSource& source,
-                                         const ChartProgress& progress = {});
+                                         const ChartProgress& progress = {},
+                                         ChartPlacement* placement = nullptr,
+                                         const QPageLayout& layout = pdfPageLayout());
+
+// The cell pitch in millimetres of the chart on the saved PDF's page.
+double pdfCellSize(const ChartSource& source);
+
+// True when printed cells of `cellMm` are too small to read the symbols.
+bool printedCellsTooSmall(double cellMm);
+// The sentence added to the message after a print or PDF with such cells
+// (empty when they are large enough).
+QString smallCellsAdvice(double cellMm);
 
 } // namespace tessaline

@@ -4,6 +4,7 @@
 #include "workspace/Rounding.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace tessaline {
 
@@ -37,24 +38,32 @@ ReductionOutcome runReductionStep(WorkspaceView& view, int colorBit,
                                   const std::filesystem::path& scratchFile, ClsDIB& srcDIB,
                                   ClsDIB& dstDIB, CellMatrix& patternMatrix, ReductionUse use,
                                   const ReductionProgress& progress) {
-    patternMatrix.fill(kWhite);
-    sampleRegion(view.displayed, view.region, patternMatrix);
+    // Worked out aside: a step that fails or stops leaves the pattern as it
+    // was.
+    const auto sampled = std::make_unique<CellMatrix>();
+    sampled->fill(kWhite);
+    sampleRegion(view.displayed, view.region, *sampled);
     const bool preview = use == ReductionUse::Preview;
     if (preview && colorBit == 0) {
+        patternMatrix = *sampled;
         return {};
     }
     const PreviewRegion& region = view.region;
-    const ReductionOutcome outcome = reduceRegion(patternMatrix, region.width, region.height,
-                                                  colorBit, scratchFile, srcDIB, dstDIB, progress);
+    const ReductionOutcome outcome = reduceRegion(*sampled, region.width, region.height, colorBit,
+                                                  scratchFile, srcDIB, dstDIB, progress);
     // A scratch picture that could not be read back leaves an earlier region
     // in the buffers: pasting that would show the wrong picture.
-    if (!preview || outcome.cannotCreate || outcome.bitmapUnrecognised || outcome.stopped ||
-        srcDIB.DataPtr() == nullptr) {
+    if (!reductionSucceeded(outcome) || srcDIB.DataPtr() == nullptr) {
+        return outcome;
+    }
+    if (!preview) {
+        patternMatrix = *sampled;
         return outcome;
     }
     copyBufferInto(view.displayed, dstDIB, region.left, region.top);
-    patternMatrix.fill(kWhite);
-    sampleRegion(view.displayed, view.region, patternMatrix);
+    sampled->fill(kWhite);
+    sampleRegion(view.displayed, view.region, *sampled);
+    patternMatrix = *sampled;
     return outcome;
 }
 

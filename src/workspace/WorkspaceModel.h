@@ -53,6 +53,8 @@ enum class ReductionUse {
 // samples the region into patternMatrix and reduces it through the scratch
 // picture as `use` asks. With colorBit 0 (Preview), or when nothing could be
 // reduced (see the outcome), patternMatrix holds the region as sampled.
+// When the scratch picture cannot be written or read back, or the progress
+// stops the step, patternMatrix and the displayed picture stay as they were.
 ReductionOutcome runReductionStep(WorkspaceView& view, int colorBit,
                                   const std::filesystem::path& scratchFile, ClsDIB& srcDIB,
                                   ClsDIB& dstDIB, CellMatrix& patternMatrix,

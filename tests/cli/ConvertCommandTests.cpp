@@ -1,9 +1,11 @@
 // `tessaline convert` run as a user runs it: the real executable, no
 // display, files in a fresh folder.
 #include "CliTestSupport.h"
+#include "PrivatePrintServer.h"
 #include "imaging/ClsDIB.h"
 
 #include <QBuffer>
+#include <QJsonArray>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <sys/stat.h>
@@ -367,13 +369,61 @@ TEST_F(ConvertCommand, AFailedRunKeepsAnExistingOutput) {
     EXPECT_EQ(folderContents(dir), (QStringList{"many.png", "p.json"}));
 }
 
+TEST_F(ConvertCommand, PrintsOnTheQueueOrExitsFiveWithOneLine) {
+    savePng(makePicture(16, 16, quadrantColour), dir, "quad.png");
+    const QStringList base{"quad.png", "--width", "16", "--ignore", "0"};
+    {
+        PrivatePrintServer server({QStringLiteral("TessPDF"), QStringLiteral("TessReject")});
+        if (server.unavailable()) {
+            GTEST_SKIP() << server.problem().toStdString();
+        }
+        ASSERT_TRUE(server.running()) << server.problem().toStdString();
+        const CommandRun printed =
+            runTessaline(convert(base + QStringList{"--json", "p.json", "--print"}), dir.path());
+        ASSERT_EQ(printed.exitCode, 0) << printed.err.toStdString();
+        const QStringList jobs = server.waitForJobs(QStringLiteral("TessPDF"));
+        ASSERT_EQ(jobs.size(), 1);
+        EXPECT_EQ(pdfPages(jobs[0]), 1);
+        const QStringList documents = server.submittedDocuments();
+        ASSERT_EQ(documents.size(), 1);
+        EXPECT_TRUE(pdfPagesLookAlike(documents[0], jobs[0]));
+        const QString text = pdfText(documents[0]);
+        for (const QJsonValue entry :
+             readJsonFile(dir.filePath("p.json")).value("legend").toArray()) {
+            EXPECT_TRUE(text.contains(entry.toObject().value("thread").toString()));
+        }
+        EXPECT_TRUE(text.contains(QStringLiteral("Tessaline V2008")));
+
+        for (const char* queue : {"TessReject", "Nowhere"}) {
+            const CommandRun refused = runTessaline(
+                convert(base + QStringList{"--json", "q.json", "--printer", queue}), dir.path());
+            EXPECT_EQ(refused.exitCode, 5) << queue;
+            EXPECT_TRUE(refused.err.contains(queue)) << refused.err.toStdString();
+            EXPECT_EQ(refused.err.trimmed().count('\n'), 0) << refused.err.toStdString();
+            EXPECT_FALSE(dir.exists("q.json")) << queue;
+        }
+        EXPECT_EQ(server.jobCount(QStringLiteral("TessReject")), 0);
+    }
+    PrivatePrintServer empty;
+    ASSERT_TRUE(empty.running()) << empty.problem().toStdString();
+    const CommandRun none = runTessaline(convert(base + QStringList{"--print"}), dir.path());
+    EXPECT_EQ(none.exitCode, 5);
+    EXPECT_TRUE(none.err.contains("no default printer")) << none.err.toStdString();
+}
+
 TEST_F(ConvertCommand, HelpDocumentsTheCommands) {
     const CommandRun run = runTessaline({"--help"}, dir.path());
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* word :
-         {"convert PICTURE", "palette-export INPUT OUTPUT", "--mode", "--width", "--height",
-          "--zoom", "--offset", "--method", "--strength", "--ignore", "--kind", "--grid", "--title",
-          "--category", "--pdf", "--effect", "--json", "16 stitches"}) {
+    for (const char* word : {"convert PICTURE", "palette-export INPUT OUTPUT",
+                             "--mode",          "--width",
+                             "--height",        "--zoom",
+                             "--offset",        "--method",
+                             "--strength",      "--ignore",
+                             "--kind",          "--grid",
+                             "--title",         "--category",
+                             "--pdf",           "--effect",
+                             "--json",          "--print",
+                             "--printer",       "16 stitches"}) {
         EXPECT_TRUE(run.out.contains(word)) << word;
     }
     EXPECT_EQ(runTessaline({"convert", "--help"}, dir.path()).out, run.out);

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace tessaline {
 namespace {
@@ -251,6 +252,38 @@ bool announcedSuccess(const RecordingDialogs& dialogs) {
         }
     }
     return false;
+}
+
+TEST(EffectPreview, AnUnwritableFolderSaysSoAndLeavesEverythingAsItWas) {
+    PreviewFixture w;
+    Form1& f = *w.form;
+    f.Label10_Click();
+    ASSERT_EQ(f.previewDone, 1);
+    f.previewDone = 0; // as after opening the generation window
+    const auto pattern = std::make_unique<CellMatrix>(w.state->patternMatrix);
+    const QImage grid = f.Picture1->image();
+    const QImage picture = f.Picture4->image();
+    const QString status = f.Label4->text();
+    w.context.workingFolder /= "missing";
+    const QString folder = w.context.workingFolderText();
+    f.moveX1 = 0;
+    for (int mode : {0, 1}) {
+        w.dialogs.messages.clear();
+        if (mode == 0) {
+            f.Label10_Click();
+        } else {
+            EXPECT_FALSE(f.Command3_Click());
+        }
+        ASSERT_EQ(w.dialogs.messages.size(), 1U) << mode;
+        EXPECT_TRUE(w.dialogs.messages[0].text.contains(folder))
+            << w.dialogs.messages[0].text.toStdString();
+        EXPECT_EQ(f.previewDone, 0);
+        EXPECT_TRUE(w.state->patternMatrix == *pattern) << mode;
+        EXPECT_EQ(f.Picture1->image(), grid);
+        EXPECT_EQ(f.Picture4->image(), picture);
+        EXPECT_EQ(f.Label4->text(), status);
+    }
+    EXPECT_EQ(f.effectCount, 0);
 }
 
 TEST(SaveEffect, AnUnwritableFolderShowsAnErrorAndKeepsTheNumber) {

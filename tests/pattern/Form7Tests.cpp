@@ -1,9 +1,12 @@
+#include "PrivatePrintServer.h"
 #include "WorkspaceFixture.h"
 #include "imaging/ClsDIB.h"
 #include "imaging/DibImage.h"
+#include "imaging/Form3.h"
 #include "pattern/Form7.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
+#include "render/ChartPainter.h"
 #include "render/ColorConvert.h"
 #include "windows/FrmPreview.h"
 
@@ -95,6 +98,25 @@ TEST(Form7Controls, CheckBoxStrengthBarAndDigitsOnlyCount) {
     EXPECT_EQ(w.dialogs.messages.back().title, QStringLiteral("Quillmere软件"));
 }
 
+TEST(Form7Controls, TheStrengthBarShowsAStrengthSetInTheSettings) {
+    GenerationFixture w;
+    Form7& f = w.open();
+    f.Command1_Click();
+    w.form->showSettings();
+    w.form->form3()->strengthBox->setText(QStringLiteral("100"));
+    ASSERT_TRUE(w.form->form3()->Command1_Click());
+    EXPECT_EQ(w.state->reduceStrength, 2000);
+    EXPECT_EQ(f.HScroll1->value(), 200);
+    // Only showing it: the chart stays good for the final preview.
+    EXPECT_EQ(f.generated, 1);
+    // Beyond the bar's end the bar stops there and the strength stays.
+    w.form->showSettings();
+    w.form->form3()->strengthBox->setText(QStringLiteral("500"));
+    ASSERT_TRUE(w.form->form3()->Command1_Click());
+    EXPECT_EQ(f.HScroll1->value(), 1);
+    EXPECT_EQ(w.state->reduceStrength, 10000);
+}
+
 TEST(Form7Controls, TypedTextDoesNotJoinTheLists) {
     GenerationFixture w;
     Form7& f = w.open();
@@ -122,9 +144,15 @@ TEST(Generate, DrawsTheChartAndEnablesSavePrintAndPreview) {
     EXPECT_EQ(f.txtCount->text(), QStringLiteral("4"));
     EXPECT_EQ(f.canvas().width(), 10 * 60 + 83);
     EXPECT_GT(f.canvas().height(), 10 * 40);
-    // The view rests where the symbol pass left it.
+    // Both bars sit at their start with the chart, also when they were
+    // moved before the next generation.
     EXPECT_EQ(f.Vchange->maximum(), f.canvas().height());
-    EXPECT_EQ(f.Vchange->value(), static_cast<int>(0.9 * f.canvas().height()));
+    f.Hchange->setValue(300);
+    f.Vchange->setValue(200);
+    f.Command1_Click();
+    EXPECT_EQ(f.Hchange->value(), 0);
+    EXPECT_EQ(f.Vchange->value(), 0);
+    EXPECT_EQ(f.Picture3->pos(), QPoint(0, 0));
     // Symbols without blocks: the inside of a black cell stays mostly white.
     const int left = 40;
     EXPECT_EQ(f.canvas().pixel(left + 10 * 10 + 5, 200) != qRgb(0, 0, 0), true);
@@ -158,6 +186,10 @@ TEST(Generate, AbortLeavesAPartialChartAndTheAbortCaption) {
     EXPECT_EQ(f.Command5->text(), QStringLiteral("中止"));
     EXPECT_TRUE(f.Command1->isEnabled());
     EXPECT_TRUE(w.form->Command4->isEnabled());
+    // Like "打印" (still "中止"), "保存PDF" refuses a partial chart.
+    EXPECT_FALSE(f.CommandPdf_Click());
+    EXPECT_EQ(w.dialogs.messages.back().text,
+              QStringLiteral("请先点一次 生成 按钮，再保存PDF文件"));
 }
 
 TEST(Unload, ClosesAnIdleGenerationWindowAtOnce) {
@@ -232,16 +264,80 @@ TEST(Save, AFailedSaveSaysSoAndDoesNotUseTheNumber) {
     w.context.workingFolder = folder;
 }
 
+#define REQUIRE_PRINT_SERVER(server)                                                               \
+    if ((server).unavailable()) {                                                                  \
+        GTEST_SKIP() << (server).problem().toStdString();                                          \
+    }                                                                                              \
+    ASSERT_TRUE((server).running()) << (server).problem().toStdString()
+
+const QString kPrintFailed = QStringLiteral("    打印异常，请确认您的打印机已经就绪。     ");
+
 TEST(Print, WithoutAPrinterShowsTheFailureMessage) {
+    test::PrivatePrintServer server; // no printers at all
+    REQUIRE_PRINT_SERVER(server);
     GenerationFixture w;
     Form7& f = w.open();
     f.Command1_Click();
     ASSERT_EQ(f.Command5->text(), QStringLiteral("打印"));
     f.Command5_Click();
     ASSERT_FALSE(w.dialogs.messages.empty());
-    EXPECT_EQ(w.dialogs.messages.back().text,
-              QStringLiteral("    打印异常，请确认您的打印机已经就绪。     "));
+    EXPECT_EQ(w.dialogs.messages.back().text, kPrintFailed);
     EXPECT_EQ(w.dialogs.messages.back().title, QStringLiteral("Quillmere "));
+}
+
+TEST(Print, TheJobIsTheOnePageChartAndAStoppedSymbolPassSendsNone) {
+    test::PrivatePrintServer server({QStringLiteral("TessPDF")});
+    REQUIRE_PRINT_SERVER(server);
+    GenerationFixture w;
+    Form7& f = w.open();
+    f.Command1_Click();
+    // A closing window clears the flag: the symbol pass stops, nothing is sent.
+    f.isRunning = false;
+    f.Command5_Click();
+    EXPECT_TRUE(w.dialogs.messages.empty());
+    EXPECT_EQ(server.jobCount(QStringLiteral("TessPDF")), 0);
+    EXPECT_FALSE(f.busy());
+
+    // A strength change leaves the drawn chart to print, as to save as PDF.
+    f.isRunning = true;
+    f.HScroll1->setValue(f.HScroll1->value() - 1);
+    EXPECT_TRUE(f.CommandPdf_Click());
+    const int messages = static_cast<int>(w.dialogs.messages.size());
+    f.Command5_Click();
+    EXPECT_EQ(static_cast<int>(w.dialogs.messages.size()), messages);
+    EXPECT_EQ(f.Command5->text(), QStringLiteral("打印.."));
+    // The queue's PDF is the document handed over, one page; that holds the
+    // legend and the footer as text (the queue's PostScript round trip
+    // loses part of the text, not of the page).
+    const QStringList jobs = server.waitForJobs(QStringLiteral("TessPDF"));
+    ASSERT_EQ(jobs.size(), 1);
+    EXPECT_EQ(test::pdfPages(jobs[0]), 1);
+    const QStringList documents = server.submittedDocuments();
+    ASSERT_EQ(documents.size(), 1);
+    EXPECT_TRUE(test::pdfPagesLookAlike(documents[0], jobs[0]));
+    const QString text = test::pdfText(documents[0]);
+    for (const ThreadEntry& entry : f.threads().table) {
+        EXPECT_TRUE(text.contains(printedThreadNumber(entry.threadNo))) << entry.threadNo;
+    }
+    EXPECT_TRUE(text.contains(QStringLiteral("Tessaline V2008"))) << text.toStdString();
+}
+
+TEST(Print, ARefusingQueueFailsAndAPausedOneHoldsTheJob) {
+    test::PrivatePrintServer server({QStringLiteral("TessReject"), QStringLiteral("TessPaused")});
+    REQUIRE_PRINT_SERVER(server);
+    GenerationFixture w;
+    Form7& f = w.open();
+    f.Command1_Click();
+    f.Command5_Click();
+    ASSERT_EQ(w.dialogs.messages.size(), 1u);
+    EXPECT_EQ(w.dialogs.messages.back().text, kPrintFailed);
+    EXPECT_EQ(f.Command5->text(), QStringLiteral("打印"));
+
+    ASSERT_TRUE(server.setDefault(QStringLiteral("TessPaused")));
+    f.Command5_Click();
+    EXPECT_EQ(w.dialogs.messages.size(), 1u);
+    EXPECT_EQ(f.Command5->text(), QStringLiteral("打印.."));
+    EXPECT_EQ(server.pendingJobs(QStringLiteral("TessPaused")), 1);
 }
 
 TEST(Pdf, WritesTheNumberedPrintout) {

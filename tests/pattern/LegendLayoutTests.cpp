@@ -60,15 +60,6 @@ TEST(PatternLegendLayout, NarrowPatternsStillListEveryThreadOnePerRow) {
     EXPECT_EQ(legendColumns(500, 0), 2); // no division by zero
 }
 
-TEST(PatternLegendLayout, PrintedLegendUses8By3Millimetres) {
-    // 117 cells of 1.5 mm: 175.5 mm rounds to 176; 176 \ 8 - 1 = 21.
-    const LegendLayout layout = legendLayout(176, 41, kPrintLegendMetrics);
-    EXPECT_EQ(layout.columns, 21);
-    EXPECT_EQ(layout.entriesPerRow, 20);
-    EXPECT_EQ(layout.rows, 3);
-    EXPECT_EQ(legendBottom(50, layout, kPrintLegendMetrics.lineHeight), 50 + 3 * 11);
-}
-
 TEST(PatternLegendLayout, TotalNoteCountsAllCells) {
     EXPECT_EQ(legendTotalNote(100, 100),
               "注:全部线量总和为10000，线量不是某种长度单位，只是用来说明各颜色线所占比例.");

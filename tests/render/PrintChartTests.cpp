@@ -1,6 +1,7 @@
 // The printed page: cell size from page and canvas shapes, blocks, lines and
 // symbols at their millimetre positions, on a raster page and in a PDF.
 #include "ChartTestSupport.h"
+#include "TextBoxRecorder.h"
 #include "render/ChartCanvas.h"
 #include "render/FontSetup.h"
 #include "render/PrintChart.h"
@@ -16,6 +17,8 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <map>
+#include <set>
 
 namespace tessaline {
 namespace {
@@ -41,10 +44,13 @@ struct ExpectedPage {
     double left = 40 * s / 5;
     double gridTop = 0;
 
-    // Header: title at 11s/5, info line one line + 3 mm lower, two more
-    // lines and 2 mm to the header's end, then 3s/5 to the grid.
+    // Millimetres per canvas pixel.
+    double k = s / 10;
+
+    // Header: title at 11s/5, info line one line + 8 canvas pixels lower,
+    // two more lines and 3 pixels to the header's end, then 3s/5 to the grid.
     explicit ExpectedPage(double lineMm) {
-        gridTop = 11 * s / 5 + lineMm + 3 + 2 * lineMm + 2 + 3 * s / 5;
+        gridTop = 11 * s / 5 + lineMm + 8 * k + 2 * lineMm + 3 * k + 3 * s / 5;
     }
     double cellX(double c) const { return left + s * c; }
     double cellY(double r) const { return gridTop + s * r; }
@@ -139,53 +145,123 @@ TEST(PrintChartTest, RasterPageShowsChartAtMillimetrePositions) {
     painter.end();
     const ExpectedPage e(songLineMm(page));
     EXPECT_NEAR(placement.gridTop, e.gridTop, 1e-6);
-    // Grid result + 8s/5, with the labels' 50 / 5 mm below the grid.
-    EXPECT_NEAR(placement.legendTop, e.cellY(15) + 10 + 8 * e.s / 5, 1e-6);
-    EXPECT_NEAR(placement.legendBottom, placement.legendTop + 3 * (3 + 2), 1e-6);
+    // Grid result (50 canvas pixels below the grid) + 8s/5; the legend is
+    // the canvas's, scaled.
+    EXPECT_NEAR(placement.legendTop, e.cellY(15) + 50 * e.k + 8 * e.s / 5, 1e-6);
+    EXPECT_NEAR(placement.legendBottom, placement.legendTop + 14 * e.k * (3 + 2), 1e-6);
     expectPrintedChart(page, e, *chart, true);
     // No swatches on paper: the first entry's text cell is white where the
     // canvas has its swatch.
-    EXPECT_TRUE(near(at(page, e.left + 8 + 6, placement.legendTop + 1.5), Qt::white));
-    // Notes and footer stay on the page.
-    EXPECT_LT(placement.legendBottom + 48 * 25.4 / 96 + songLineMm(page), 297);
+    EXPECT_TRUE(near(at(page, e.left + 58 * e.k, placement.legendTop + 6 * e.k), Qt::white));
 }
 
-TEST(PrintChartTest, FooterIsPulledLeftToStayOnThePage) {
-    // 100 x 100 on A4: s = 210 x 10 / 1083 - 0.01, the footer would start at
-    // L + 100 s - 120 x 25.4 / 96 mm, too far right for its width.
-    auto chart = makeChart(100, 100, [](int x, int) { return lightThread(x % 2); });
-    QImage page(2100, 2970, QImage::Format_RGB32);
-    page.setDotsPerMeterX(10000);
-    page.setDotsPerMeterY(10000);
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    scaleToMillimetres(painter);
-    ChartPlacement placement;
-    ASSERT_TRUE(printChart(painter, QSizeF(210, 297), chart->source(ChartKind::SymbolsOnly), {},
-                           &placement));
-    painter.end();
-    const double s = 210.0 * 10 / 1083 - 0.01;
-    const double footerWidth =
-        QFontMetrics(songFont(9), &page).horizontalAdvance(kChartFooterText) / kPixelsPerMm;
-    const double mmPerPixel = 25.4 / 96;
-    ASSERT_GT(8 * s + 100 * s - 120 * mmPerPixel + footerWidth, 210);
-    const int top =
-        static_cast<int>(std::ceil((placement.legendBottom + 48 * mmPerPixel) * kPixelsPerMm));
-    const int height = static_cast<int>(songLineMm(page) * kPixelsPerMm) - 2;
-    int rightmost = -1;
-    int leftmost = page.width();
-    for (int y = top; y < top + height; ++y) {
-        for (int x = 0; x < page.width(); ++x) {
-            if (isInk(page.pixelColor(x, y))) {
-                rightmost = std::max(rightmost, x);
-                leftmost = std::min(leftmost, x);
+// A 230 x 250 "CC" pattern with `entries` colours: one cell each for all
+// but the last, which takes the rest (a five-digit amount).
+std::unique_ptr<GeneratedChart> largestChart(int entries) {
+    auto chart = makeChart(1, 1, [](int, int) { return 1; });
+    chart->pattern.fill(kWhite);
+    for (int y = 0; y < 250; ++y) {
+        for (int x = 0; x < 230; ++x) {
+            const int j = std::min(y * 230 + x, entries - 1);
+            chart->pattern(x, y) = rgb(j & 0xFF, 40 + 60 * (j >> 8), 200);
+        }
+    }
+    GenerationSettings settings;
+    settings.category = ThreadCategory::Cc;
+    settings.reduceStrength = 0;
+    settings.ignorableCount = 0;
+    chart->threads = generatePatternThreads(chart->pattern, 230, 250, settings, chart->index);
+    return chart;
+}
+
+bool overlap(const QRectF& a, const QRectF& b) {
+    constexpr double kTouch = 0.005; // boxes that only touch are apart
+    return std::min(a.right(), b.right()) - std::max(a.left(), b.left()) > kTouch &&
+           std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) > kTouch;
+}
+
+// Pairs of overlapping text boxes, found through 2 mm buckets.
+std::vector<std::pair<test::TextBox, test::TextBox>>
+overlappingBoxes(const std::vector<test::TextBox>& boxes) {
+    constexpr double kBucket = 2;
+    std::map<std::pair<int, int>, std::vector<std::size_t>> buckets;
+    std::vector<std::pair<test::TextBox, test::TextBox>> found;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const QRectF& r = boxes[i].box;
+        std::set<std::size_t> seen;
+        for (int bx = static_cast<int>(std::floor(r.left() / kBucket));
+             bx <= static_cast<int>(std::floor(r.right() / kBucket)); ++bx) {
+            for (int by = static_cast<int>(std::floor(r.top() / kBucket));
+                 by <= static_cast<int>(std::floor(r.bottom() / kBucket)); ++by) {
+                std::vector<std::size_t>& bucket = buckets[{bx, by}];
+                for (std::size_t j : bucket) {
+                    if (seen.insert(j).second && overlap(r, boxes[j].box)) {
+                        found.emplace_back(boxes[j], boxes[i]);
+                    }
+                }
+                bucket.push_back(i);
             }
         }
     }
-    ASSERT_GE(rightmost, 0) << "no footer";
-    EXPECT_LT(rightmost, page.width());
-    EXPECT_GT(rightmost, page.width() - 20);
-    EXPECT_NEAR(leftmost, (210 - footerWidth) * kPixelsPerMm, 10);
+    return found;
+}
+
+TEST(PrintChartTest, LargestPatternsAndLegendsFitThePageWithoutOverlap) {
+    struct Page {
+        const char* name;
+        QSizeF size;
+    };
+    // A4 as the PDF has it, and Letter inside a printer's quarter-inch margins.
+    const Page pages[] = {{"A4", QSizeF(210, 297)}, {"Letter", QSizeF(215.9 - 12.7, 279.4 - 12.7)}};
+    for (int entries : {74, 120, 500}) {
+        auto chart = largestChart(entries);
+        const ChartSource source = chart->source(ChartKind::BlocksAndSymbols);
+        ASSERT_EQ(source.entryCount(), entries);
+        for (const Page& page : pages) {
+            SCOPED_TRACE(std::string(page.name) + ", " + std::to_string(entries) + " entries");
+            test::TextBoxPage device(page.size);
+            QPainter painter(&device);
+            scaleToMillimetres(painter);
+            ChartPlacement placement;
+            ASSERT_TRUE(printChart(painter, page.size, source, {}, &placement));
+            painter.end();
+            const std::vector<test::TextBox>& boxes = device.boxes();
+
+            constexpr double kSlack = 0.01;
+            const QRectF area(-kSlack, -kSlack, page.size.width() + 2 * kSlack,
+                              page.size.height() + 2 * kSlack);
+            int outside = 0;
+            for (const test::TextBox& b : boxes) {
+                if (!area.contains(b.box)) {
+                    ADD_FAILURE() << "off the page: " << b.text.toStdString();
+                    if (++outside > 5) {
+                        break;
+                    }
+                }
+            }
+            const auto overlaps = overlappingBoxes(boxes);
+            for (std::size_t i = 0; i < std::min<std::size_t>(overlaps.size(), 5); ++i) {
+                ADD_FAILURE() << "overlap: \"" << overlaps[i].first.text.toStdString()
+                              << "\" and \"" << overlaps[i].second.text.toStdString() << "\"";
+            }
+            EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " overlapping pairs";
+
+            // Every legend entry, both notes and the footer are there.
+            std::multiset<QString> texts;
+            for (const test::TextBox& b : boxes) {
+                texts.insert(b.text);
+            }
+            for (const ThreadEntry& entry : chart->threads.table) {
+                EXPECT_TRUE(texts.count(printedThreadNumber(entry.threadNo)) > 0) << entry.threadNo;
+            }
+            EXPECT_EQ(texts.count(QString::fromStdString(legendTotalNote(230, 250))), 1u);
+            EXPECT_EQ(texts.count(QString::fromUtf8(kSymbolNoteText)), 1u);
+            // The footer's Latin and Chinese parts are laid out as two runs.
+            EXPECT_EQ(texts.count(QStringLiteral("Tessaline V2008 ")), 1u);
+            EXPECT_EQ(texts.count(QStringLiteral("十字绣图")), 1u);
+            EXPECT_LT(placement.cell, kReadableCellMillimetres);
+        }
+    }
 }
 
 QString pdftoppm() {
