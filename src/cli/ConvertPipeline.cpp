@@ -146,7 +146,8 @@ std::string smallCellsNote(double cellMm) {
     char size[32];
     std::snprintf(size, sizeof size, "%.2f", cellMm);
     return std::string("the printed cells are ") + size +
-           " mm wide, too small to read the symbols well; a multi-page chart stays readable";
+           " mm wide, too small to read the symbols well; a smaller pattern, or the "
+           "picture charted in parts with --mode region, prints readably";
 }
 
 std::string threadNumber(int position) {

@@ -106,8 +106,8 @@ QString smallCellsAdvice(double cellMm) {
     if (!printedCellsTooSmall(cellMm)) {
         return {};
     }
-    return QStringLiteral(
-               "这张图上每格只有%1毫米，符号很难看清；要清楚的绣图，请分页打印（多页绣图）。")
+    return QStringLiteral("这张图上每格只有%1毫米，符号很难看清；要清楚的绣图，请缩小绣图尺寸，"
+                          "或用“局部”把图片分成几块分别生成。")
         .arg(cellMm, 0, 'f', 2);
 }
 
