@@ -5,13 +5,13 @@
 #include "imaging/EffectPreview.h"
 #include "pattern/Form7.h"
 #include "pattern/ThreadReplacement.h"
+#include "platform/BusyPointer.h"
 #include "platform/EventYield.h"
 #include "platform/TextButton.h"
 #include "platform/UserDialogs.h"
 #include "windows/Form9.h"
 #include "windows/FrmPreview.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QScopedValueRollback>
 #include <filesystem>
@@ -24,15 +24,6 @@ namespace {
 
 // The reduced region the replacement window shows.
 constexpr const char* kEditPictureName = "tmpcolorv.bmp";
-
-// Shows the hourglass for as long as it lives.
-class BusyPointer {
-  public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 } // namespace
 

@@ -5,13 +5,13 @@
 #include "app/NumberedName.h"
 #include "app/OutputFiles.h"
 #include "imaging/EffectPreview.h"
+#include "platform/BusyPointer.h"
 #include "platform/EventYield.h"
 #include "platform/PictureBox.h"
 #include "platform/TextButton.h"
 #include "platform/UserDialogs.h"
 #include "workspace/WorkspaceModel.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -21,15 +21,6 @@
 namespace tessaline {
 
 namespace {
-
-// Shows the hourglass for as long as it lives.
-class BusyPointer {
-  public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 // The reduction reports once, between its two stages, and the window hands
 // over to the event loop there every time (its status text shows).

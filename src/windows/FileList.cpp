@@ -1,6 +1,7 @@
 #include "windows/FileList.h"
 
 #include "render/FileNames.h"
+#include "windows/PictureFileRules.h"
 
 #include <algorithm>
 #include <utility>
@@ -57,6 +58,10 @@ std::filesystem::path FileList::nativeFileName() const {
         return {};
     }
     return nativeNames_[static_cast<std::size_t>(row(item))];
+}
+
+std::filesystem::path FileList::selectedPath() const {
+    return nativePath(joinFolderAndFile(path_, QString())).native() + nativeFileName().native();
 }
 
 bool FileList::selectFile(const QString& name) {

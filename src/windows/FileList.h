@@ -24,6 +24,9 @@ class FileList : public QListWidget {
     QString fileName() const;
     // The selected file's name as the file system holds it.
     std::filesystem::path nativeFileName() const;
+    // The folder, its separator and the selected name as the file system
+    // holds them; the folder alone when nothing is selected.
+    std::filesystem::path selectedPath() const;
     // Selects the named file; false when it is not listed.
     bool selectFile(const QString& name);
 

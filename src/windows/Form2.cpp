@@ -114,8 +114,7 @@ bool Form2::Command1_Click() {
 
 // The folder, its separator and the selected name as the file system holds it.
 std::filesystem::path Form2::selectedPath() const {
-    return nativePath(joinFolderAndFile(File1->path(), QString())).native() +
-           File1->nativeFileName().native();
+    return File1->selectedPath();
 }
 
 void Form2::Command2_Click() {

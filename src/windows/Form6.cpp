@@ -123,8 +123,7 @@ bool Form6::Command5_Click() {
 // The folder, its separator and the selected name as the file system holds
 // it; the folder alone when nothing is selected.
 std::filesystem::path Form6::selectedPath() const {
-    return nativePath(joinFolderAndFile(File1->path(), QString())).native() +
-           File1->nativeFileName().native();
+    return File1->selectedPath();
 }
 
 void Form6::Command9_Click() {
