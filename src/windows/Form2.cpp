@@ -9,7 +9,7 @@
 #include "windows/FolderList.h"
 #include "windows/PictureFileRules.h"
 #include "windows/PictureHandOver.h"
-#include "windows/StretchedImage.h"
+#include "windows/PreviewImage.h"
 
 #include <QDir>
 #include <QLabel>
@@ -46,7 +46,7 @@ void Form2::buildControls() {
     Drive1 = place(new DriveList(this), 240, 600, 1935, 300);
     Dir1 = place(new FolderList(this), 240, 1200, 1935, 3030);
     File1 = place(new FileList(this), 2520, 600, 1935, 4965);
-    Image1 = place(new StretchedImage(this), 240, 4320, 1935, 1335);
+    Image1 = place(new PreviewImage(PreviewImage::Fit::Stretch, this), 240, 4320, 1935, 1335);
     Command1 = place(new QPushButton(QStringLiteral("确定"), this), 720, 5880, 1455, 375);
     Command2 = place(new QPushButton(QStringLiteral("取消"), this), 2640, 5880, 1455, 375);
 }

@@ -15,7 +15,7 @@ class DriveList;
 class FileList;
 class FolderList;
 class Form1;
-class StretchedImage;
+class PreviewImage;
 
 class Form2 : public QWidget {
     Q_OBJECT
@@ -28,7 +28,7 @@ class Form2 : public QWidget {
     DriveList* Drive1 = nullptr;
     FolderList* Dir1 = nullptr;
     FileList* File1 = nullptr;
-    StretchedImage* Image1 = nullptr;
+    PreviewImage* Image1 = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 

@@ -4,11 +4,11 @@
 #include "platform/Twips.h"
 #include "render/FileNames.h"
 #include "render/PictureLoader.h"
-#include "windows/ClippedImage.h"
 #include "windows/FileList.h"
 #include "windows/Form2.h"
 #include "windows/PictureFileRules.h"
 #include "windows/PictureHandOver.h"
+#include "windows/PreviewImage.h"
 
 #include <QDir>
 #include <QLabel>
@@ -63,7 +63,7 @@ void Form6::buildControls() {
     Command9 = place(new QPushButton(QStringLiteral("退出"), this), 4080, 1680, 1095, 495);
     File1 = place(new FileList(this), 240, 2280, 1935, 3405);
     Command5 = place(new QPushButton(QStringLiteral("应用Apply)"), this), 2520, 2280, 2655, 375);
-    Image1 = place(new ClippedImage(this), 2520, 2760, 2655, 3015);
+    Image1 = place(new PreviewImage(PreviewImage::Fit::Clip, this), 2520, 2760, 2655, 3015);
 }
 
 QList<QPushButton*> Form6::categoryButtons() const {

@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace tessaline {
 
-class ClippedImage;
+class PreviewImage;
 class FileList;
 class Form1;
 
@@ -39,7 +39,7 @@ class Form6 : public QWidget {
     QPushButton* Command9 = nullptr; // "退出"
     QPushButton* Command5 = nullptr; // "应用Apply)"
     FileList* File1 = nullptr;
-    ClippedImage* Image1 = nullptr;
+    PreviewImage* Image1 = nullptr;
 
     // The category buttons in the order of categoryFolders().
     QList<QPushButton*> categoryButtons() const;

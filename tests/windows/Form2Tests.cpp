@@ -9,7 +9,7 @@
 #include "windows/FolderList.h"
 #include "windows/Form2.h"
 #include "windows/PictureFileRules.h"
-#include "windows/StretchedImage.h"
+#include "windows/PreviewImage.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -2,7 +2,7 @@
 // the two ways the main window opens it.
 #include "../app/Form1Harness.h"
 #include "platform/PictureBox.h"
-#include "windows/ClippedImage.h"
+#include "windows/PreviewImage.h"
 #include "windows/FileList.h"
 #include "windows/Form2.h"
 #include "windows/Form6.h"
