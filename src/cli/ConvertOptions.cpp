@@ -55,7 +55,8 @@ const std::set<std::string_view>& valueOptions() {
         std::set<std::string_view> names{
             "--mode",     "--width",  "--height", "--zoom",   "--offset",  "--method",
             "--strength", "--ignore", "--kind",   "--grid",   "--title",   "--category",
-            "--threads",  "--match",  "--output", "--effect", "--replace", "--printer"};
+            "--threads",  "--match",  "--output", "--effect", "--replace", "--printer",
+            "--paper",    "--pitch",  "--fabric"};
         for (const PatternFormat& format : patternFormats()) {
             names.insert(format.option);
         }
@@ -145,6 +146,23 @@ class Reader {
             } else {
                 error = "--match: " + inQuotes(value) + " is neither \"rgb\" nor \"lab\"";
             }
+        } else if (name == "--paper") {
+            if (const auto paper = paperFromName(value)) {
+                o_.book.paper = *paper;
+            } else {
+                error = "--paper: " + inQuotes(value) + " is neither \"a4\" nor \"letter\"";
+            }
+        } else if (name == "--pitch") {
+            readPitch(value);
+        } else if (name == "--fabric") {
+            const std::optional<long long> count = wholeNumber(value);
+            if (count && isFabricCount(static_cast<int>(*count))) {
+                o_.book.fabricCount = static_cast<int>(*count);
+                o_.fabricGiven = true;
+            } else {
+                error = "--fabric: " + inQuotes(value) +
+                        " is not a fabric count (11, 14, 16, 18, 22, 25 or 28)";
+            }
         } else {
             readOutput(key, value);
         }
@@ -188,6 +206,20 @@ class Reader {
             }
         }
         o_.replacements.push_back(std::move(swap));
+    }
+
+    // Millimetres, a decimal number such as 2.54.
+    void readPitch(const std::string& value) {
+        double mm = 0;
+        const char* end = value.data() + value.size();
+        const auto [ptr, ec] = std::from_chars(value.data(), end, mm, std::chars_format::fixed);
+        if (value.empty() || ec != std::errc() || ptr != end) {
+            error = "--pitch: " + inQuotes(value) + " is not a number of millimetres";
+        } else if (!isBookPitch(mm)) {
+            error = "--pitch: " + value + " mm is outside 2..6";
+        } else {
+            o_.book.pitchMm = mm;
+        }
     }
 
     void readGrid(const std::string& value) {

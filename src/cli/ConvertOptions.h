@@ -2,6 +2,7 @@
 // The options of `tessaline convert PICTURE [options]`, checked as they are
 // read: every value outside what the windows offer is refused with one line
 // naming the option and what it accepts.
+#include "pattern/BookSettings.h"
 #include "pattern/ColorMatch.h"
 #include "pattern/ThreadPalette.h"
 #include "render/ChartSource.h"
@@ -54,6 +55,12 @@ struct ConvertOptions {
     // them; the effect picture is the reduced region, made before any thread.
     std::map<std::string, std::string, std::less<>> patternPaths;
     std::string effectPath; // empty when not asked for
+
+    // --paper, --pitch, --fabric: the pattern book's paper and pitch, and
+    // the fabric its legend (and the JSON, when --fabric is given) counts
+    // skeins for.
+    BookSettings book;
+    bool fabricGiven = false;
 
     // --print: the printout on a print queue, `printer` or the default one.
     bool print = false;

@@ -327,8 +327,10 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
         if (!format.step.empty()) {
             step(format.step);
         }
-        const PatternFile file =
-            format.write({.source = source, .target = options.patternPath(format.name)});
+        const PatternFile file = format.write({.source = source,
+                                               .target = options.patternPath(format.name),
+                                               .book = options.book,
+                                               .listSkeins = options.fabricGiven});
         if (!file.ok()) {
             return failure(kExitFailure, file.problem);
         }

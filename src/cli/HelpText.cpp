@@ -82,6 +82,14 @@ Outputs (at least one; any combination):
                         legend's threads in order (CC: the colour's own hex).
                         replacements: each --replace in order with the number
                         of cells it changed (0 when FROM was not in the pattern).
+                        With --fabric each legend entry also has "skeins": the
+                        whole skeins it needs (see --fabric).
+  --fabric COUNT        the fabric the thread is counted for: 11, 14 (default),
+                        16, 18, 22, 25 or 28 stitches an inch. Skeins per
+                        thread, for 2 strands: one cross takes (2 x 1.414 + 2)
+                        x 25.4 / COUNT mm of each strand (two diagonals on the
+                        front, two sides on the back), plus 20 % for starting
+                        and ending; a skein is 8 m of 6 strands; rounded up.
   FILE "-" is standard output (for one output at most). Every file is written
   beside its target and renamed into place only when all of them are complete
   and standard output was written: after any failure, or when the command is

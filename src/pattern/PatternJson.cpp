@@ -1,5 +1,7 @@
 #include "pattern/PatternJson.h"
 
+#include "pattern/SkeinEstimate.h"
+
 #include <cstdio>
 
 namespace tessaline {
@@ -65,7 +67,7 @@ std::string jsonString(std::string_view text) {
     return out;
 }
 
-std::string patternJson(const Pattern& pattern) {
+std::string patternJson(const Pattern& pattern, const BookSettings* skeins) {
     const PatternThreads& threads = pattern.threads;
     const CellMatrix& patternMatrix = pattern.patternMatrix;
     const CellMatrix& colorIndexMatrix = pattern.colorIndexMatrix;
@@ -107,7 +109,12 @@ std::string patternJson(const Pattern& pattern) {
         out += ", \"amount\": " + std::to_string(entry.amount);
         out += ", \"rgb\": \"";
         appendHex(out, entry.color);
-        out += "\"}";
+        out += '"';
+        if (skeins != nullptr) {
+            out += ", \"skeins\": " +
+                   std::to_string(skeinsFor(entry.amount, skeins->fabricCount, skeins->strands));
+        }
+        out += '}';
     }
     out += "]}\n";
     return out;

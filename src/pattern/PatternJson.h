@@ -2,6 +2,7 @@
 // The generated pattern as JSON: size, category, thread count, the cells'
 // colours after the effect preview, the cells' indices after generation and
 // the legend in its order.
+#include "pattern/BookSettings.h"
 #include "pattern/Pattern.h"
 
 #include <string>
@@ -18,7 +19,8 @@ std::string jsonString(std::string_view text);
 //  "colors": ["RRGGBB", ...], "cells": [p, ...],
 //  "legend": [{"symbol": "A", "thread": "3713", "amount": 123, "rgb": "FFC9B8"}, ...]}
 // colors and cells run row by row from the top-left cell.
-// The title is not part of it.
-std::string patternJson(const Pattern& pattern);
+// The title is not part of it. With `skeins`, each legend entry ends with
+// "skeins": the whole skeins it needs on that fabric (pattern/SkeinEstimate).
+std::string patternJson(const Pattern& pattern, const BookSettings* skeins = nullptr);
 
 } // namespace tessaline

@@ -59,7 +59,8 @@ PatternFile pdfFile(const PatternFileRequest& request) {
 
 // The pattern's data (pattern/PatternJson).
 PatternFile jsonFile(const PatternFileRequest& request) {
-    const std::string json = patternJson(request.source);
+    const std::string json =
+        patternJson(request.source, request.listSkeins ? &request.book : nullptr);
     return {{json.begin(), json.end()}, {}};
 }
 

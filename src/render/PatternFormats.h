@@ -5,6 +5,7 @@
 // it (`Form7::savePatternFile`) and `tessaline convert` takes each entry's
 // option and writes what was asked for; the bytes then go through
 // app/OutputFiles, so no format opens a file.
+#include "pattern/BookSettings.h"
 #include "render/ChartSource.h"
 
 #include <QImage>
@@ -24,6 +25,11 @@ struct PatternFileRequest {
     // The chart the window has already drawn; null: the writer draws it.
     const QImage* drawnCanvas = nullptr;
     ChartProgress progress = {};
+    // Paper, pitch and fabric of the pattern book and the thread estimates.
+    BookSettings book = {};
+    // The JSON lists each legend entry's skeins on book.fabricCount (given
+    // when the fabric was chosen).
+    bool listSkeins = false;
 };
 
 struct PatternFile {

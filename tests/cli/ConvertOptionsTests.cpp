@@ -124,6 +124,30 @@ TEST(ConvertOptions, ThreadLimitAndMatching) {
     EXPECT_TRUE(parse({"a", "--json", "-", "--category", "CC", "--match", "lab"}).ok());
 }
 
+TEST(ConvertOptions, PaperPitchAndFabric) {
+    const ConvertOptions defaults = parse({"a", "--json", "-"}).options;
+    EXPECT_EQ(defaults.book.paper, PaperSize::A4);
+    EXPECT_DOUBLE_EQ(defaults.book.pitchMm, 2.54);
+    EXPECT_EQ(defaults.book.fabricCount, 14);
+    EXPECT_FALSE(defaults.fabricGiven);
+    const ConvertParse p =
+        parse({"a", "--json", "-", "--paper", "letter", "--pitch=6", "--fabric", "28"});
+    ASSERT_TRUE(p.ok()) << p.error;
+    EXPECT_EQ(p.options.book.paper, PaperSize::Letter);
+    EXPECT_DOUBLE_EQ(p.options.book.pitchMm, 6.0);
+    EXPECT_EQ(p.options.book.fabricCount, 28);
+    EXPECT_TRUE(p.options.fabricGiven);
+    EXPECT_DOUBLE_EQ(parse({"a", "--json", "-", "--pitch", "2"}).options.book.pitchMm, 2.0);
+    EXPECT_EQ(parse({"a", "--json", "-", "--pitch", "6.01"}).error,
+              "--pitch: 6.01 mm is outside 2..6");
+    EXPECT_EQ(parse({"a", "--json", "-", "--pitch", "3mm"}).error,
+              "--pitch: \"3mm\" is not a number of millimetres");
+    EXPECT_EQ(parse({"a", "--json", "-", "--fabric", "15"}).error,
+              "--fabric: \"15\" is not a fabric count (11, 14, 16, 18, 22, 25 or 28)");
+    EXPECT_EQ(parse({"a", "--json", "-", "--paper", "a3"}).error,
+              "--paper: \"a3\" is neither \"a4\" nor \"letter\"");
+}
+
 TEST(ConvertOptions, RefusesWhatCannotBeMeant) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
         {{"a", "-o", "x.bmp", "--mode", "zoomed"}, "--mode"},

@@ -51,6 +51,19 @@ TEST(PatternJson, SymbolsPastTheAsciiOnesSurviveTheRoundTrip) {
     EXPECT_EQ(intsOf(p.value("cells")).front(), 1);
     EXPECT_EQ(intsOf(p.value("cells")).back(), 70);
     EXPECT_EQ(stringsOf(p.value("colors")).front(), "FFC9B8");
+    EXPECT_FALSE(legend.at(0).toObject().contains("skeins"));
+
+    // With a fabric each entry also has its skeins; the other fields stay.
+    BookSettings fabric;
+    fabric.fabricCount = 11;
+    const QJsonArray counted = parseJson(QByteArray::fromStdString(patternJson(
+                                             Pattern{threads, *index, *matrix, "", {}}, &fabric)))
+                                   .value("legend")
+                                   .toArray();
+    ASSERT_EQ(counted.size(), 70);
+    EXPECT_EQ(counted.at(0).toObject().value("skeins").toInt(), 1);
+    EXPECT_EQ(counted.at(0).toObject().value("thread").toString(), "3713");
+    EXPECT_EQ(counted.at(0).toObject().keys().size(), 5);
 }
 
 TEST(ConvertPipeline, WritesJsonToTheGivenStreamOnlyAfterSuccess) {
