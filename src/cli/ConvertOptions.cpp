@@ -108,8 +108,8 @@ class Reader {
                 o_.method = *code;
             } else {
                 error = "--method: " + inQuotes(value) +
-                        " is not a method (0, 1, 2, 3, 4, 8, 16 or a caption such as "
-                        "\"高分辨彩色图\")";
+                        " is not a method (0, 1, 2, 3, 4, 8, 16, a name such as "
+                        "high-colour or a caption such as \"高分辨彩色图\")";
             }
         } else if (name == "--strength") {
             o_.strength = numberInRange(name, value, 0, kMaxStrength, error).value_or(0);
@@ -313,10 +313,7 @@ std::optional<int> methodFromText(const std::string& text) {
         }
         return std::nullopt;
     }
-    if (const std::optional<std::int32_t> code = methodColorBit(text)) {
-        return *code;
-    }
-    return std::nullopt;
+    return methodColorBitFromName(text);
 }
 
 std::optional<ChartKind> chartKindFromOption(const std::string& text) {

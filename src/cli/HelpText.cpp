@@ -36,10 +36,15 @@ Framing:
   the squeezed picture keeps its shape and the cells beyond it stay white.
 
 Pattern:
-  --method M            reduction method: a code 0, 1, 2, 3, 4, 8, 16 or a
-                        caption: "不做减色处理" (0), "1bit" (1), "灰度图片" (2),
-                        "低分辨彩色图" (3), "高清黑白图片" (4), "8bit" (8),
-                        "高分辨彩色图" (16, default). 0 keeps the picture's colours.
+  --method M            reduction method, by code, name or caption:
+                        0   none         "不做减色处理"  the picture's own colours
+                        1   1bit                         black and white
+                        2   grey         "灰度图片"      4 greys
+                        3   low-colour   "低分辨彩色图"  8 colours
+                        4   high-grey    "高清黑白图片"  16 greys
+                        8   8bit                         256 colours
+                        16  high-colour  "高分辨彩色图"  216 colours (default)
+                        ("gray" and "color" are taken too)
   --strength N          thread merging strength, a squared RGB distance
                         (reduceStrength, default 1600, 0..195075; 0 merges none)
   --ignore N            threads with fewer cells get no legend entry (default 5)

@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "imaging/Form3Input.h"
+#include "platform/ChoiceBox.h"
 #include "platform/ScrollBar.h"
 #include "platform/Twips.h"
 #include "platform/UserDialogs.h"
@@ -20,7 +21,7 @@ namespace tessaline {
 
 namespace {
 
-const QString kTitlePrompt = QStringLiteral("给你的绣图起个名字");
+// The switch's "否" as typed text, which selects it in any interface language.
 const QString kNoAutoReduction = QStringLiteral("否");
 
 template <typename W> W* place(W* widget, int left, int top, int width, int height) {
@@ -36,11 +37,27 @@ QComboBox* makeChoiceBox(QWidget* parent) {
     return box;
 }
 
-void fillChoices(QComboBox* box, const QStringList& items, const QString& shown) {
+struct Choice {
+    QString caption;
+    QVariant value;
+};
+
+// Items whose value is their number, shown as it is.
+QList<Choice> numberChoices(std::initializer_list<int> numbers) {
+    QList<Choice> choices;
+    for (const int number : numbers) {
+        choices.push_back({QString::number(number), number});
+    }
+    return choices;
+}
+
+void fillChoices(QComboBox* box, const QList<Choice>& items, const QVariant& value,
+                 const QString& shownOtherwise) {
     box->clear();
-    box->addItems(items);
-    box->setCurrentIndex(box->findText(shown));
-    box->setEditText(shown);
+    for (const Choice& item : items) {
+        box->addItem(item.caption, item.value);
+    }
+    showChoice(*box, value, shownOtherwise);
 }
 
 template <typename T> bool fits(std::int64_t value) {
@@ -119,39 +136,37 @@ void Form3::showWindow() {
 void Form3::load() {
     const Xiubas& state = context_.state;
     const PatternSettings& pattern = state.patternSettings;
-    fillChoices(gridSizeBox,
-                {QStringLiteral("16"), QStringLiteral("12"), QStringLiteral("10"),
-                 QStringLiteral("8"), QStringLiteral("6")},
+    fillChoices(gridSizeBox, numberChoices({16, 12, 10, 8, 6}), int{state.gridSize},
                 QString::number(state.gridSize));
-    fillChoices(categoryBox, {QStringLiteral("DMC"), QStringLiteral("CC")},
-                pattern.whichType.empty() ? QStringLiteral("DMC")
-                                          : QString::fromStdString(pattern.whichType));
-    fillChoices(switchBox, {QStringLiteral("是"), kNoAutoReduction},
-                main_.autoColor == 1 ? kNoAutoReduction : QStringLiteral("是"));
-    // A code without a caption is shown as its number, which "确定" leaves
-    // as it is.
+    const QString category = pattern.whichType.empty() ? QStringLiteral("DMC")
+                                                       : QString::fromStdString(pattern.whichType);
+    fillChoices(categoryBox,
+                {{QStringLiteral("DMC"), QStringLiteral("DMC")},
+                 {QStringLiteral("CC"), QStringLiteral("CC")}},
+                category, category);
+    fillChoices(switchBox, {{tr("是"), true}, {tr("否"), false}}, main_.autoColor != 1, QString());
+    // A code without an item shows its typed caption ("1bit", "8bit") or its
+    // number, which "确定" leaves as it is.
     const std::optional<std::string_view> method = methodCaption(main_.ColorBit);
     fillChoices(methodBox,
-                {QStringLiteral("灰度图片"), QStringLiteral("低分辨彩色图"),
-                 QStringLiteral("高清黑白图片"), QStringLiteral("高分辨彩色图"),
-                 QStringLiteral("不做减色处理")},
+                {{tr("灰度图片"), 2},
+                 {tr("低分辨彩色图"), 3},
+                 {tr("高清黑白图片"), 4},
+                 {tr("高分辨彩色图"), 16},
+                 {tr("不做减色处理"), 0}},
+                int{main_.ColorBit},
                 method ? QString::fromUtf8(method->data(), static_cast<qsizetype>(method->size()))
                        : QString::number(main_.ColorBit));
-    const QString noLimit =
-        QString::fromUtf8(kNoThreadLimit.data(), static_cast<qsizetype>(kNoThreadLimit.size()));
-    fillChoices(threadLimitBox,
-                {noLimit, QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("20"),
-                 QStringLiteral("25"), QStringLiteral("30"), QStringLiteral("40"),
-                 QStringLiteral("50"), QStringLiteral("60"), QStringLiteral("80"),
-                 QStringLiteral("100")},
-                pattern.threadLimit > 0 ? QString::number(pattern.threadLimit) : noLimit);
+    QList<Choice> limits{{tr("无限制"), 0}};
+    limits += numberChoices({10, 15, 20, 25, 30, 40, 50, 60, 80, 100});
+    fillChoices(threadLimitBox, limits, pattern.threadLimit, QString::number(pattern.threadLimit));
     matchBox->clear();
     for (const ColorMatch match : {ColorMatch::Rgb, ColorMatch::Lab}) {
         const std::string_view caption = colorMatchCaption(match);
-        matchBox->addItem(
-            QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+        matchBox->addItem(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
+                          static_cast<int>(match));
     }
-    matchBox->setCurrentIndex(pattern.colorMatch == ColorMatch::Lab ? 1 : 0);
+    matchBox->setCurrentIndex(matchBox->findData(static_cast<int>(pattern.colorMatch)));
 
     const double shown = state.reduceStrength / 20.0;
     strengthBox->setText(QString::number(shown, 'g', 12));
@@ -164,10 +179,14 @@ void Form3::load() {
             position, static_cast<double>(strengthBar->minimum()), double{kStrengthBarMax})));
     }
 
-    titleBox->setText(pattern.xiutuTitle.empty() ? kTitlePrompt
+    titleBox->setText(pattern.xiutuTitle.empty() ? titlePrompt()
                                                  : QString::fromStdString(pattern.xiutuTitle));
     titleClicks = 0;
     loaded_ = true;
+}
+
+QString Form3::titlePrompt() {
+    return tr("给你的绣图起个名字");
 }
 
 void Form3::unload() {
@@ -189,7 +208,7 @@ bool Form3::eventFilter(QObject* watched, QEvent* event) {
 
 void Form3::titleBox_Click() {
     ++titleClicks;
-    if (titleClicks == 1 && titleBox->text() == kTitlePrompt) {
+    if (titleClicks == 1 && titleBox->text() == titlePrompt()) {
         titleBox->clear();
     }
 }
@@ -200,23 +219,31 @@ void Form3::strengthBar_Change() {
 
 bool Form3::Command1_Click() {
     PatternSettings& settings = context_.state.patternSettings;
-    const std::optional<int> limit = readThreadLimit(threadLimitBox->currentText().toStdString());
+    const QVariant chosenLimit = chosenItemData(*threadLimitBox);
+    const std::optional<int> limit =
+        chosenLimit.isValid() ? chosenLimit.toInt()
+                              : readThreadLimit(threadLimitBox->currentText().toStdString());
     if (!limit) {
-        context_.dialogs.message(this,
-                                 QStringLiteral("最多绣线数只能是“无限制”或 2 到 423 之间的整数"),
+        context_.dialogs.message(this, tr("最多绣线数只能是“无限制”或 2 到 423 之间的整数"),
                                  QStringLiteral("Tessaline"), MessageIcon::Warning);
         return false;
     }
     settings.threadLimit = *limit;
-    settings.colorMatch =
-        colorMatchFromCaption(matchBox->currentText().toStdString()).value_or(ColorMatch::Rgb);
+    settings.colorMatch = static_cast<ColorMatch>(matchBox->currentData().toInt());
     settings.xiutuTitle = titleBox->text().toStdString();
-    settings.whichType = categoryBox->currentText().toStdString();
+    const QVariant category = chosenItemData(*categoryBox);
+    settings.whichType =
+        (category.isValid() ? category.toString() : categoryBox->currentText()).toStdString();
     main_.autoColor = 0;
-    if (const auto code = methodColorBit(methodBox->currentText().toStdString())) {
+    const QVariant method = chosenItemData(*methodBox);
+    if (method.isValid()) {
+        main_.ColorBit = method.toInt();
+    } else if (const auto code = methodColorBit(methodBox->currentText().toStdString())) {
         main_.ColorBit = *code;
     }
-    if (switchBox->currentText() == kNoAutoReduction) {
+    const QVariant autoReduction = chosenItemData(*switchBox);
+    if (autoReduction.isValid() ? !autoReduction.toBool()
+                                : switchBox->currentText() == kNoAutoReduction) {
         main_.autoColor = 1;
     }
     if (!storeNumbers()) {
@@ -231,7 +258,10 @@ bool Form3::Command1_Click() {
 
 bool Form3::storeNumbers() {
     Xiubas& state = context_.state;
-    const auto grid = readWholeNumber(gridSizeBox->currentText().toStdString());
+    const QVariant chosenGrid = chosenItemData(*gridSizeBox);
+    const auto grid = chosenGrid.isValid()
+                          ? std::optional<std::int64_t>(chosenGrid.toInt())
+                          : readWholeNumber(gridSizeBox->currentText().toStdString());
     if (!grid || !fits<std::int16_t>(*grid)) {
         return false;
     }

@@ -85,6 +85,8 @@ class Form3 : public QWidget {
 
   private:
     void buildControls();
+    // The name box's prompt while no name is given.
+    static QString titlePrompt();
     // Steps 6 and 7 of "确定"; false at the first value that does not fit.
     bool storeNumbers();
 

@@ -19,7 +19,30 @@ constexpr std::array<std::pair<std::string_view, std::int32_t>, 7> kMethods{{
     {"不做减色处理", 0},
 }};
 
+// The command line's English names; "1bit" and "8bit" are names already.
+// American spellings are taken too.
+constexpr std::array<std::pair<std::string_view, std::int32_t>, 9> kMethodNames{{
+    {"none", 0},
+    {"grey", 2},
+    {"gray", 2},
+    {"low-colour", 3},
+    {"low-color", 3},
+    {"high-grey", 4},
+    {"high-gray", 4},
+    {"high-colour", 16},
+    {"high-color", 16},
+}};
+
 } // namespace
+
+std::optional<std::int32_t> methodColorBitFromName(std::string_view name) {
+    for (const auto& [text, code] : kMethodNames) {
+        if (text == name) {
+            return code;
+        }
+    }
+    return methodColorBit(name);
+}
 
 std::optional<std::int32_t> methodColorBit(std::string_view caption) {
     for (const auto& [text, code] : kMethods) {

@@ -10,6 +10,10 @@ namespace tessaline {
 // The reduction code (Form1's ColorBit) a method caption selects, including
 // the typed-only "1bit" and "8bit"; nothing for any other text.
 std::optional<std::int32_t> methodColorBit(std::string_view caption);
+// The reduction code of a caption or of its English name: "none" (0),
+// "grey" (2), "low-colour" (3), "high-grey" (4), "high-colour" (16), also
+// spelt "gray" and "color"; "1bit" and "8bit" are their own names.
+std::optional<std::int32_t> methodColorBitFromName(std::string_view name);
 // The caption that selects a reduction code; nothing for an unknown code.
 std::optional<std::string_view> methodCaption(std::int32_t colorBit);
 

@@ -58,16 +58,6 @@ std::string_view colorMatchCaption(ColorMatch match) {
     return match == ColorMatch::Lab ? kLabCaption : kRgbCaption;
 }
 
-std::optional<ColorMatch> colorMatchFromCaption(std::string_view caption) {
-    if (caption == kRgbCaption) {
-        return ColorMatch::Rgb;
-    }
-    if (caption == kLabCaption) {
-        return ColorMatch::Lab;
-    }
-    return std::nullopt;
-}
-
 Lab toLab(Color color) {
     const auto& linear = linearTable();
     const double r = linear[getRed(color)];

@@ -14,9 +14,8 @@ namespace tessaline {
 // "CIELAB ΔE2000" the CIEDE2000 difference.
 enum class ColorMatch { Rgb, Lab };
 
-// The settings window's caption of a matching, and back.
+// The settings window's caption of a matching.
 std::string_view colorMatchCaption(ColorMatch match);
-std::optional<ColorMatch> colorMatchFromCaption(std::string_view caption);
 
 // CIELAB under the D65 white point.
 struct Lab {

@@ -1,6 +1,7 @@
 #include "pattern/Form7.h"
 
 #include "app/Form1.h"
+#include "platform/ChoiceBox.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
 #include "platform/UserDialogs.h"
@@ -137,14 +138,13 @@ void Form7::buildControls() {
 }
 
 void Form7::loadWindow() {
-    for (ChartKind kind :
-         {ChartKind::BlocksAndSymbols, ChartKind::SymbolsOnly, ChartKind::BlocksOnly}) {
-        Combo1->addItem(QString::fromUtf8(chartKindText(kind)));
-    }
-    Combo1->setCurrentText(QStringLiteral("无色块绣图"));
+    Combo1->addItem(tr("生成绣图色块"), static_cast<int>(ChartKind::BlocksAndSymbols));
+    Combo1->addItem(tr("无色块绣图"), static_cast<int>(ChartKind::SymbolsOnly));
+    Combo1->addItem(tr("仅生成色块"), static_cast<int>(ChartKind::BlocksOnly));
+    Combo1->setCurrentIndex(Combo1->findData(static_cast<int>(ChartKind::SymbolsOnly)));
     // There is no "30" in the list.
-    for (const char* count : {"0", "5", "10", "15", "20", "25", "35", "40", "45", "50"}) {
-        Combo2->addItem(QString::fromLatin1(count));
+    for (const int count : {0, 5, 10, 15, 20, 25, 35, 40, 45, 50}) {
+        Combo2->addItem(QString::number(count), count);
     }
     Combo2->setCurrentText(QStringLiteral("5"));
     gw = form1_.patternWidth();
@@ -166,6 +166,19 @@ const QImage& Form7::canvas() const {
 void Form7::setProgress(int done, int total) {
     const int width = total > 0 ? kProgressTrackWidth * done / total : 0;
     Shape1->resize(std::max(2, width), Shape1->height());
+}
+
+ChartKind Form7::chartKind() const {
+    // Text typed into the list reads as the command line's captions do: blocks
+    // and symbols unless it names another kind.
+    const QVariant kind = chosenItemData(*Combo1);
+    return kind.isValid() ? static_cast<ChartKind>(kind.toInt())
+                          : chartKindFromText(Combo1->currentText().toStdString());
+}
+
+int Form7::ignorableCount() const {
+    const QVariant count = chosenItemData(*Combo2);
+    return count.isValid() ? count.toInt() : Combo2->currentText().trimmed().toInt();
 }
 
 void Form7::Check1_Click() {

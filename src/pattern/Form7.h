@@ -80,6 +80,10 @@ class Form7 : public QWidget {
     void HScroll1_Change();
     // Sets the strength bar to the strength in force, changing nothing else.
     void showStrength();
+    // The chart kind and the ignorable occurrence count chosen: the chosen
+    // item's value, or what typed text reads as.
+    ChartKind chartKind() const;
+    int ignorableCount() const;
 
     FrmPreview* finalPreview() const { return preview_; }
     // True while a generation, printout or PDF is being drawn: its loop is on
@@ -122,6 +126,8 @@ class Form7 : public QWidget {
     // The last generation drew its whole chart: printing and PDF use it
     // (a later strength change does not undo the chart).
     bool chartDrawn_ = false;
+    // Command5 aborts a generation (its caption "中止") rather than prints.
+    bool command5Aborts_ = true;
 };
 
 // Marks a drawing loop of the window for as long as it lives; the last one

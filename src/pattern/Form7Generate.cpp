@@ -26,8 +26,7 @@ ChartSource Form7::chartSource() const {
     // An empty title gives the chart's own.
     return ChartSource(
         Pattern{threads_, *chartIndex_, *chartPattern_, state.patternSettings.xiutuTitle, {}},
-        state.gridSize, chartKindFromText(Combo1->currentText().toStdString()),
-        greySwatchMethod(form1_.ColorBit));
+        state.gridSize, chartKind(), greySwatchMethod(form1_.ColorBit));
 }
 
 void Form7::setMainControlsEnabled(bool enabled) {
@@ -45,6 +44,7 @@ void Form7::finishRun(bool showPrintCaption) {
     CommandPdf->setEnabled(true);
     if (showPrintCaption) {
         Command5->setText(QStringLiteral("打印"));
+        command5Aborts_ = false;
     }
     QApplication::restoreOverrideCursor();
 }
@@ -70,6 +70,7 @@ void Form7::Command1_Click() {
         state.patternSettings.whichType = "DMC";
     }
     Command5->setText(QStringLiteral("中止"));
+    command5Aborts_ = true;
     gw = std::min(form1_.patternWidth(), kMaxPatternSide);
     gh = std::min(form1_.patternHeight(), kMaxPatternSide);
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -88,7 +89,7 @@ void Form7::Command1_Click() {
     GenerationSettings settings;
     settings.category = threadCategoryFromText(state.patternSettings.whichType);
     settings.reduceStrength = state.reduceStrength;
-    settings.ignorableCount = Combo2->currentText().trimmed().toInt();
+    settings.ignorableCount = ignorableCount();
     settings.threadLimit = state.patternSettings.threadLimit;
     settings.match = state.patternSettings.colorMatch;
     threads_ = generatePatternThreads(state.patternMatrix, gw, gh, settings, state.colorIndexMatrix,

@@ -101,7 +101,7 @@ void Form7::showPrintStage(ChartStage stage) {
 }
 
 void Form7::Command5_Click() {
-    if (Command5->text() == QStringLiteral("中止")) {
+    if (command5Aborts_) {
         isRunning = false;
         Command1->setEnabled(true);
         return;
@@ -150,6 +150,7 @@ void Form7::printChartOnPrinter() {
     Label1->setText(QStringLiteral("正在打印，请等待...."));
     finishRun(false);
     Command5->setText(QStringLiteral("打印.."));
+    command5Aborts_ = false;
     const QString advice = smallCellsAdvice(outcome.cell);
     if (!advice.isEmpty() && !disposeWhenIdle_) {
         form1_.context().dialogs.message(this, advice, QStringLiteral("Quillmere "));

@@ -55,25 +55,31 @@ TEST(ConvertOptions, ReadsEveryOptionInBothSpellings) {
     EXPECT_EQ(o.picture, "pic.png");
 }
 
-TEST(ConvertOptions, MethodsByCodeAndCaption) {
-    for (const auto& [text, code] :
-         std::vector<std::pair<std::string, int>>{{"0", 0},
-                                                  {"1", 1},
-                                                  {"2", 2},
-                                                  {"3", 3},
-                                                  {"4", 4},
-                                                  {"8", 8},
-                                                  {"16", 16},
-                                                  {"不做减色处理", 0},
-                                                  {"1bit", 1},
-                                                  {"灰度图片", 2},
-                                                  {"低分辨彩色图", 3},
-                                                  {"高清黑白图片", 4},
-                                                  {"8bit", 8},
-                                                  {"高分辨彩色图", 16}}) {
+TEST(ConvertOptions, MethodsByCodeNameAndCaption) {
+    for (const auto& [text, code] : std::vector<std::pair<std::string, int>>{{"0", 0},
+                                                                             {"1", 1},
+                                                                             {"2", 2},
+                                                                             {"3", 3},
+                                                                             {"4", 4},
+                                                                             {"8", 8},
+                                                                             {"16", 16},
+                                                                             {"不做减色处理", 0},
+                                                                             {"1bit", 1},
+                                                                             {"灰度图片", 2},
+                                                                             {"低分辨彩色图", 3},
+                                                                             {"高清黑白图片", 4},
+                                                                             {"8bit", 8},
+                                                                             {"高分辨彩色图", 16},
+                                                                             {"none", 0},
+                                                                             {"grey", 2},
+                                                                             {"gray", 2},
+                                                                             {"low-colour", 3},
+                                                                             {"high-grey", 4},
+                                                                             {"high-colour", 16},
+                                                                             {"high-color", 16}}) {
         EXPECT_EQ(methodFromText(text), code) << text;
     }
-    for (const char* bad : {"5", "32", "-1", "16bit", "", " 16"}) {
+    for (const char* bad : {"5", "32", "-1", "16bit", "", " 16", "High-Colour", "colour"}) {
         EXPECT_FALSE(methodFromText(bad)) << bad;
     }
     EXPECT_EQ(chartKindFromOption("symbols"), ChartKind::SymbolsOnly);

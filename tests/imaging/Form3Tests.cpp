@@ -254,6 +254,52 @@ TEST(Form3Ok, OnlyNoTurnsTheSwitchOn) {
     }
 }
 
+// The interface language changes every caption: "确定" must store the same
+// choices when each list item shows another text.
+TEST(Form3Ok, ChoicesFollowTheItemsNotTheirCaptions) {
+    SettingsFixture w;
+    Form3& s = *w.settings;
+    auto recaption = [](QComboBox* box) {
+        for (int i = 0; i < box->count(); ++i) {
+            box->setItemText(i, QStringLiteral("item %1").arg(i));
+        }
+    };
+    auto choose = [](QComboBox* box, const QVariant& value) {
+        const int index = box->findData(value);
+        ASSERT_GE(index, 0) << value.toString().toStdString();
+        box->setCurrentIndex(index);
+    };
+    for (QComboBox* box :
+         {s.categoryBox, s.methodBox, s.gridSizeBox, s.switchBox, s.threadLimitBox, s.matchBox}) {
+        recaption(box);
+    }
+    choose(s.categoryBox, QStringLiteral("CC"));
+    choose(s.methodBox, 3);
+    choose(s.gridSizeBox, 12);
+    choose(s.switchBox, false);
+    choose(s.threadLimitBox, 40);
+    choose(s.matchBox, static_cast<int>(ColorMatch::Lab));
+    ASSERT_EQ(s.methodBox->currentText(), QStringLiteral("item 1"));
+    ASSERT_TRUE(s.Command1_Click());
+    EXPECT_EQ(w.state->patternSettings.whichType, "CC");
+    EXPECT_EQ(w.form->ColorBit, 3);
+    EXPECT_EQ(w.state->gridSize, 12);
+    EXPECT_EQ(w.form->autoColor, 1);
+    EXPECT_EQ(w.state->patternSettings.threadLimit, 40);
+    EXPECT_EQ(w.state->patternSettings.colorMatch, ColorMatch::Lab);
+
+    // Reopened, each list shows the item of the stored value; "无限制" is 0
+    // whatever it reads.
+    w.form->showSettings();
+    recaption(s.threadLimitBox);
+    recaption(s.methodBox);
+    EXPECT_EQ(s.methodBox->currentData(), QVariant(3));
+    choose(s.threadLimitBox, 0);
+    ASSERT_TRUE(s.Command1_Click());
+    EXPECT_EQ(w.state->patternSettings.threadLimit, 0);
+    EXPECT_EQ(w.form->ColorBit, 3);
+}
+
 // "确定" with the given grid size and strength texts after choosing every
 // other control; the window must stay open with what was stored before the
 // refused number, method code 8 and grid size 10.

@@ -129,6 +129,35 @@ TEST(Form7Controls, TypedTextDoesNotJoinTheLists) {
     }
 }
 
+// The chart kind follows the chosen item whatever its caption reads; typed
+// text reads as the command line's captions. "中止" aborts by the window's
+// state, not by its caption.
+TEST(Form7Controls, ChoicesFollowTheItemsNotTheirCaptions) {
+    GenerationFixture w;
+    Form7& f = w.open();
+    for (int i = 0; i < f.Combo1->count(); ++i) {
+        f.Combo1->setItemText(i, QStringLiteral("kind %1").arg(i));
+    }
+    for (const ChartKind kind :
+         {ChartKind::BlocksAndSymbols, ChartKind::SymbolsOnly, ChartKind::BlocksOnly}) {
+        f.Combo1->setCurrentIndex(f.Combo1->findData(static_cast<int>(kind)));
+        EXPECT_EQ(f.chartKind(), kind);
+    }
+    f.Combo1->setEditText(QStringLiteral("kind 1"));
+    EXPECT_EQ(f.chartKind(), static_cast<ChartKind>(f.Combo1->itemData(1).toInt()));
+    f.Combo1->setEditText(QStringLiteral("无色块绣图"));
+    EXPECT_EQ(f.chartKind(), ChartKind::SymbolsOnly);
+    f.Combo1->setEditText(QStringLiteral("anything"));
+    EXPECT_EQ(f.chartKind(), ChartKind::BlocksAndSymbols);
+
+    f.isRunning = true;
+    f.Command1->setEnabled(false);
+    f.Command5->setText(QStringLiteral("Stop"));
+    f.Command5_Click();
+    EXPECT_FALSE(f.isRunning);
+    EXPECT_TRUE(f.Command1->isEnabled());
+}
+
 TEST(Generate, DrawsTheChartAndEnablesSavePrintAndPreview) {
     GenerationFixture w;
     Form7& f = w.open();
