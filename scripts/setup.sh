@@ -13,6 +13,8 @@ packages=(
   # bench/thread_limit_quality.sh: the photographs and the pipeline it races
   imagemagick mate-backgrounds
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
+  # the installed desktop entry and metainfo are checked; cpack -G DEB
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -1,9 +1,12 @@
 #include "app/AppContext.h"
 
+#include "app/DataFolders.h"
 #include "render/FileNames.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <system_error>
 
 namespace tessaline {
 
@@ -18,6 +21,18 @@ QString AppContext::workingPath(const QString& fileName) const {
 
 std::filesystem::path AppContext::workingFile(std::string_view fileName) const {
     return workingFolder / fileName;
+}
+
+std::string AppContext::startPicturePath() const {
+    std::error_code error;
+    if (std::filesystem::is_regular_file(workingFolder / kStartPictureName, error)) {
+        return kStartPictureName;
+    }
+    const QString shipped = QDir(programFolder).filePath(QLatin1String(kStartPictureName));
+    if (QFileInfo(shipped).isFile()) {
+        return nativePath(shipped).string();
+    }
+    return kStartPictureName;
 }
 
 QString AppContext::workingFolderText() const {

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace tessaline {
@@ -14,12 +15,18 @@ class UserDialogs;
 struct AppContext {
     Xiubas& state;
     UserDialogs& dialogs;
-    // Where the program writes its files and finds "logo.dll": the current
-    // directory at start-up, as the file system names it (its bytes, so a
-    // folder named in another encoding still works).
+    // Where the program writes its files and looks first for "logo.dll":
+    // the current directory at start-up (the user's pictures folder's
+    // "Tessaline" when started from the desktop), as the file system names
+    // it (its bytes, so a folder named in another encoding still works).
     std::filesystem::path workingFolder;
-    // Where what ships with the program lives (help document, samples).
+    // Where what ships with the program lives (start-up picture, help
+    // document, samples; see DataFolders.h). Only ever read.
     QString programFolder;
+
+    // The start-up picture for picturePath: "logo.dll" in the working folder
+    // where there is one, else the one shipped in the program folder.
+    std::string startPicturePath() const;
 
     // A file name in the working folder.
     QString workingPath(const QString& fileName) const;

@@ -192,7 +192,7 @@ void Form1::load() {
     Command11_Click();
     Command1_Click();
     QCoreApplication::processEvents();
-    state.picturePath = "logo.dll";
+    state.picturePath = context_.startPicturePath();
     if (!loadWorkspacePicture()) {
         // A missing or unreadable start-up picture leaves the workspace
         // empty but usable, without a message.

@@ -1,16 +1,35 @@
 #include "app/Main.h"
 
 #include "app/AppContext.h"
+#include "app/DataFolders.h"
 #include "app/Form1.h"
 #include "imaging/DitherTables.h"
 #include "platform/SystemFiles.h"
 #include "platform/UserDialogs.h"
 #include "render/FontSetup.h"
+#include "windows/PictureHandOver.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
 #include <filesystem>
+#include <string_view>
 
 namespace tessaline {
+
+StartOptions readStartOptions(int argc, char** argv) {
+    StartOptions options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--desktop") {
+            options.fromDesktop = true;
+        } else if (options.picture.isEmpty() && !argument.empty() && argument.front() != '-') {
+            options.picture = QDir::current().absoluteFilePath(QFile::decodeName(argv[i]));
+        }
+    }
+    return options;
+}
 
 int Main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -19,6 +38,16 @@ int Main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tessaline"));
     installFontSubstitutes();
     QApplication::setFont(songFont(9));
+    const StartOptions options = readStartOptions(argc, argv);
+
+    // The desktop starts programs in the home folder, or in the installation;
+    // the program's files go into a folder of their own instead.
+    DesktopWorkingFolder desktop;
+    if (options.fromDesktop) {
+        desktop = desktopWorkingFolder(
+            QStandardPaths::writableLocation(QStandardPaths::PicturesLocation), QDir::homePath());
+        QDir::setCurrent(desktop.folder);
+    }
 
     Xiubas state;
     state.reduceStrength = 1600;
@@ -26,10 +55,21 @@ int Main(int argc, char** argv) {
 
     MessageBoxDialogs dialogs;
     AppContext context{state, dialogs, std::filesystem::current_path(),
-                       QCoreApplication::applicationDirPath()};
+                       findDataFolder(QCoreApplication::applicationDirPath())};
     Form1 form(context);
     form.show();
     form.load();
+    if (!desktop.failed.isEmpty()) {
+        dialogs.message(&form,
+                        QCoreApplication::translate("Main", "无法创建工作文件夹：") +
+                            QDir::toNativeSeparators(desktop.failed) + QStringLiteral("\n") +
+                            QCoreApplication::translate("Main", "绣图和效果图片将保存在：") +
+                            QDir::toNativeSeparators(desktop.folder),
+                        QStringLiteral("Tessaline"), MessageIcon::Warning);
+    }
+    if (!options.picture.isEmpty()) {
+        handOverLocalFile(form, options.picture, &form);
+    }
     return QApplication::exec();
 }
 

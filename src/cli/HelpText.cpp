@@ -4,7 +4,10 @@ namespace tessaline {
 
 std::string_view helpText() {
     return R"(Usage:
-  tessaline                              start the program (needs a display)
+  tessaline [PICTURE]                    start the program (needs a display), with
+                                         PICTURE opened in the main window
+  tessaline --desktop [PICTURE]          the same, working in the pictures folder's
+                                         "Tessaline" folder (the desktop entry's way)
   tessaline convert PICTURE [options]    turn a picture into a pattern, no display needed
   tessaline palette-export INPUT OUTPUT  convert a binary .pal palette into text lines
   tessaline --help                       this text (also: tessaline convert --help)

@@ -2,13 +2,10 @@
 // browser's way in: the same name rule, hand-over and message. Of several
 // files dropped at once, the first is taken.
 #include "app/Form1.h"
-#include "render/FileNames.h"
 #include "windows/PictureHandOver.h"
 
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMimeData>
-#include <QStorageInfo>
 #include <QUrl>
 
 namespace tessaline {
@@ -17,11 +14,11 @@ namespace {
 
 void handOverDroppedFile(Form1& main, const QUrl& url) {
     // Something that is not a local file has no name the rule could accept.
-    const QFileInfo file(url.isLocalFile() ? url.toLocalFile() : QString());
-    const QString folder = file.absolutePath();
-    handOverPictureFile(main, nativePath(file.absoluteFilePath()),
-                        url.isLocalFile() ? file.fileName() : QString(), folder,
-                        QStorageInfo(folder).rootPath(), &main);
+    if (!url.isLocalFile()) {
+        showWrongPictureMessage(main, &main);
+        return;
+    }
+    handOverLocalFile(main, url.toLocalFile(), &main);
 }
 
 class PictureDropFilter : public QObject {

@@ -2,7 +2,11 @@
 
 #include "app/Form1.h"
 #include "platform/UserDialogs.h"
+#include "render/FileNames.h"
 #include "windows/PictureFileRules.h"
+
+#include <QFileInfo>
+#include <QStorageInfo>
 
 namespace tessaline {
 
@@ -22,6 +26,13 @@ bool handOverPictureFile(Form1& main, const std::filesystem::path& file, const Q
         return false;
     }
     return true;
+}
+
+bool handOverLocalFile(Form1& main, const QString& localPath, QWidget* messageParent) {
+    const QFileInfo file(localPath);
+    const QString folder = file.absolutePath();
+    return handOverPictureFile(main, nativePath(file.absoluteFilePath()), file.fileName(), folder,
+                               QStorageInfo(folder).rootPath(), messageParent);
 }
 
 void showWrongPictureMessage(Form1& main, QWidget* parent) {

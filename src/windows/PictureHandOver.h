@@ -2,7 +2,7 @@
 // Handing a chosen picture file to the main window, as the browser's "确定"
 // does it: the name rule, the remembered drive and folder, the hand-over,
 // and one message for every way it can fail. A picture dropped on the main
-// window goes the same way.
+// window or named on the command line goes the same way.
 #include <QString>
 #include <filesystem>
 
@@ -19,6 +19,11 @@ class Form1;
 // leaves the drive and folder remembered.
 bool handOverPictureFile(Form1& main, const std::filesystem::path& file, const QString& shownName,
                          const QString& folder, const QString& drive, QWidget* messageParent);
+
+// A local file named by its path, as a file manager drops it or the command
+// line names it (`tessaline photo.jpg`): handOverPictureFile with the file's
+// own name, folder and volume.
+bool handOverLocalFile(Form1& main, const QString& localPath, QWidget* messageParent);
 
 // "错误的图形文件…": the browser's and the gallery's message.
 void showWrongPictureMessage(Form1& main, QWidget* parent);
