@@ -274,7 +274,7 @@ std::string checkCombination(const ConvertOptions& o, const std::set<std::string
         return "no picture given: tessaline convert PICTURE [options]";
     }
     if (o.patternPaths.empty() && o.effectPath.empty() && !o.print) {
-        return "nothing to write: give -o, --pdf, --effect, --json or --print";
+        return "nothing to write: give -o, --pdf, --effect, --json, --oxs or --print";
     }
     std::set<std::filesystem::path> targets;
     int toStandardOutput = 0;

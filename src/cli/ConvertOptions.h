@@ -51,7 +51,7 @@ struct ConvertOptions {
     ColorMatch match = ColorMatch::Rgb;
 
     // Outputs; "-" is standard output. The pattern's files by format name
-    // (render/PatternFormats: "chart", "pdf", "json"), as their options give
+    // (render/PatternFormats: "chart", "pdf", "json", "oxs"), as their options give
     // them; the effect picture is the reduced region, made before any thread.
     std::map<std::string, std::string, std::less<>> patternPaths;
     std::string effectPath; // empty when not asked for

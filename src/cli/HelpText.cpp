@@ -98,6 +98,12 @@ Outputs (at least one; any combination):
                         x 25.4 / COUNT mm of each strand (two diagonals on the
                         front, two sides on the back), plus 20 % for starting
                         and ending; a skein is 8 m of 6 strands; rounded up.
+  --oxs FILE            the pattern as OXS, the open cross-stitch XML that
+                        stitching apps and pattern editors read: the title,
+                        the threads with their numbers ("DMC 310"; CC: the
+                        colour's RRGGBB), colours, symbols and strands, and
+                        one full stitch per cell; its stitches per inch are
+                        the --fabric count (14 unless given)
   FILE "-" is standard output (for one output at most). Every file is written
   beside its target and renamed into place only when all of them are complete
   and standard output was written: after any failure, or when the command is

@@ -62,21 +62,24 @@ Form7::LoopScope::~LoopScope() {
 void Form7::buildControls() {
     setFixedSize(kViewportWidth + 40, kViewportHeight + 150);
     Command1 = new QPushButton(QStringLiteral("生成"), this);
-    Command1->setGeometry(12, 10, 70, 26);
+    Command1->setGeometry(12, 10, 64, 26);
     Command5 = new QPushButton(QStringLiteral("中止"), this);
-    Command5->setGeometry(88, 10, 70, 26);
+    Command5->setGeometry(80, 10, 64, 26);
     Command4 = new QPushButton(QStringLiteral("保存"), this);
-    Command4->setGeometry(164, 10, 70, 26);
+    Command4->setGeometry(148, 10, 64, 26);
     CommandPdf = new QPushButton(QStringLiteral("保存PDF"), this);
-    CommandPdf->setGeometry(240, 10, 80, 26);
+    CommandPdf->setGeometry(216, 10, 72, 26);
+    CommandOxs = new QPushButton(tr("保存OXS"), this);
+    CommandOxs->setGeometry(292, 10, 72, 26);
+    CommandOxs->setEnabled(false);
     Command6 = new QPushButton(QStringLiteral("最终效果预览"), this);
-    Command6->setGeometry(326, 10, 110, 26);
+    Command6->setGeometry(368, 10, 100, 26);
 
     // Both lists take typed text but keep their fixed entries.
     Combo1 = new QComboBox(this);
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setGeometry(450, 10, 130, 26);
+    Combo1->setGeometry(474, 10, 106, 26);
     Label2 = new QLabel(QStringLiteral("可忽略颜色出现次数"), this);
     Label2->setGeometry(590, 10, 120, 26);
     Combo2 = new QComboBox(this);
@@ -127,6 +130,7 @@ void Form7::buildControls() {
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(CommandPdf, &QPushButton::clicked, this, [this] { CommandPdf_Click(); });
+    connect(CommandOxs, &QPushButton::clicked, this, [this] { CommandOxs_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     connect(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
     connect(Combo2, &QComboBox::currentTextChanged, this, [this] { Combo2_Change(); });

@@ -2,7 +2,7 @@
 // The generation window: chart kind, ignorable count and merging strength;
 // "生成" builds the colour index, thread table and symbols and draws the
 // chart with its legend, with progress and abort; then the chart is saved,
-// printed, written as PDF or shown in the final preview.
+// printed, written as PDF or OXS or shown in the final preview.
 #include "app/OutputFiles.h"
 #include "pattern/PatternThreads.h"
 #include "render/ChartSource.h"
@@ -40,12 +40,14 @@ class Form7 : public QWidget {
     int generated = 0;
     int saveCount = 0;
     int pdfCount = 0;
+    int oxsCount = 0;
 
     // --- controls ---
     QPushButton* Command1 = nullptr;   // "生成"
     QPushButton* Command5 = nullptr;   // "中止" while generating, "打印" after
     QPushButton* Command4 = nullptr;   // "保存"
     QPushButton* CommandPdf = nullptr; // "保存PDF"
+    QPushButton* CommandOxs = nullptr; // "保存OXS", usable once a chart is drawn
     QPushButton* Command6 = nullptr;   // "最终效果预览"
     QComboBox* Combo1 = nullptr;       // chart kind
     QComboBox* Combo2 = nullptr;       // ignorable occurrence count
@@ -74,6 +76,7 @@ class Form7 : public QWidget {
     void Command5_Click();   // abort, or print
     bool Command4_Click();   // save the canvas; false when nothing was saved
     bool CommandPdf_Click(); // save the printout as PDF
+    bool CommandOxs_Click(); // save the pattern as OXS for stitching apps
     void Command6_Click();   // final preview
     void Check1_Click();
     void Combo2_Change();

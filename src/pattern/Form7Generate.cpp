@@ -42,6 +42,8 @@ void Form7::finishRun(bool showPrintCaption) {
     Command1->setEnabled(true);
     Command4->setEnabled(true);
     CommandPdf->setEnabled(true);
+    // The OXS file holds the pattern as charted: only a finished chart.
+    CommandOxs->setEnabled(chartDrawn_);
     if (showPrintCaption) {
         Command5->setText(QStringLiteral("打印"));
         command5Aborts_ = false;
@@ -64,6 +66,7 @@ void Form7::Command1_Click() {
     Command1->setEnabled(false);
     Command4->setEnabled(false);
     CommandPdf->setEnabled(false);
+    CommandOxs->setEnabled(false);
     setMainControlsEnabled(false);
     Label1->show();
     if (state.patternSettings.whichType.empty()) {

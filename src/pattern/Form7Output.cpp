@@ -1,5 +1,6 @@
 // What leaves the generation window: the canvas saved as a numbered bitmap,
-// the one-page printout on the default printer, and the same page as PDF.
+// the one-page printout on the default printer, the same page as PDF, and
+// the pattern as OXS for stitching apps.
 // Files are pattern formats (render/PatternFormats) saved by savePatternFile.
 #include "app/Form1.h"
 #include "app/NumberedName.h"
@@ -88,6 +89,29 @@ bool Form7::CommandPdf_Click() {
         text += QLatin1Char('\n') + advice;
     }
     context.dialogs.message(this, text, QStringLiteral("Quillmere,make life fun!"));
+    return true;
+}
+
+bool Form7::CommandOxs_Click() {
+    if (busy()) {
+        return false;
+    }
+    AppContext& context = form1_.context();
+    if (!chartDrawn_) {
+        context.dialogs.message(this, tr("请先点一次 生成 按钮，再保存OXS文件"),
+                                QStringLiteral("Quillmere 你身边的好软件"));
+        return false;
+    }
+    const OutputResult saved = savePatternFile(*patternFormatNamed("oxs"), oxsCount);
+    if (!saved.ok()) {
+        context.dialogs.message(
+            this, tr("  OXS文件保存失败，无法写入") + context.workingFileText(saved.path),
+            QStringLiteral("Quillmere,make life fun!"), MessageIcon::Critical);
+        return false;
+    }
+    context.dialogs.message(this,
+                            tr("  绣图OXS文件保存成功在") + context.workingFileText(saved.path),
+                            QStringLiteral("Quillmere,make life fun!"));
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "imaging/DibImage.h"
 #include "pattern/PatternJson.h"
+#include "pattern/PatternOxs.h"
 #include "render/ChartCanvas.h"
 #include "render/PrintChart.h"
 
@@ -64,11 +65,18 @@ PatternFile jsonFile(const PatternFileRequest& request) {
     return {{json.begin(), json.end()}, {}};
 }
 
+// The pattern for stitching apps (pattern/PatternOxs).
+PatternFile oxsFile(const PatternFileRequest& request) {
+    const std::string oxs = patternOxs(request.source, request.book);
+    return {{oxs.begin(), oxs.end()}, {}};
+}
+
 // One line a format.
 constexpr std::array kFormats{
     PatternFormat{"chart", "-o", ".bmp", "drawing the chart", chartFile},
     PatternFormat{"pdf", "--pdf", ".pdf", "writing the printout", pdfFile},
     PatternFormat{"json", "--json", ".json", "", jsonFile},
+    PatternFormat{"oxs", "--oxs", ".oxs", "", oxsFile},
 };
 
 } // namespace

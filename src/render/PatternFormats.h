@@ -39,8 +39,8 @@ struct PatternFile {
 };
 
 struct PatternFormat {
-    std::string_view name;      // "chart", "pdf", "json"
-    std::string_view option;    // of `tessaline convert`: "-o", "--pdf", "--json"
+    std::string_view name;      // "chart", "pdf", "json", "oxs"
+    std::string_view option;    // of `tessaline convert`: "-o", "--pdf", "--json", "--oxs"
     std::string_view extension; // of the window's numbered files: ".bmp", ".pdf"
     std::string_view step;      // what the command line reports while writing it, if anything
     PatternFile (*write)(const PatternFileRequest& request);

@@ -35,7 +35,8 @@ TEST(ConvertOptions, ReadsEveryOptionInBothSpellings) {
                "--strength",    "0",        "--ignore", "0",           "--kind",
                "生成绣图色块",  "--grid",   "16",       "--title",     "A \"quoted\" title",
                "--category",    "CC",       "--pdf",    "p.pdf",       "--effect",
-               "e.bmp",         "--json",   "-",        "pic.png"});
+               "e.bmp",         "--json",   "-",        "--oxs",       "p.oxs",
+               "pic.png"});
     ASSERT_TRUE(p.ok()) << p.error;
     const ConvertOptions& o = p.options;
     EXPECT_EQ(o.mode, FrameMode::Region);
@@ -52,6 +53,7 @@ TEST(ConvertOptions, ReadsEveryOptionInBothSpellings) {
     EXPECT_EQ(o.title, "A \"quoted\" title");
     EXPECT_EQ(o.category, ThreadCategory::Cc);
     EXPECT_EQ(o.patternPath("json"), "-");
+    EXPECT_EQ(o.patternPath("oxs"), "p.oxs");
     EXPECT_EQ(o.picture, "pic.png");
 }
 
@@ -165,6 +167,9 @@ TEST(ConvertOptions, RefusesWhatCannotBeMeant) {
         {{"a", "-o", "x.bmp", "--offset", "1,1"}, "--offset applies to --mode region only"},
         {{"a", "-o", "x.bmp", "--width", "20", "--width", "30"}, "--width is given twice"},
         {{"a", "-o", "x.bmp", "--output", "y.bmp"}, "--output is given twice"},
+        {{"a", "--oxs", "x.oxs", "--oxs=y.oxs"}, "--oxs is given twice"},
+        {{"a", "--oxs="}, "--oxs needs a file name"},
+        {{"a", "--oxs", "x.oxs", "--json", "./x.oxs"}, "named for two outputs"},
         {{"a", "-o", "same.bmp", "--effect", "./same.bmp"}, "named for two outputs"},
         {{"a", "-o", "-", "--json", "-"}, "only one output can go to standard output"},
         {{"a", "b", "-o", "x.bmp"}, "only one picture"},

@@ -4,7 +4,9 @@
 #include "cli/ConvertPipeline.h"
 #include "pattern/PatternJson.h"
 
+#include <QFile>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <sstream>
 
 namespace tessaline::test {
@@ -88,6 +90,57 @@ TEST(ConvertPipeline, WritesJsonToTheGivenStreamOnlyAfterSuccess) {
     const ConvertResult missing = convertPicture(options, none);
     EXPECT_EQ(missing.exitCode, kExitInput);
     EXPECT_TRUE(none.str().empty());
+}
+
+TEST(ConvertPipeline, WritesOxsBesideJsonWithTheSameThreadsAndCells) {
+    QTemporaryDir tmp;
+    const QDir dir(tmp.path());
+    ConvertOptions options;
+    options.picture = savePng(makePicture(16, 16, quadrantColour), dir, "quad.png").toStdString();
+    options.width = 16;
+    options.method = 0;
+    options.ignore = 0;
+    options.category = ThreadCategory::Cc;
+    options.title = "\"Q&A\" <绣>";
+    options.book.fabricCount = 18;
+    options.patternPaths["json"] = dir.filePath("p.json").toStdString();
+    options.patternPaths["oxs"] = dir.filePath("p.oxs").toStdString();
+    std::ostringstream out;
+    const ConvertResult result = convertPicture(options, out);
+    ASSERT_TRUE(result.ok()) << result.error;
+    const QJsonObject p = readJsonFile(dir.filePath("p.json"));
+    QFile oxs(dir.filePath("p.oxs"));
+    ASSERT_TRUE(oxs.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&oxs);
+    std::vector<std::string> numbers; // palette items after the cloth
+    std::vector<int> cells;           // each stitch's palette item, row by row
+    QString title;
+    QString stitchesPerInch;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        const QXmlStreamAttributes a = xml.attributes();
+        if (xml.name() == u"properties") {
+            title = a.value(QStringLiteral("charttitle")).toString();
+            stitchesPerInch = a.value(QStringLiteral("stitchesperinch")).toString();
+        } else if (xml.name() == u"palette_item" && a.value(QStringLiteral("index")) != u"0") {
+            numbers.push_back(a.value(QStringLiteral("number")).toString().toStdString());
+        } else if (xml.name() == u"stitch") {
+            cells.push_back(a.value(QStringLiteral("palindex")).toInt());
+        }
+    }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(title.toStdString(), options.title);
+    EXPECT_EQ(stitchesPerInch, QStringLiteral("18"));
+    // CC: each thread is its own colour, numbered RRGGBB as in the legend.
+    std::vector<std::string> legendColours;
+    for (const QJsonValue entry : p.value("legend").toArray()) {
+        legendColours.push_back(entry.toObject().value("rgb").toString().toStdString());
+    }
+    EXPECT_EQ(numbers, legendColours);
+    std::vector<int> jsonCells = intsOf(p.value("cells"));
+    EXPECT_EQ(cells, jsonCells); // CC: the colour's position is its legend place here
 }
 
 TEST(ConvertPipeline, ReductionMethodsLeaveOnlyTheirLevels) {

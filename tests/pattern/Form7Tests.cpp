@@ -293,6 +293,48 @@ TEST(Save, AFailedSaveSaysSoAndDoesNotUseTheNumber) {
     w.context.workingFolder = folder;
 }
 
+TEST(SaveOxs, OnlyAFinishedChartIsSavedUnderTheNextFreeNumber) {
+    GenerationFixture w(bandPicture(230, 250));
+    Form7& f = w.open();
+    EXPECT_FALSE(f.CommandOxs->isEnabled());
+    EXPECT_FALSE(f.CommandOxs_Click());
+    EXPECT_EQ(w.dialogs.messages.back().text,
+              QStringLiteral("请先点一次 生成 按钮，再保存OXS文件"));
+    // An aborted chart is not one to save.
+    QTimer::singleShot(0, &f, [&f] { f.Command5_Click(); });
+    f.Command1_Click();
+    EXPECT_FALSE(f.CommandOxs->isEnabled());
+    EXPECT_FALSE(f.CommandOxs_Click());
+
+    f.Command1_Click();
+    EXPECT_TRUE(f.CommandOxs->isEnabled());
+    const std::filesystem::path folder = w.context.workingFolder;
+    w.context.workingFolder = folder / "missing";
+    EXPECT_FALSE(f.CommandOxs_Click());
+    EXPECT_EQ(f.oxsCount, 0);
+    EXPECT_EQ(w.dialogs.messages.back().title, QStringLiteral("Quillmere,make life fun!"));
+    EXPECT_TRUE(w.dialogs.messages.back().text.startsWith(QStringLiteral("  OXS文件保存失败")));
+    w.context.workingFolder = folder;
+
+    // An earlier file of that name is kept.
+    QFile earlier(w.folder.filePath(QStringLiteral("myxiu001.oxs")));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("kept");
+    earlier.close();
+    ASSERT_TRUE(f.CommandOxs_Click());
+    EXPECT_EQ(f.oxsCount, 2);
+    EXPECT_TRUE(
+        w.dialogs.messages.back().text.startsWith(QStringLiteral("  绣图OXS文件保存成功在")));
+    EXPECT_TRUE(w.dialogs.messages.back().text.endsWith(QStringLiteral("myxiu002.oxs")));
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), QByteArray("kept"));
+    QFile oxs(w.folder.filePath(QStringLiteral("myxiu002.oxs")));
+    ASSERT_TRUE(oxs.open(QIODevice::ReadOnly));
+    const QByteArray bytes = oxs.readAll();
+    EXPECT_TRUE(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<chart>"));
+    EXPECT_EQ(bytes.count("<stitch "), f.gw * f.gh);
+}
+
 #define REQUIRE_PRINT_SERVER(server)                                                               \
     if ((server).unavailable()) {                                                                  \
         GTEST_SKIP() << (server).problem().toStdString();                                          \

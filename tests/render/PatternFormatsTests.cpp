@@ -34,7 +34,7 @@ TEST(PatternFormats, EveryFormatIsFoundByNameAndOptionAndWritesItsFile) {
         EXPECT_TRUE(file.ok()) << format.name << ": " << file.problem;
         EXPECT_FALSE(file.bytes.empty()) << format.name;
     }
-    EXPECT_EQ(patternFormatNamed("oxs"), nullptr);
+    EXPECT_EQ(patternFormatNamed("xml"), nullptr);
     EXPECT_EQ(patternFormatOfOption("--effect"), nullptr);
 
     const PatternFile pdf = patternFormatNamed("pdf")->write({.source = source, .target = "a.pdf"});
