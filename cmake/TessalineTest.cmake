@@ -1,5 +1,10 @@
 include(GoogleTest)
 
+# The tests compare Chinese texts and outputs: whatever the machine's locale,
+# they run in a neutral one (the interface language follows LC_ALL,
+# LC_MESSAGES and LANG); tests of the English interface ask for it.
+set(TESSALINE_TEST_LOCALE "LANG=C.UTF-8;LC_ALL=;LC_MESSAGES=")
+
 # tessaline_add_test(NAME SOURCES files... LIBS targets... [QT])
 # One test executable per call. QT tests get a main that starts a headless
 # QApplication; discovery runs at test time so the build never needs a display.
@@ -16,7 +21,7 @@ function(tessaline_add_test name)
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TESSALINE_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TESSALINE_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;${TESSALINE_TEST_LOCALE}")
 endfunction()
 
 # Tests that start their own CUPS server (tests/support/print-server.sh).

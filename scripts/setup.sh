@@ -6,6 +6,9 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # the English interface: lupdate/lrelease for translations/*.ts, and Qt's
+  # own translations of its dialog buttons
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libjpeg-dev libjpeg62-turbo-dev
   fonts-arphic-uming fonts-liberation

@@ -85,8 +85,7 @@ void Form1::buildControls() {
     Picture3->setAutoSize(true);
     Picture3->hide();
 
-    frameMyPicture =
-        place(new QGroupBox(QStringLiteral("我的图片"), surface), 360, 960, 3615, 3975);
+    frameMyPicture = place(new QGroupBox(tr("我的图片"), surface), 360, 960, 3615, 3975);
     Picture2 = place(new PictureBox(frameMyPicture), 0, 0, 2055, 2175);
     Picture4 = place(new PictureBox(Picture2), 0, 0, 2055, 2175);
     Picture4->setCursor(Qt::OpenHandCursor);
@@ -106,67 +105,65 @@ void Form1::buildControls() {
     wMatrix = place(new ScrollBar(Qt::Horizontal, surface), 5100, 660, 6555, 255);
     Hmatrix = place(new ScrollBar(Qt::Vertical, surface), 11880, 960, 255, 6495);
 
-    Label1 = place(new QLabel(QStringLiteral("绣布：宽高156x221 "), surface), 5100, 240, 3675, 255);
-    Label4 =
-        place(new QLabel(QStringLiteral("欢迎使用Tessaline，动手把你的照片做成十字绣！"), surface),
-              180, 6960, 4095, 735);
+    Label1 = place(new QLabel(tr("绣布：宽高156x221 "), surface), 5100, 240, 3675, 255);
+    Label4 = place(new QLabel(tr("欢迎使用Tessaline，动手把你的照片做成十字绣！"), surface), 180,
+                   6960, 4095, 735);
     Label4->setWordWrap(true);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Command5 = place(makeButton(surface, QStringLiteral("导入图片")), 120, 120, 975, 375);
-    Command6 = place(makeButton(surface, QStringLiteral("绣图图库")), 1080, 120, 975, 375);
-    Command7 = place(makeButton(surface, QStringLiteral("绣图设置")), 2040, 120, 1095, 375);
-    Command13 = place(makeButton(surface, QStringLiteral("帮助")), 3120, 120, 855, 375);
-    Command1 = place(makeButton(surface, QStringLiteral("局部")), 120, 5400, 555, 375);
+    Command5 = place(makeButton(surface, tr("导入图片")), 120, 120, 975, 375);
+    Command6 = place(makeButton(surface, tr("绣图图库")), 1080, 120, 975, 375);
+    Command7 = place(makeButton(surface, tr("绣图设置", "button")), 2040, 120, 1095, 375);
+    Command13 = place(makeButton(surface, tr("帮助")), 3120, 120, 855, 375);
+    Command1 = place(makeButton(surface, tr("局部")), 120, 5400, 555, 375);
     Command1->setEnabled(false);
-    Command11 = place(makeButton(surface, QStringLiteral("全图")), 660, 5400, 555, 375);
-    Command12 = place(makeButton(surface, QStringLiteral("还原")), 1200, 5400, 555, 375);
-    Command3 = place(makeButton(surface, QStringLiteral("保存效果")), 1920, 5400, 945, 375);
-    Command4 = place(makeButton(surface, QStringLiteral("效果预览->")), 2880, 5400, 1095, 375);
-    Command2 = place(makeButton(surface, QStringLiteral("效果预览->")), 4200, 6540, 675, 375);
+    Command11 = place(makeButton(surface, tr("全图")), 660, 5400, 555, 375);
+    Command12 = place(makeButton(surface, tr("还原")), 1200, 5400, 555, 375);
+    Command3 = place(makeButton(surface, tr("保存效果")), 1920, 5400, 945, 375);
+    Command4 = place(makeButton(surface, tr("效果预览->")), 2880, 5400, 1095, 375);
+    Command2 = place(makeButton(surface, tr("效果预览->")), 4200, 6540, 675, 375);
     Command2->hide();
-    Command8 = place(makeButton(surface, QStringLiteral("确定")), 2220, 6540, 735, 375);
+    Command8 = place(makeButton(surface, tr("确定")), 2220, 6540, 735, 375);
     Command8->hide();
-    Command9 = place(makeButton(surface, QStringLiteral("清除")), 3180, 6540, 735, 375);
+    Command9 = place(makeButton(surface, tr("清除")), 3180, 6540, 735, 375);
     Command9->hide();
-    Text1 =
-        place(new QLineEdit(QStringLiteral("在这里输入你的文字"), surface), 180, 6600, 1935, 270);
+    Text1 = place(new QLineEdit(tr("在这里输入你的文字"), surface), 180, 6600, 1935, 270);
     Text1->hide();
 
     Picture5 = place(new PictureBox(surface), 4080, 4920, 495, 375);
     Picture5->hide();
-    Label10 = place(new QLabel(QStringLiteral("超级减色"), surface), 2640, 5880, 795, 255);
+    Label10 = place(new QLabel(tr("超级减色"), surface), 2640, 5880, 795, 255);
     Label10->hide();
 
-    Label2 = place(makeTextButton(surface, QStringLiteral("生成")), 9360, 240, 555, 255);
-    Label9 = place(makeTextButton(surface, QStringLiteral("编辑")), 10320, 240, 495, 255);
-    Label3 = place(makeTextButton(surface, QStringLiteral("打印")), 11160, 240, 495, 255);
-    Label5 = place(makeTextButton(surface, QStringLiteral("放大")), 180, 6300, 435, 255);
-    Label5->setToolTip(QStringLiteral("放大预览图片。"));
-    Label6 = place(makeTextButton(surface, QStringLiteral("缩小")), 840, 6300, 495, 255);
-    Label6->setToolTip(QStringLiteral("缩小预览图片"));
-    Label7 = place(makeTextButton(surface, QStringLiteral("文字")), 1560, 6300, 495, 255);
-    Label7->setToolTip(QStringLiteral("给绣图加入文字"));
-    Label11 = place(makeTextButton(surface, QStringLiteral("字体选择")), 2220, 6300, 855, 255);
-    Label13 = place(makeTextButton(surface, QStringLiteral("字体颜色")), 3120, 6300, 855, 255);
-    Label12 = place(makeTextButton(surface, QStringLiteral("超级减色")), 4080, 6300, 855, 255);
+    Label2 = place(makeTextButton(surface, tr("生成")), 9360, 240, 555, 255);
+    Label9 = place(makeTextButton(surface, tr("编辑")), 10320, 240, 495, 255);
+    Label3 = place(makeTextButton(surface, tr("打印")), 11160, 240, 495, 255);
+    Label5 = place(makeTextButton(surface, tr("放大")), 180, 6300, 435, 255);
+    Label5->setToolTip(tr("放大预览图片。"));
+    Label6 = place(makeTextButton(surface, tr("缩小")), 840, 6300, 495, 255);
+    Label6->setToolTip(tr("缩小预览图片"));
+    Label7 = place(makeTextButton(surface, tr("文字")), 1560, 6300, 495, 255);
+    Label7->setToolTip(tr("给绣图加入文字"));
+    Label11 = place(makeTextButton(surface, tr("字体选择")), 2220, 6300, 855, 255);
+    Label13 = place(makeTextButton(surface, tr("字体颜色")), 3120, 6300, 855, 255);
+    Label12 = place(makeTextButton(surface, tr("超级减色")), 4080, 6300, 855, 255);
 }
 
 void Form1::buildMenus() {
-    fop0 = menuBar()->addMenu(QStringLiteral("文件"));
-    fop1 = fop0->addAction(QStringLiteral("导入图片文件"));
-    fop2 = fop0->addAction(QStringLiteral("直接屏幕截图"));
-    fop3 = fop0->addAction(QStringLiteral("生成我的绣图"));
-    fop4 = fop0->addAction(QStringLiteral("打印绣图"));
+    fop0 = menuBar()->addMenu(tr("文件"));
+    fop1 = fop0->addAction(tr("导入图片文件"));
+    fop2 = fop0->addAction(tr("直接屏幕截图"));
+    fop3 = fop0->addAction(tr("生成我的绣图"));
+    fop4 = fop0->addAction(tr("打印绣图"));
     fop0->addSeparator();
-    fop6 = fop0->addAction(QStringLiteral("退出Tessaline"));
-    fset = menuBar()->addMenu(QStringLiteral("设置"));
-    fset1 = fset->addAction(QStringLiteral("软件设置"));
-    fset3 = fset->addAction(QStringLiteral("绣图设置"));
+    fop6 = fop0->addAction(tr("退出Tessaline"));
+    fset = menuBar()->addMenu(tr("设置"));
+    fset1 = fset->addAction(tr("软件设置"));
+    fset3 = fset->addAction(tr("绣图设置"));
     fset->addSeparator();
-    fset4 = fset->addAction(QStringLiteral("绣图图库"));
-    helpMenu = menuBar()->addMenu(QStringLiteral("帮助"));
-    freg4 = helpMenu->addAction(QStringLiteral("关于..."));
+    fset4 = fset->addAction(tr("绣图图库"));
+    helpMenu = menuBar()->addMenu(tr("帮助"));
+    freg4 = helpMenu->addAction(tr("关于..."));
 }
 
 void Form1::load() {

@@ -125,12 +125,12 @@ void Form1::fop6_Click() {
 void Form1::textButtonHovered(TextButton* label) {
     label->setForeColor(buttonTextColor());
     if (label == Label5) {
-        Label4->setText(QStringLiteral("增加颜色，得到更逼真效果。需要更多绣线"));
+        Label4->setText(tr("增加颜色，得到更逼真效果。需要更多绣线"));
     } else if (label == Label6) {
-        Label4->setText(QStringLiteral(
-            "只要10种颜色就可以绣出照片般效果，大大节约绣线。这就是Quillmere的神奇科技!"));
+        Label4->setText(
+            tr("只要10种颜色就可以绣出照片般效果，大大节约绣线。这就是Quillmere的神奇科技!"));
     } else if (label == Label7) {
-        Label4->setText(QStringLiteral("加入文字"));
+        Label4->setText(tr("加入文字"));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/DataFolders.h"
 #include "app/Form1.h"
+#include "app/InterfaceLanguage.h"
 #include "imaging/DitherTables.h"
 #include "platform/SystemFiles.h"
 #include "platform/UserDialogs.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <cstdio>
 #include <filesystem>
 #include <string_view>
 
@@ -32,7 +34,17 @@ StartOptions readStartOptions(int argc, char** argv) {
 }
 
 int Main(int argc, char** argv) {
+    const LanguageArgument lang = takeLanguageArgument(argc, argv);
+    if (!lang.error.empty()) {
+        std::fprintf(stderr, "tessaline: %s\n", lang.error.c_str());
+        return 2;
+    }
     QApplication app(argc, argv);
+    const InterfaceLanguage language = lang.language.value_or(systemInterfaceLanguage());
+    if (!setInterfaceLanguage(language)) {
+        std::fprintf(stderr, "tessaline: the English translation (tessaline_en.qm) was not "
+                             "found; the windows stay Chinese\n");
+    }
     // A save cut short by a signal leaves no staging file behind.
     removeLeftoversOnInterrupt();
     QApplication::setApplicationName(QStringLiteral("Tessaline"));

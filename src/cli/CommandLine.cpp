@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "app/InterfaceLanguage.h"
 #include "cli/ConvertOptions.h"
 #include "cli/ConvertPipeline.h"
 #include "cli/HelpText.h"
@@ -65,6 +66,10 @@ int runConvert(const std::vector<std::string>& args, char* programName) {
     char* appArgv[] = {programName, nullptr};
     QGuiApplication app(appArgc, appArgv);
     installFontSubstitutes();
+    if (!setInterfaceLanguage(parse.options.language.value_or(systemInterfaceLanguage()))) {
+        std::fprintf(stderr, "tessaline: the English translation (tessaline_en.qm) was not "
+                             "found; the chart texts stay Chinese\n");
+    }
 
     ConvertProgress progress;
     if (stderrIsTerminal()) {

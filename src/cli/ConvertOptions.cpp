@@ -56,7 +56,7 @@ const std::set<std::string_view>& valueOptions() {
             "--mode",     "--width",  "--height", "--zoom",   "--offset",  "--method",
             "--strength", "--ignore", "--kind",   "--grid",   "--title",   "--category",
             "--threads",  "--match",  "--output", "--effect", "--replace", "--printer",
-            "--paper",    "--pitch",  "--fabric"};
+            "--paper",    "--pitch",  "--fabric", "--lang"};
         for (const PatternFormat& format : patternFormats()) {
             names.insert(format.option);
         }
@@ -138,6 +138,11 @@ class Reader {
         } else if (name == "--threads") {
             o_.threads =
                 numberInRange(name, value, kMinThreadLimit, kMaxThreadLimit, error).value_or(0);
+        } else if (name == "--lang") {
+            o_.language = interfaceLanguageNamed(value);
+            if (!o_.language) {
+                error = "--lang: " + inQuotes(value) + " is neither \"en\" nor \"zh\"";
+            }
         } else if (name == "--match") {
             if (value == "rgb") {
                 o_.match = ColorMatch::Rgb;

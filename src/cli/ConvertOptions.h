@@ -2,6 +2,7 @@
 // The options of `tessaline convert PICTURE [options]`, checked as they are
 // read: every value outside what the windows offer is refused with one line
 // naming the option and what it accepts.
+#include "app/InterfaceLanguage.h"
 #include "pattern/BookSettings.h"
 #include "pattern/ColorMatch.h"
 #include "pattern/ThreadPalette.h"
@@ -49,6 +50,8 @@ struct ConvertOptions {
     std::vector<ThreadSwap> replacements;
     int threads = 0; // at most this many threads (2..423); 0 for no limit
     ColorMatch match = ColorMatch::Rgb;
+    // The language of the chart texts; nothing for the locale's.
+    std::optional<InterfaceLanguage> language;
 
     // Outputs; "-" is standard output. The pattern's files by format name
     // (render/PatternFormats: "chart", "pdf", "json", "oxs"), as their options give

@@ -4,7 +4,7 @@ namespace tessaline {
 
 std::string_view helpText() {
     return R"(Usage:
-  tessaline [PICTURE]                    start the program (needs a display), with
+  tessaline [PICTURE] [--lang en|zh]     start the program (needs a display), with
                                          PICTURE opened in the main window
   tessaline --desktop [PICTURE]          the same, working in the pictures folder's
                                          "Tessaline" folder (the desktop entry's way)
@@ -69,6 +69,9 @@ Pattern:
   --match rgb|lab       how colours find their threads: rgb (default), the
                         plain squared RGB distance, or lab, the CIEDE2000
                         difference ("CIELAB ΔE2000")
+  --lang en|zh          the language of the chart's and printout's texts
+                        (default: English for an English locale, LANG=en_*,
+                        else Chinese); the windows take it too
 
 Outputs (at least one; any combination):
   -o FILE, --output FILE  the chart canvas as BMP, or PNG when FILE ends in .png

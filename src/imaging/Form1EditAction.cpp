@@ -41,7 +41,7 @@ void Form1::Label9_Click() {
         return;
     }
     const QScopedValueRollback<bool> reducing(reducing_, true);
-    Label4->setText(QStringLiteral("开始处理..."));
+    Label4->setText(tr("开始处理..."));
     std::optional<BusyPointer> busy(std::in_place);
     EventYielder reductionYielder;
     const ReductionOutcome outcome =
@@ -49,13 +49,12 @@ void Form1::Label9_Click() {
                              dstDIB(), {.step = yieldingStep(reductionYielder)});
     if (outcome.cannotCreate) {
         busy.reset();
-        context_.dialogs.message(this, QStringLiteral("无法创建！"), QStringLiteral("Tessaline"));
+        context_.dialogs.message(this, tr("无法创建！"), QStringLiteral("Tessaline"));
         return;
     }
     if (outcome.bitmapUnrecognised) {
         busy.reset();
-        context_.dialogs.message(this, QStringLiteral("不能识别的位图！"), QStringLiteral("错误！"),
-                                 MessageIcon::Critical);
+        context_.dialogs.message(this, tr("不能识别的位图！"), tr("错误！"), MessageIcon::Critical);
         busy.emplace();
     }
     if (srcDIB().DataPtr() == nullptr) {
@@ -67,10 +66,9 @@ void Form1::Label9_Click() {
     std::filesystem::remove(editPicture, removeError);
     if (ColorBit > 0 && !dstDIB().SaveBMP(editPicture)) {
         busy.reset();
-        const QString text =
-            QStringLiteral("无法保存编辑用的图片：") + context_.workingFileText(editPicture);
+        const QString text = tr("无法保存编辑用的图片：") + context_.workingFileText(editPicture);
         Label4->setText(text);
-        context_.dialogs.message(this, text, QStringLiteral("错误！"), MessageIcon::Critical);
+        context_.dialogs.message(this, text, tr("错误！"), MessageIcon::Critical);
         return;
     }
 

@@ -78,7 +78,7 @@ void Form1::Label10_Click() {
     // A failed preview leaves the pattern, the grid, previewDone and the
     // status line as they were.
     const QString statusBefore = Label4->text();
-    Label4->setText(QStringLiteral("开始处理..."));
+    Label4->setText(tr("开始处理..."));
     // The same step the command line runs, on the picture as displayed.
     WorkspaceView view{Picture4->image(), framedRegion(*this)};
     std::optional<BusyPointer> busy(std::in_place);
@@ -92,7 +92,7 @@ void Form1::Label10_Click() {
         reportReductionFailure(outcome);
         return;
     }
-    Label4->setText(QStringLiteral("减色处理完毕"));
+    Label4->setText(tr("减色处理完毕"));
     // Only the region goes back, into the picture as it is now.
     const PreviewRegion& region = view.region;
     copyBufferInto(Picture4->image(), dstDIB(), region.left, region.top);
@@ -102,16 +102,15 @@ void Form1::Label10_Click() {
 
 void Form1::reportReductionFailure(const ReductionOutcome& outcome) {
     if (outcome.cannotCreate) {
-        context_.dialogs.message(this, QStringLiteral("无法创建！"), QStringLiteral("Tessaline"));
+        context_.dialogs.message(this, tr("无法创建！"), QStringLiteral("Tessaline"));
     } else if (!outcome.scratchSaved) {
         context_.dialogs.message(
             this,
-            QStringLiteral("无法写入临时图片") + QString::fromLatin1(kScratchPictureName) +
-                QStringLiteral("，请确认这个文件夹可以写入：") + context_.workingFolderText(),
-            QStringLiteral("错误！"), MessageIcon::Critical);
+            tr("无法写入临时图片%1，请确认这个文件夹可以写入：%2")
+                .arg(QString::fromLatin1(kScratchPictureName), context_.workingFolderText()),
+            tr("错误！"), MessageIcon::Critical);
     } else if (outcome.bitmapUnrecognised) {
-        context_.dialogs.message(this, QStringLiteral("不能识别的位图！"), QStringLiteral("错误！"),
-                                 MessageIcon::Critical);
+        context_.dialogs.message(this, tr("不能识别的位图！"), tr("错误！"), MessageIcon::Critical);
     }
 }
 
@@ -124,7 +123,7 @@ bool Form1::Command3_Click() {
     // Sampled aside: the pattern takes the region only when the effect is saved.
     const auto sampled = std::make_unique<CellMatrix>(context_.state.patternMatrix);
     const QString statusBefore = Label4->text();
-    Label4->setText(QStringLiteral("开始处理..."));
+    Label4->setText(tr("开始处理..."));
     std::optional<BusyPointer> busy(std::in_place);
     EventYielder yielder(kYieldEveryStep);
     const ReductionOutcome outcome =
@@ -145,14 +144,13 @@ bool Form1::Command3_Click() {
                                   result.bmpBytes());
     }
     if (!saved.ok()) {
-        const QString text =
-            QStringLiteral("无法保存绣图效果图：") + context_.workingFileText(saved.path);
+        const QString text = tr("无法保存绣图效果图：") + context_.workingFileText(saved.path);
         Label4->setText(text);
         context_.dialogs.message(this, text, QStringLiteral("quillmere"), MessageIcon::Critical);
         return false;
     }
     context_.state.patternMatrix = *sampled;
-    const QString text = QStringLiteral("绣图效果图保存到") + context_.workingFileText(saved.path);
+    const QString text = tr("绣图效果图保存到") + context_.workingFileText(saved.path);
     Label4->setText(text);
     context_.dialogs.message(this, text, QStringLiteral("quillmere"));
     return true;

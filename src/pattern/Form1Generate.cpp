@@ -27,8 +27,8 @@ void Form1::strengthChanged() {
 
 void Form1::generateCommand() {
     if (previewDone != 1) {
-        context_.dialogs.message(this, QStringLiteral("   生成绣图前请先点击效果预览键    "),
-                                 QStringLiteral("Quillmere 你身边的好软件"));
+        context_.dialogs.message(this, tr("   生成绣图前请先点击效果预览键    "),
+                                 tr("Quillmere 你身边的好软件"));
         return;
     }
     Form7* window = form7();

@@ -28,7 +28,7 @@ constexpr int kProgressTrackWidth = 300;
 } // namespace
 
 Form7::Form7(Form1& form1, QWidget* parent) : QWidget(parent, Qt::Window), form1_(form1) {
-    setWindowTitle(QStringLiteral("Tessaline ---Quillmere软件quillmere inc."));
+    setWindowTitle(tr("Tessaline ---Quillmere软件quillmere inc."));
     buildControls();
     loadWindow();
 }
@@ -61,18 +61,18 @@ Form7::LoopScope::~LoopScope() {
 
 void Form7::buildControls() {
     setFixedSize(kViewportWidth + 40, kViewportHeight + 150);
-    Command1 = new QPushButton(QStringLiteral("生成"), this);
+    Command1 = new QPushButton(tr("生成"), this);
     Command1->setGeometry(12, 10, 64, 26);
-    Command5 = new QPushButton(QStringLiteral("中止"), this);
+    Command5 = new QPushButton(tr("中止"), this);
     Command5->setGeometry(80, 10, 64, 26);
-    Command4 = new QPushButton(QStringLiteral("保存"), this);
+    Command4 = new QPushButton(tr("保存"), this);
     Command4->setGeometry(148, 10, 64, 26);
-    CommandPdf = new QPushButton(QStringLiteral("保存PDF"), this);
+    CommandPdf = new QPushButton(tr("保存PDF"), this);
     CommandPdf->setGeometry(216, 10, 72, 26);
     CommandOxs = new QPushButton(tr("保存OXS"), this);
     CommandOxs->setGeometry(292, 10, 72, 26);
     CommandOxs->setEnabled(false);
-    Command6 = new QPushButton(QStringLiteral("最终效果预览"), this);
+    Command6 = new QPushButton(tr("最终效果预览"), this);
     Command6->setGeometry(368, 10, 100, 26);
 
     // Both lists take typed text but keep their fixed entries.
@@ -80,31 +80,31 @@ void Form7::buildControls() {
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setGeometry(474, 10, 106, 26);
-    Label2 = new QLabel(QStringLiteral("可忽略颜色出现次数"), this);
+    Label2 = new QLabel(tr("可忽略颜色出现次数"), this);
     Label2->setGeometry(590, 10, 120, 26);
     Combo2 = new QComboBox(this);
     Combo2->setEditable(true);
     Combo2->setInsertPolicy(QComboBox::NoInsert);
     Combo2->setGeometry(712, 10, 70, 26);
 
-    Label3 = new QLabel(QStringLiteral("减色设置："), this);
+    Label3 = new QLabel(tr("减色设置："), this);
     Label3->setGeometry(12, 44, 70, 22);
-    Label8 = new QLabel(QStringLiteral("更少的绣线"), this);
+    Label8 = new QLabel(tr("更少的绣线"), this);
     Label8->setGeometry(84, 44, 70, 22);
     HScroll1 = new ScrollBar(Qt::Horizontal, this);
     HScroll1->setGeometry(156, 46, 260, 18);
     HScroll1->setRange(1, 300);
-    Label9 = new QLabel(QStringLiteral("更好的效果"), this);
+    Label9 = new QLabel(tr("更好的效果"), this);
     Label9->setGeometry(422, 44, 70, 22);
-    Check1 = new QCheckBox(QStringLiteral("显示全部色块"), this);
+    Check1 = new QCheckBox(tr("显示全部色块"), this);
     Check1->setGeometry(500, 44, 110, 22);
-    Label4 = new QLabel(QStringLiteral("绣线数量："), this);
+    Label4 = new QLabel(tr("绣线数量："), this);
     Label4->setGeometry(620, 44, 70, 22);
     txtCount = new QLineEdit(QStringLiteral("0"), this);
     txtCount->setGeometry(690, 44, 92, 22);
     txtCount->setReadOnly(true);
 
-    Label1 = new QLabel(QStringLiteral("准备开始生成绣图,请等待约10秒 ..."), this);
+    Label1 = new QLabel(tr("准备开始生成绣图,请等待约10秒 ..."), this);
     Label1->setGeometry(12, 72, 400, 20);
     Shape2 = new QFrame(this);
     Shape2->setGeometry(420, 76, kProgressTrackWidth, 12);
@@ -195,8 +195,7 @@ void Form7::Combo2_Change() {
         return;
     }
     Combo2->setCurrentText(QStringLiteral("0"));
-    form1_.context().dialogs.message(this, QStringLiteral("输入有错误,只能是数字"),
-                                     QStringLiteral("Quillmere软件"));
+    form1_.context().dialogs.message(this, tr("输入有错误,只能是数字"), tr("Quillmere软件"));
 }
 
 void Form7::HScroll1_Change() {
@@ -206,9 +205,8 @@ void Form7::HScroll1_Change() {
 
 void Form7::Command6_Click() {
     if (generated == 0) {
-        form1_.context().dialogs.message(this,
-                                         QStringLiteral("请先点一次 生成 按钮，再进行最终效果预览"),
-                                         QStringLiteral("Quillmere 你身边的好软件"));
+        form1_.context().dialogs.message(this, tr("请先点一次 生成 按钮，再进行最终效果预览"),
+                                         tr("Quillmere 你身边的好软件"));
         return;
     }
     if (preview_.isNull()) {

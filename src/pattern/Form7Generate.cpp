@@ -45,7 +45,7 @@ void Form7::finishRun(bool showPrintCaption) {
     // The OXS file holds the pattern as charted: only a finished chart.
     CommandOxs->setEnabled(chartDrawn_);
     if (showPrintCaption) {
-        Command5->setText(QStringLiteral("打印"));
+        Command5->setText(tr("打印"));
         command5Aborts_ = false;
     }
     QApplication::restoreOverrideCursor();
@@ -72,7 +72,7 @@ void Form7::Command1_Click() {
     if (state.patternSettings.whichType.empty()) {
         state.patternSettings.whichType = "DMC";
     }
-    Command5->setText(QStringLiteral("中止"));
+    Command5->setText(tr("中止"));
     command5Aborts_ = true;
     gw = std::min(form1_.patternWidth(), kMaxPatternSide);
     gh = std::min(form1_.patternHeight(), kMaxPatternSide);

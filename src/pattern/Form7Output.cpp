@@ -43,15 +43,13 @@ bool Form7::Command4_Click() {
     // the next free number: an earlier chart is never replaced.
     const OutputResult saved = savePatternFile(*patternFormatNamed("chart"), saveCount);
     if (!saved.ok()) {
-        context.dialogs.message(this,
-                                QStringLiteral("  绣图文件保存失败，无法写入") +
-                                    context.workingFileText(saved.path),
-                                QStringLiteral("Quillmere,make life fun!"), MessageIcon::Critical);
+        context.dialogs.message(
+            this, tr("  绣图文件保存失败，无法写入") + context.workingFileText(saved.path),
+            QStringLiteral("Quillmere,make life fun!"), MessageIcon::Critical);
         return false;
     }
-    context.dialogs.message(
-        this, QStringLiteral("  绣图文件保存成功在") + context.workingFileText(saved.path),
-        QStringLiteral("Quillmere,make life fun!"));
+    context.dialogs.message(this, tr("  绣图文件保存成功在") + context.workingFileText(saved.path),
+                            QStringLiteral("Quillmere,make life fun!"));
     return true;
 }
 
@@ -61,8 +59,8 @@ bool Form7::CommandPdf_Click() {
     }
     AppContext& context = form1_.context();
     if (!chartDrawn_) {
-        context.dialogs.message(this, QStringLiteral("请先点一次 生成 按钮，再保存PDF文件"),
-                                QStringLiteral("Quillmere 你身边的好软件"));
+        context.dialogs.message(this, tr("请先点一次 生成 按钮，再保存PDF文件"),
+                                tr("Quillmere 你身边的好软件"));
         return false;
     }
     const LoopScope loop(*this);
@@ -75,16 +73,15 @@ bool Form7::CommandPdf_Click() {
     QApplication::restoreOverrideCursor();
     Label1->hide();
     if (!saved.ok()) {
-        context.dialogs.message(this,
-                                QStringLiteral("  PDF文件保存失败，无法写入") +
-                                    context.workingFileText(saved.path),
-                                QStringLiteral("Quillmere,make life fun!"), MessageIcon::Critical);
+        context.dialogs.message(
+            this, tr("  PDF文件保存失败，无法写入") + context.workingFileText(saved.path),
+            QStringLiteral("Quillmere,make life fun!"), MessageIcon::Critical);
         return false;
     }
     if (disposeWhenIdle_) {
         return true; // the window was closed meanwhile: no one to tell
     }
-    QString text = QStringLiteral("  绣图PDF文件保存成功在") + context.workingFileText(saved.path);
+    QString text = tr("  绣图PDF文件保存成功在") + context.workingFileText(saved.path);
     if (const QString advice = smallCellsAdvice(pdfCellSize(chartSource())); !advice.isEmpty()) {
         text += QLatin1Char('\n') + advice;
     }
@@ -138,8 +135,8 @@ void Form7::printChartOnPrinter() {
         return;
     }
     if (!chartDrawn_) {
-        form1_.context().dialogs.message(this, QStringLiteral("请先点一次 生成 按钮，再打印"),
-                                         QStringLiteral("Quillmere 你身边的好软件"));
+        form1_.context().dialogs.message(this, tr("请先点一次 生成 按钮，再打印"),
+                                         tr("Quillmere 你身边的好软件"));
         return;
     }
     const LoopScope loop(*this);
@@ -166,14 +163,13 @@ void Form7::printChartOnPrinter() {
     if (outcome.status != PrintStatus::Printed) {
         finishRun(true);
         Label1->hide();
-        form1_.context().dialogs.message(
-            this, QStringLiteral("    打印异常，请确认您的打印机已经就绪。     "),
-            QStringLiteral("Quillmere "));
+        form1_.context().dialogs.message(this, tr("    打印异常，请确认您的打印机已经就绪。     "),
+                                         QStringLiteral("Quillmere "));
         return;
     }
-    Label1->setText(QStringLiteral("正在打印，请等待...."));
+    Label1->setText(tr("正在打印，请等待...."));
     finishRun(false);
-    Command5->setText(QStringLiteral("打印.."));
+    Command5->setText(tr("打印.."));
     command5Aborts_ = false;
     const QString advice = smallCellsAdvice(outcome.cell);
     if (!advice.isEmpty() && !disposeWhenIdle_) {

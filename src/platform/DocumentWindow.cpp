@@ -115,7 +115,7 @@ QVariant MhtmlBrowser::loadResource(int type, const QUrl& name) {
 
 DocumentWindow::DocumentWindow(QWidget* parent) : QWidget(parent) {
     browser = new MhtmlBrowser(this);
-    closeButton = new QPushButton(QStringLiteral("关闭"), this);
+    closeButton = new QPushButton(tr("关闭"), this);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(browser);
@@ -134,7 +134,7 @@ bool DocumentWindow::openFile(const QString& path) {
     }
     if (!archive.page()) {
         browser->setArchive({});
-        browser->setPlainText(QStringLiteral("无法显示帮助文档：%1").arg(path));
+        browser->setPlainText(tr("无法显示帮助文档：%1").arg(path));
         return false;
     }
     browser->setArchive(std::move(archive));

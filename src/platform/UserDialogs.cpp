@@ -3,6 +3,7 @@
 #include "render/ColorConvert.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFontDialog>
 #include <QMessageBox>
 
@@ -44,13 +45,15 @@ std::optional<Color> UserDialogs::chooseColor(QWidget*, Color) {
 
 std::optional<QFont> MessageBoxDialogs::chooseFont(QWidget* parent, const QFont& current) {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, current, parent, QStringLiteral("字体选择"));
+    const QFont font = QFontDialog::getFont(
+        &ok, current, parent, QCoreApplication::translate("tessaline::UserDialogs", "字体选择"));
     return ok ? std::optional<QFont>(font) : std::nullopt;
 }
 
 std::optional<Color> MessageBoxDialogs::chooseColor(QWidget* parent, Color current) {
     const QColor color =
-        QColorDialog::getColor(toQColor(current), parent, QStringLiteral("字体颜色"));
+        QColorDialog::getColor(toQColor(current), parent,
+                               QCoreApplication::translate("tessaline::UserDialogs", "字体颜色"));
     return color.isValid() ? std::optional<Color>(fromQColor(color)) : std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 #include "render/Stretch.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <cstdint>
 #include <optional>
@@ -241,20 +242,24 @@ QString pictureLoadErrorText(PictureLoadError error) {
         return {};
     case PictureLoadError::NotFound:
     case PictureLoadError::LinkLoop:
-        return QStringLiteral("找不到图片文件。");
+        return QCoreApplication::translate("tessaline::PictureLoader", "找不到图片文件。");
     case PictureLoadError::Unreadable:
-        return QStringLiteral("无法读取图片文件。");
+        return QCoreApplication::translate("tessaline::PictureLoader", "无法读取图片文件。");
     case PictureLoadError::NotAPicture:
-        return QStringLiteral("这不是可以打开的图片文件。");
+        return QCoreApplication::translate("tessaline::PictureLoader",
+                                           "这不是可以打开的图片文件。");
     case PictureLoadError::TooLarge:
-        return QStringLiteral("图片太大，无法打开。");
+        return QCoreApplication::translate("tessaline::PictureLoader", "图片太大，无法打开。");
     case PictureLoadError::Damaged:
-        return QStringLiteral("图片文件已损坏，无法打开。");
+        return QCoreApplication::translate("tessaline::PictureLoader",
+                                           "图片文件已损坏，无法打开。");
     case PictureLoadError::IsFolder:
-        return QStringLiteral("这是文件夹，不是图片文件。");
+        return QCoreApplication::translate("tessaline::PictureLoader",
+                                           "这是文件夹，不是图片文件。");
     case PictureLoadError::IsPipe:
     case PictureLoadError::IsSpecialFile:
-        return QStringLiteral("这是特殊文件，不是图片文件。");
+        return QCoreApplication::translate("tessaline::PictureLoader",
+                                           "这是特殊文件，不是图片文件。");
     }
     return {};
 }

@@ -40,8 +40,7 @@ void Form1::captureScreen() {
         // Nothing pasted: a refused grab must not look like a capture.
         show();
         raise();
-        context_.dialogs.message(this,
-                                 QStringLiteral("无法截取屏幕：这个桌面不允许本程序读取屏幕画面。"),
+        context_.dialogs.message(this, tr("无法截取屏幕：这个桌面不允许本程序读取屏幕画面。"),
                                  QStringLiteral("Tessaline"), MessageIcon::Warning);
         return;
     }

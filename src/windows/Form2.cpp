@@ -28,7 +28,7 @@ template <typename W> W* place(W* widget, int left, int top, int width, int heig
 } // namespace
 
 Form2::Form2(Form1& main, QWidget* parent) : QWidget(parent), main_(main) {
-    setWindowTitle(QStringLiteral("导入图片"));
+    setWindowTitle(tr("导入图片"));
     buildControls();
     connect(Drive1, &DriveList::driveChanged, this, [this] { Drive1_Change(); });
     connect(Dir1, &FolderList::pathChanged, this, [this] { Dir1_Change(); });
@@ -41,14 +41,13 @@ Form2::Form2(Form1& main, QWidget* parent) : QWidget(parent), main_(main) {
 
 void Form2::buildControls() {
     setFixedSize(twipsRect(0, 0, 4680, 6375).size());
-    Label1 = place(new QLabel(QStringLiteral("选择转换成绣图的图片或则照片："), this), 240, 120,
-                   3375, 375);
+    Label1 = place(new QLabel(tr("选择转换成绣图的图片或则照片："), this), 240, 120, 3375, 375);
     Drive1 = place(new DriveList(this), 240, 600, 1935, 300);
     Dir1 = place(new FolderList(this), 240, 1200, 1935, 3030);
     File1 = place(new FileList(this), 2520, 600, 1935, 4965);
     Image1 = place(new PreviewImage(PreviewImage::Fit::Stretch, this), 240, 4320, 1935, 1335);
-    Command1 = place(new QPushButton(QStringLiteral("确定"), this), 720, 5880, 1455, 375);
-    Command2 = place(new QPushButton(QStringLiteral("取消"), this), 2640, 5880, 1455, 375);
+    Command1 = place(new QPushButton(tr("确定"), this), 720, 5880, 1455, 375);
+    Command2 = place(new QPushButton(tr("取消"), this), 2640, 5880, 1455, 375);
 }
 
 void Form2::load() {

@@ -24,14 +24,14 @@ Form4::Form4(QWidget* parent) : QWidget(parent) {
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setText(productLine());
 
-    Label1 = new TextButton(QStringLiteral("==确定=="), this);
+    Label1 = new TextButton(tr("==确定=="), this);
     Label1->setGeometry(twipsRect(1680, 2160, 855, 255));
     Label1->setCursor(Qt::PointingHandCursor);
     connect(Label1, &TextButton::clicked, this, [this] { Label1_Click(); });
 }
 
 QString Form4::productLine() {
-    return QStringLiteral("Tessaline V2008 十字绣图案制作软件");
+    return tr("Tessaline V2008 十字绣图案制作软件");
 }
 
 void Form4::Label1_Click() {

@@ -34,7 +34,7 @@ const QStringList& Form6::categoryFolders() {
 }
 
 Form6::Form6(Form1& main, QWidget* parent) : QWidget(parent), main_(main) {
-    setWindowTitle(QStringLiteral("绣图图库"));
+    setWindowTitle(tr("绣图图库"));
     buildControls();
     const QList<QPushButton*> buttons = categoryButtons();
     for (int category = 0; category < buttons.size(); ++category) {
@@ -52,7 +52,9 @@ void Form6::buildControls() {
     Label1 = place(new QLabel(this), 240, 120, 4875, 855);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const QStringList& names = categoryFolders();
+    // The captions name the category folders, in the interface's language.
+    const QStringList names{tr("动漫"), tr("美女"), tr("汽车"), tr("星座"),
+                            tr("动物"), tr("风景"), tr("艺术")};
     Command1 = place(new QPushButton(names[0], this), 240, 1080, 1095, 495);
     Command2 = place(new QPushButton(names[1], this), 1560, 1080, 1095, 495);
     Command3 = place(new QPushButton(names[2], this), 2760, 1080, 1095, 495);
@@ -60,9 +62,9 @@ void Form6::buildControls() {
     Command6 = place(new QPushButton(names[4], this), 240, 1680, 1095, 495);
     Command7 = place(new QPushButton(names[5], this), 1560, 1680, 1095, 495);
     Command8 = place(new QPushButton(names[6], this), 2760, 1680, 1095, 495);
-    Command9 = place(new QPushButton(QStringLiteral("退出"), this), 4080, 1680, 1095, 495);
+    Command9 = place(new QPushButton(tr("退出"), this), 4080, 1680, 1095, 495);
     File1 = place(new FileList(this), 240, 2280, 1935, 3405);
-    Command5 = place(new QPushButton(QStringLiteral("应用Apply)"), this), 2520, 2280, 2655, 375);
+    Command5 = place(new QPushButton(tr("应用Apply)"), this), 2520, 2280, 2655, 375);
     Image1 = place(new PreviewImage(PreviewImage::Fit::Clip, this), 2520, 2760, 2655, 3015);
 }
 
@@ -75,9 +77,9 @@ QString Form6::categoryPath(int category) const {
 }
 
 void Form6::load() {
-    Label1->setText(QStringLiteral(
-        "温馨提示：对于颜色数较少的卡通类图片，可以在 绣图设置-减色方式，选择-'不做减色处理'，"
-        "且选择 局部，不要对图形做缩放处理。可得到最佳效果"));
+    Label1->setText(
+        tr("温馨提示：对于颜色数较少的卡通类图片，可以在 绣图设置-减色方式，选择-'不做减色处理'，"
+           "且选择 局部，不要对图形做缩放处理。可得到最佳效果"));
     // Without the samples the list stays empty; there is nothing to say.
     File1->setPath(categoryPath(0));
 }

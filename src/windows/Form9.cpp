@@ -69,7 +69,7 @@ Form9::Form9(Form1& form1, int colorCount, int width, int height)
       replacement_(form1.context().state.colorList, colorCount, dmcPalette(),
                    {form1.context().state.patternSettings.colorMatch,
                     form1.context().state.patternSettings.threadLimit}) {
-    setWindowTitle(QStringLiteral("绣图颜色替换－用来减少绣图颜色"));
+    setWindowTitle(tr("绣图颜色替换－用来减少绣图颜色"));
     buildControls();
     loadWindow(width, height);
 }
@@ -94,10 +94,10 @@ void Form9::buildControls() {
     Shape1->setFrameShape(QFrame::Box);
     Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
     Picture2 = place(new PictureBox(this), 4200, 360, 5895, 4935);
-    Label6 = place(new QLabel(QStringLiteral("颜色总数：0 替换0处"), this), 120, 4920, 2535, 255);
+    Label6 = place(new QLabel(tr("颜色总数：0 替换0处"), this), 120, 4920, 2535, 255);
 
     Picture3 = place(new QFrame(this), 120, 5520, 3255, 1575);
-    Picture3->setToolTip(QStringLiteral("点击替换颜色"));
+    Picture3->setToolTip(tr("点击替换颜色"));
     Picture5 = new PictureBox(Picture3);
     VScroll3 = new ScrollBar(Qt::Vertical, Picture3);
     Picture4 = place(new QFrame(this), 6840, 5640, 3255, 1455);
@@ -107,15 +107,15 @@ void Form9::buildControls() {
         frame->setFrameShape(QFrame::StyledPanel);
     }
 
-    Label3 = place(new QLabel(QStringLiteral("目标颜色"), this), 3480, 5760, 900, 255);
+    Label3 = place(new QLabel(tr("目标颜色"), this), 3480, 5760, 900, 255);
     Label1 = place(makeSwatch(this), 4440, 5640, 975, 375);
-    Label2 = place(new QLabel(QStringLiteral("数量："), this), 3480, 6240, 900, 255);
+    Label2 = place(new QLabel(tr("数量："), this), 3480, 6240, 900, 255);
     Label4 = place(new QLabel(this), 4440, 6240, 975, 255);
-    Label5 = place(new QLabel(QStringLiteral("替换颜色"), this), 3480, 6720, 900, 255);
+    Label5 = place(new QLabel(tr("替换颜色"), this), 3480, 6720, 900, 255);
     Label7 = place(makeSwatch(this), 4440, 6720, 975, 375);
-    Command1 = place(new QPushButton(QStringLiteral("<－替换"), this), 5520, 5640, 1215, 375);
-    Command2 = place(new QPushButton(QStringLiteral("撤销"), this), 5520, 6120, 1215, 375);
-    Command3 = place(new QPushButton(QStringLiteral("完成"), this), 5520, 6600, 1215, 375);
+    Command1 = place(new QPushButton(tr("<－替换"), this), 5520, 5640, 1215, 375);
+    Command2 = place(new QPushButton(tr("撤销"), this), 5520, 6120, 1215, 375);
+    Command3 = place(new QPushButton(tr("完成"), this), 5520, 6600, 1215, 375);
 
     connect(Picture1, &PictureBox::mouseMoved, this, [this](QMouseEvent* event) {
         const QPoint at = event->position().toPoint();
@@ -350,8 +350,7 @@ void Form9::paintCell(int x, int y, int thread) {
 }
 
 void Form9::showCounter() {
-    Label6->setText(
-        QStringLiteral("颜色总数：%1  替换%2 处").arg(colorCount()).arg(replaceCount()));
+    Label6->setText(tr("颜色总数：%1  替换%2 处").arg(colorCount()).arg(replaceCount()));
 }
 
 void Form9::replaceColor(int target, int replacement) {
@@ -414,8 +413,7 @@ void Form9::Command3_Click() {
     // running flag stays set after a finished run, so ask whether a run is
     // actually on the stack.
     if (form1_.hasForm7() && form1_.form7()->busy()) {
-        form1_.context().dialogs.message(this,
-                                         QStringLiteral("绣图正在生成，请等生成结束后再点 完成"),
+        form1_.context().dialogs.message(this, tr("绣图正在生成，请等生成结束后再点 完成"),
                                          QStringLiteral("Quillmere inc."));
         return;
     }

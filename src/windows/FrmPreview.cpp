@@ -20,9 +20,9 @@ Color finalPreviewCellColor(const FinalPreviewSource& source, int x, int y) {
 
 FrmPreview::FrmPreview(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    Label1 = new QLabel(
-        QStringLiteral("本预览图使用实际绣线颜色绘制和绣图效果完全相同，为了取得客观效果，"), this);
-    Label2 = new QLabel(QStringLiteral("请您离开电脑屏幕1-2米的距离观看"), this);
+    Label1 =
+        new QLabel(tr("本预览图使用实际绣线颜色绘制和绣图效果完全相同，为了取得客观效果，"), this);
+    Label2 = new QLabel(tr("请您离开电脑屏幕1-2米的距离观看"), this);
     QPalette blue = Label2->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 192));
     Label2->setPalette(blue);

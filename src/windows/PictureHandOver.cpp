@@ -5,6 +5,7 @@
 #include "render/FileNames.h"
 #include "windows/PictureFileRules.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStorageInfo>
 
@@ -37,7 +38,10 @@ bool handOverLocalFile(Form1& main, const QString& localPath, QWidget* messagePa
 
 void showWrongPictureMessage(Form1& main, QWidget* parent) {
     main.context().dialogs.message(
-        parent, QStringLiteral("   错误的图形文件，无法打开，请确认是jpg,gif,bmp格式中的一种   "),
+        parent,
+        QCoreApplication::translate(
+            "tessaline::PictureHandOver",
+            "   错误的图形文件，无法打开，请确认是jpg,gif,bmp格式中的一种   "),
         QStringLiteral("quillmere"));
 }
 

@@ -26,6 +26,7 @@ TEST(ConvertOptions, DefaultsAreTheWindowsStartValues) {
     EXPECT_EQ(o.category, ThreadCategory::Dmc);
     EXPECT_EQ(o.patternPath("chart"), "out.bmp");
     EXPECT_TRUE(o.needsThreads());
+    EXPECT_FALSE(o.language);
 }
 
 TEST(ConvertOptions, ReadsEveryOptionInBothSpellings) {
@@ -36,7 +37,7 @@ TEST(ConvertOptions, ReadsEveryOptionInBothSpellings) {
                "生成绣图色块",  "--grid",   "16",       "--title",     "A \"quoted\" title",
                "--category",    "CC",       "--pdf",    "p.pdf",       "--effect",
                "e.bmp",         "--json",   "-",        "--oxs",       "p.oxs",
-               "pic.png"});
+               "--lang=en",     "pic.png"});
     ASSERT_TRUE(p.ok()) << p.error;
     const ConvertOptions& o = p.options;
     EXPECT_EQ(o.mode, FrameMode::Region);
@@ -55,6 +56,7 @@ TEST(ConvertOptions, ReadsEveryOptionInBothSpellings) {
     EXPECT_EQ(o.patternPath("json"), "-");
     EXPECT_EQ(o.patternPath("oxs"), "p.oxs");
     EXPECT_EQ(o.picture, "pic.png");
+    EXPECT_EQ(o.language, InterfaceLanguage::English);
 }
 
 TEST(ConvertOptions, MethodsByCodeNameAndCaption) {
@@ -179,6 +181,7 @@ TEST(ConvertOptions, RefusesWhatCannotBeMeant) {
         {{"a", "--verbose"}, "unknown option \"--verbose\""},
         {{"a", "-o", "x.bmp", "--replace", "310=99999"}, "\"99999\" is not a DMC thread number"},
         {{"a", "-o", "x.bmp", "--replace=310"}, "\"310\" is not FROM=TO"},
+        {{"a", "-o", "x.bmp", "--lang", "EN"}, "--lang: \"EN\" is neither \"en\" nor \"zh\""},
     };
     for (const auto& [args, message] : cases) {
         const ConvertParse p = parse(args);

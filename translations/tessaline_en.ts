@@ -1,0 +1,522 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>tessaline::DocumentWindow</name>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>无法显示帮助文档：%1</source>
+        <translation>Cannot show the help document: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tessaline::Form1</name>
+    <message>
+        <source>我的图片</source>
+        <translation>My picture</translation>
+    </message>
+    <message>
+        <source>绣布：宽高156x221 </source>
+        <translation>Fabric: 156 x 221 stitches </translation>
+    </message>
+    <message>
+        <source>欢迎使用Tessaline，动手把你的照片做成十字绣！</source>
+        <translation>Welcome to Tessaline! Turn your own photos into cross-stitch patterns.</translation>
+    </message>
+    <message>
+        <source>导入图片</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>绣图图库</source>
+        <translation>Gallery</translation>
+    </message>
+    <message>
+        <source>绣图设置</source>
+        <translation>Pattern settings</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>局部</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>全图</source>
+        <translation>Whole</translation>
+    </message>
+    <message>
+        <source>还原</source>
+        <translation>1:1</translation>
+    </message>
+    <message>
+        <source>保存效果</source>
+        <translation>Save effect</translation>
+    </message>
+    <message>
+        <source>效果预览-&gt;</source>
+        <translation>Preview -&gt;</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>在这里输入你的文字</source>
+        <translation>Type your text here</translation>
+    </message>
+    <message>
+        <source>超级减色</source>
+        <translation>Reduction</translation>
+    </message>
+    <message>
+        <source>生成</source>
+        <translation>Generate</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>放大</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>放大预览图片。</source>
+        <translation>Show the preview picture larger.</translation>
+    </message>
+    <message>
+        <source>缩小</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>缩小预览图片</source>
+        <translation>Show the preview picture smaller</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>给绣图加入文字</source>
+        <translation>Add your own text to the pattern</translation>
+    </message>
+    <message>
+        <source>字体选择</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>字体颜色</source>
+        <translation>Font color</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>导入图片文件</source>
+        <translation>Import picture file...</translation>
+    </message>
+    <message>
+        <source>直接屏幕截图</source>
+        <translation>Capture the screen</translation>
+    </message>
+    <message>
+        <source>生成我的绣图</source>
+        <translation>Generate my pattern</translation>
+    </message>
+    <message>
+        <source>打印绣图</source>
+        <translation>Print pattern</translation>
+    </message>
+    <message>
+        <source>退出Tessaline</source>
+        <translation>Exit Tessaline</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>软件设置</source>
+        <translation>Program settings</translation>
+    </message>
+    <message>
+        <source>关于...</source>
+        <translation>About...</translation>
+    </message>
+    <message>
+        <source>增加颜色，得到更逼真效果。需要更多绣线</source>
+        <translation>More colors give a more lifelike result, but need more threads.</translation>
+    </message>
+    <message>
+        <source>只要10种颜色就可以绣出照片般效果，大大节约绣线。这就是Quillmere的神奇科技!</source>
+        <translation>Just 10 colors can stitch a photo-like picture, saving lots of thread. That&apos;s Quillmere&apos;s magic!</translation>
+    </message>
+    <message>
+        <source>加入文字</source>
+        <translation>Add text</translation>
+    </message>
+    <message>
+        <source>绣图设置</source>
+        <comment>button</comment>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>开始处理...</source>
+        <translation>Working...</translation>
+    </message>
+    <message>
+        <source>无法创建！</source>
+        <translation>Cannot create the working picture!</translation>
+    </message>
+    <message>
+        <source>不能识别的位图！</source>
+        <translation>Unrecognized bitmap!</translation>
+    </message>
+    <message>
+        <source>错误！</source>
+        <translation>Error!</translation>
+    </message>
+    <message>
+        <source>无法保存编辑用的图片：</source>
+        <translation>Cannot save the picture for editing: </translation>
+    </message>
+    <message>
+        <source>减色处理完毕</source>
+        <translation>Color reduction done</translation>
+    </message>
+    <message>
+        <source>无法保存绣图效果图：</source>
+        <translation>Cannot save the effect picture: </translation>
+    </message>
+    <message>
+        <source>绣图效果图保存到</source>
+        <translation>Effect picture saved as </translation>
+    </message>
+    <message>
+        <source>   生成绣图前请先点击效果预览键    </source>
+        <translation>   Please click Preview -&gt; before generating the pattern.    </translation>
+    </message>
+    <message>
+        <source>Quillmere 你身边的好软件</source>
+        <translation>Quillmere - good software at your side</translation>
+    </message>
+    <message>
+        <source>无法截取屏幕：这个桌面不允许本程序读取屏幕画面。</source>
+        <translation>Cannot capture the screen: this desktop does not let the program read the screen.</translation>
+    </message>
+    <message>
+        <source>无法写入临时图片%1，请确认这个文件夹可以写入：%2</source>
+        <translation>Cannot write the scratch picture %1. Please make sure this folder can be written to: %2</translation>
+    </message>
+</context>
+<context>
+    <name>tessaline::Form2</name>
+    <message>
+        <source>导入图片</source>
+        <translation>Import a picture</translation>
+    </message>
+    <message>
+        <source>选择转换成绣图的图片或则照片：</source>
+        <translation>Choose a picture or photo to stitch:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>tessaline::Form4</name>
+    <message>
+        <source>==确定==</source>
+        <translation>==OK==</translation>
+    </message>
+    <message>
+        <source>Tessaline V2008 十字绣图案制作软件</source>
+        <translation>Tessaline V2008 cross-stitch pattern maker</translation>
+    </message>
+</context>
+<context>
+    <name>tessaline::Form6</name>
+    <message>
+        <source>绣图图库</source>
+        <translation>Gallery</translation>
+    </message>
+    <message>
+        <source>动漫</source>
+        <translation>Cartoons</translation>
+    </message>
+    <message>
+        <source>美女</source>
+        <translation>Portraits</translation>
+    </message>
+    <message>
+        <source>汽车</source>
+        <translation>Cars</translation>
+    </message>
+    <message>
+        <source>星座</source>
+        <translation>Zodiac</translation>
+    </message>
+    <message>
+        <source>动物</source>
+        <translation>Animals</translation>
+    </message>
+    <message>
+        <source>风景</source>
+        <translation>Scenery</translation>
+    </message>
+    <message>
+        <source>艺术</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>应用Apply)</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>温馨提示：对于颜色数较少的卡通类图片，可以在 绣图设置-减色方式，选择-&apos;不做减色处理&apos;，且选择 局部，不要对图形做缩放处理。可得到最佳效果</source>
+        <translation>Tip: for cartoons and other pictures with few colors, choose &apos;No color reduction&apos; as the reduction method in Settings, and use Part without zooming. That gives the best result.</translation>
+    </message>
+</context>
+<context>
+    <name>tessaline::Form7</name>
+    <message>
+        <source>Tessaline ---Quillmere软件quillmere inc.</source>
+        <translation>Tessaline --- Quillmere software, quillmere inc.</translation>
+    </message>
+    <message>
+        <source>生成</source>
+        <translation>Generate</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save chart</translation>
+    </message>
+    <message>
+        <source>保存PDF</source>
+        <translation>Save PDF</translation>
+    </message>
+    <message>
+        <source>最终效果预览</source>
+        <translation>Final preview</translation>
+    </message>
+    <message>
+        <source>可忽略颜色出现次数</source>
+        <translation>Ignore colors below</translation>
+    </message>
+    <message>
+        <source>减色设置：</source>
+        <translation>Reduction:</translation>
+    </message>
+    <message>
+        <source>更少的绣线</source>
+        <translation>Fewer colors</translation>
+    </message>
+    <message>
+        <source>更好的效果</source>
+        <translation>Better look</translation>
+    </message>
+    <message>
+        <source>显示全部色块</source>
+        <translation>All colors</translation>
+    </message>
+    <message>
+        <source>绣线数量：</source>
+        <translation>Threads:</translation>
+    </message>
+    <message>
+        <source>准备开始生成绣图,请等待约10秒 ...</source>
+        <translation>Preparing the pattern, please wait about 10 seconds ...</translation>
+    </message>
+    <message>
+        <source>输入有错误,只能是数字</source>
+        <translation>Invalid input: numbers only</translation>
+    </message>
+    <message>
+        <source>Quillmere软件</source>
+        <translation>Quillmere software</translation>
+    </message>
+    <message>
+        <source>请先点一次 生成 按钮，再进行最终效果预览</source>
+        <translation>Please click Generate once before the final preview</translation>
+    </message>
+    <message>
+        <source>Quillmere 你身边的好软件</source>
+        <translation>Quillmere - good software at your side</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>  绣图文件保存失败，无法写入</source>
+        <translation>  The chart could not be saved, cannot write </translation>
+    </message>
+    <message>
+        <source>  绣图文件保存成功在</source>
+        <translation>  The chart was saved as </translation>
+    </message>
+    <message>
+        <source>请先点一次 生成 按钮，再保存PDF文件</source>
+        <translation>Please click Generate once before saving the PDF file</translation>
+    </message>
+    <message>
+        <source>  PDF文件保存失败，无法写入</source>
+        <translation>  The PDF file could not be saved, cannot write </translation>
+    </message>
+    <message>
+        <source>  绣图PDF文件保存成功在</source>
+        <translation>  The pattern PDF was saved as </translation>
+    </message>
+    <message>
+        <source>请先点一次 生成 按钮，再打印</source>
+        <translation>Please click Generate once before printing</translation>
+    </message>
+    <message>
+        <source>    打印异常，请确认您的打印机已经就绪。     </source>
+        <translation>    Printing failed. Please make sure your printer is ready.     </translation>
+    </message>
+    <message>
+        <source>正在打印，请等待....</source>
+        <translation>Printing, please wait....</translation>
+    </message>
+    <message>
+        <source>打印..</source>
+        <translation>Printing..</translation>
+    </message>
+</context>
+<context>
+    <name>tessaline::Form9</name>
+    <message>
+        <source>绣图颜色替换－用来减少绣图颜色</source>
+        <translation>Replace colors - stitch the pattern with fewer thread colors</translation>
+    </message>
+    <message>
+        <source>颜色总数：0 替换0处</source>
+        <translation>Colors: 0  Replaced: 0</translation>
+    </message>
+    <message>
+        <source>点击替换颜色</source>
+        <translation>Click a color to replace it</translation>
+    </message>
+    <message>
+        <source>目标颜色</source>
+        <translation>Old color</translation>
+    </message>
+    <message>
+        <source>数量：</source>
+        <translation>Count:</translation>
+    </message>
+    <message>
+        <source>替换颜色</source>
+        <translation>New color</translation>
+    </message>
+    <message>
+        <source>&lt;－替换</source>
+        <translation>&lt;- Replace</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>颜色总数：%1  替换%2 处</source>
+        <translation>Colors: %1  Replaced: %2</translation>
+    </message>
+    <message>
+        <source>绣图正在生成，请等生成结束后再点 完成</source>
+        <translation>The pattern is being generated; please click Done when it has finished</translation>
+    </message>
+</context>
+<context>
+    <name>tessaline::FrmPreview</name>
+    <message>
+        <source>本预览图使用实际绣线颜色绘制和绣图效果完全相同，为了取得客观效果，</source>
+        <translation>This preview is drawn in the real thread colors and looks just like the stitched piece. For a fair impression,</translation>
+    </message>
+    <message>
+        <source>请您离开电脑屏幕1-2米的距离观看</source>
+        <translation>please view it from 1-2 meters away from the screen</translation>
+    </message>
+</context>
+<context>
+    <name>tessaline::PictureHandOver</name>
+    <message>
+        <source>   错误的图形文件，无法打开，请确认是jpg,gif,bmp格式中的一种   </source>
+        <translation>   This picture file cannot be opened. Please make sure it is a JPG, GIF or BMP file.   </translation>
+    </message>
+</context>
+<context>
+    <name>tessaline::PictureLoader</name>
+    <message>
+        <source>找不到图片文件。</source>
+        <translation>The picture file was not found.</translation>
+    </message>
+    <message>
+        <source>无法读取图片文件。</source>
+        <translation>The picture file cannot be read.</translation>
+    </message>
+    <message>
+        <source>这不是可以打开的图片文件。</source>
+        <translation>This is not a picture file that can be opened.</translation>
+    </message>
+    <message>
+        <source>图片太大，无法打开。</source>
+        <translation>The picture is too large to open.</translation>
+    </message>
+    <message>
+        <source>图片文件已损坏，无法打开。</source>
+        <translation>The picture file is damaged and cannot be opened.</translation>
+    </message>
+    <message>
+        <source>这是文件夹，不是图片文件。</source>
+        <translation>This is a folder, not a picture file.</translation>
+    </message>
+    <message>
+        <source>这是特殊文件，不是图片文件。</source>
+        <translation>This is a special file, not a picture file.</translation>
+    </message>
+</context>
+<context>
+    <name>tessaline::UserDialogs</name>
+    <message>
+        <source>字体选择</source>
+        <translation>Choose a font</translation>
+    </message>
+    <message>
+        <source>字体颜色</source>
+        <translation>Font color</translation>
+    </message>
+</context>
+</TS>
