@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>Main</name>
+    <message>
+        <source>无法创建工作文件夹：</source>
+        <translation>Cannot create the working folder: </translation>
+    </message>
+    <message>
+        <source>绣图和效果图片将保存在：</source>
+        <translation>Patterns and effect pictures will be saved in: </translation>
+    </message>
+</context>
+<context>
     <name>tessaline::DocumentWindow</name>
     <message>
         <source>关闭</source>
@@ -244,6 +255,101 @@
     </message>
 </context>
 <context>
+    <name>tessaline::Form3</name>
+    <message>
+        <source>设置生成绣图的属性：</source>
+        <translation>Pattern settings</translation>
+    </message>
+    <message>
+        <source>绣线类别：</source>
+        <translation>Thread brand:</translation>
+    </message>
+    <message>
+        <source>减色方法：</source>
+        <translation>Reduce colors:</translation>
+    </message>
+    <message>
+        <source>绣格大小：</source>
+        <translation>Grid size:</translation>
+    </message>
+    <message>
+        <source>减色强度：</source>
+        <translation>Merge strength:</translation>
+    </message>
+    <message>
+        <source>更少的绣线</source>
+        <translation>Fewer colors</translation>
+    </message>
+    <message>
+        <source>更好的效果</source>
+        <translation>Better look</translation>
+    </message>
+    <message>
+        <source>自动减色功能：</source>
+        <translation>Auto reduction:</translation>
+    </message>
+    <message>
+        <source>绣图名称：</source>
+        <translation>Pattern title:</translation>
+    </message>
+    <message>
+        <source>最多绣线数：</source>
+        <translation>Thread limit:</translation>
+    </message>
+    <message>
+        <source>颜色匹配：</source>
+        <translation>Color match:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>灰度图片</source>
+        <translation>Grayscale picture</translation>
+    </message>
+    <message>
+        <source>低分辨彩色图</source>
+        <translation>Low-res color</translation>
+    </message>
+    <message>
+        <source>高清黑白图片</source>
+        <translation>High-res grayscale</translation>
+    </message>
+    <message>
+        <source>高分辨彩色图</source>
+        <translation>High-res color</translation>
+    </message>
+    <message>
+        <source>不做减色处理</source>
+        <translation>No color reduction</translation>
+    </message>
+    <message>
+        <source>无限制</source>
+        <translation>No limit</translation>
+    </message>
+    <message>
+        <source>给你的绣图起个名字</source>
+        <translation>Give your pattern a name</translation>
+    </message>
+    <message>
+        <source>最多绣线数只能是“无限制”或 2 到 423 之间的整数</source>
+        <translation>The thread limit must be “No limit” or a whole number from 2 to 423</translation>
+    </message>
+</context>
+<context>
     <name>tessaline::Form4</name>
     <message>
         <source>==确定==</source>
@@ -410,6 +516,18 @@
     <message>
         <source>打印..</source>
         <translation>Printing..</translation>
+    </message>
+    <message>
+        <source>生成绣图色块</source>
+        <translation>Blocks + symbols</translation>
+    </message>
+    <message>
+        <source>无色块绣图</source>
+        <translation>Symbols only</translation>
+    </message>
+    <message>
+        <source>仅生成色块</source>
+        <translation>Blocks only</translation>
     </message>
 </context>
 <context>

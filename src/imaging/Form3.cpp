@@ -67,7 +67,7 @@ template <typename T> bool fits(std::int64_t value) {
 } // namespace
 
 Form3::Form3(AppContext& context, Form1& main) : QWidget(nullptr), context_(context), main_(main) {
-    setWindowTitle(QStringLiteral("设置生成绣图的属性："));
+    setWindowTitle(tr("设置生成绣图的属性："));
     buildControls();
 }
 
@@ -79,45 +79,44 @@ void Form3::buildControls() {
     constexpr int kBoxWidth = 2895;
     constexpr int kRowHeight = 300;
 
-    categoryLabel = place(new QLabel(QStringLiteral("绣线类别："), this), kLabelLeft, 255,
-                          kLabelWidth, kRowHeight);
+    categoryLabel =
+        place(new QLabel(tr("绣线类别："), this), kLabelLeft, 255, kLabelWidth, kRowHeight);
     categoryBox = place(makeChoiceBox(this), kBoxLeft, 240, kBoxWidth, kRowHeight);
-    methodLabel = place(new QLabel(QStringLiteral("减色方法："), this), kLabelLeft, 735,
-                        kLabelWidth, kRowHeight);
+    methodLabel =
+        place(new QLabel(tr("减色方法："), this), kLabelLeft, 735, kLabelWidth, kRowHeight);
     methodBox = place(makeChoiceBox(this), kBoxLeft, 720, kBoxWidth, kRowHeight);
-    gridSizeLabel = place(new QLabel(QStringLiteral("绣格大小："), this), kLabelLeft, 1215,
-                          kLabelWidth, kRowHeight);
+    gridSizeLabel =
+        place(new QLabel(tr("绣格大小："), this), kLabelLeft, 1215, kLabelWidth, kRowHeight);
     gridSizeBox = place(makeChoiceBox(this), kBoxLeft, 1200, kBoxWidth, kRowHeight);
 
-    strengthLabel = place(new QLabel(QStringLiteral("减色强度："), this), kLabelLeft, 1695,
-                          kLabelWidth, kRowHeight);
+    strengthLabel =
+        place(new QLabel(tr("减色强度："), this), kLabelLeft, 1695, kLabelWidth, kRowHeight);
     strengthBox = place(new QLineEdit(this), kBoxLeft, 1680, 855, kRowHeight);
     fewerThreadsLabel =
-        place(new QLabel(QStringLiteral("更少的绣线"), this), kLabelLeft, 2130, 1095, kRowHeight);
+        place(new QLabel(tr("更少的绣线"), this), kLabelLeft, 2130, 1095, kRowHeight);
     strengthBar = place(new ScrollBar(Qt::Horizontal, this), 1380, 2130, 2355, 255);
     strengthBar->setRange(1, kStrengthBarMax);
     strengthBar->setPageStep(10);
     strengthBar->setSingleStep(1);
-    betterEffectLabel =
-        place(new QLabel(QStringLiteral("更好的效果"), this), 3855, 2130, 1095, kRowHeight);
+    betterEffectLabel = place(new QLabel(tr("更好的效果"), this), 3855, 2130, 1095, kRowHeight);
 
-    switchLabel = place(new QLabel(QStringLiteral("自动减色功能："), this), kLabelLeft, 2655,
-                        kLabelWidth, kRowHeight);
+    switchLabel =
+        place(new QLabel(tr("自动减色功能："), this), kLabelLeft, 2655, kLabelWidth, kRowHeight);
     switchBox = place(makeChoiceBox(this), kBoxLeft, 2640, kBoxWidth, kRowHeight);
-    titleLabel = place(new QLabel(QStringLiteral("绣图名称："), this), kLabelLeft, 3135,
-                       kLabelWidth, kRowHeight);
+    titleLabel =
+        place(new QLabel(tr("绣图名称："), this), kLabelLeft, 3135, kLabelWidth, kRowHeight);
     titleBox = place(new QLineEdit(this), kBoxLeft, 3120, kBoxWidth, kRowHeight);
     titleBox->installEventFilter(this);
-    threadLimitLabel = place(new QLabel(QStringLiteral("最多绣线数："), this), kLabelLeft, 3615,
-                             kLabelWidth, kRowHeight);
+    threadLimitLabel =
+        place(new QLabel(tr("最多绣线数："), this), kLabelLeft, 3615, kLabelWidth, kRowHeight);
     threadLimitBox = place(makeChoiceBox(this), kBoxLeft, 3600, kBoxWidth, kRowHeight);
-    matchLabel = place(new QLabel(QStringLiteral("颜色匹配："), this), kLabelLeft, 4095,
-                       kLabelWidth, kRowHeight);
+    matchLabel =
+        place(new QLabel(tr("颜色匹配："), this), kLabelLeft, 4095, kLabelWidth, kRowHeight);
     // Only the two matchings exist, so nothing can be typed here.
     matchBox = place(new QComboBox(this), kBoxLeft, 4080, kBoxWidth, kRowHeight);
 
-    Command1 = place(new QPushButton(QStringLiteral("确定"), this), 1320, 4740, 1095, 375);
-    Command2 = place(new QPushButton(QStringLiteral("取消"), this), 2880, 4740, 1095, 375);
+    Command1 = place(new QPushButton(tr("确定"), this), 1320, 4740, 1095, 375);
+    Command2 = place(new QPushButton(tr("取消"), this), 2880, 4740, 1095, 375);
 
     connect(strengthBar, &QScrollBar::valueChanged, this, [this] { strengthBar_Change(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
