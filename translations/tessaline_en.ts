@@ -529,6 +529,22 @@
         <source>仅生成色块</source>
         <translation>Blocks only</translation>
     </message>
+    <message>
+        <source>保存OXS</source>
+        <translation>Save OXS</translation>
+    </message>
+    <message>
+        <source>请先点一次 生成 按钮，再保存OXS文件</source>
+        <translation>Please click Generate once before saving the OXS file</translation>
+    </message>
+    <message>
+        <source>  OXS文件保存失败，无法写入</source>
+        <translation>  The OXS file could not be saved, cannot write </translation>
+    </message>
+    <message>
+        <source>  绣图OXS文件保存成功在</source>
+        <translation>  The pattern OXS was saved as </translation>
+    </message>
 </context>
 <context>
     <name>tessaline::Form9</name>

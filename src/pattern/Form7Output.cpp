@@ -96,7 +96,7 @@ bool Form7::CommandOxs_Click() {
     AppContext& context = form1_.context();
     if (!chartDrawn_) {
         context.dialogs.message(this, tr("请先点一次 生成 按钮，再保存OXS文件"),
-                                QStringLiteral("Quillmere 你身边的好软件"));
+                                tr("Quillmere 你身边的好软件"));
         return false;
     }
     const OutputResult saved = savePatternFile(*patternFormatNamed("oxs"), oxsCount);
