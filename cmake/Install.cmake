@@ -12,13 +12,20 @@ foreach(category IN LISTS TESSALINE_SAMPLE_CATEGORIES)
     install(DIRECTORY ${TESSALINE_RUNTIME_DIR}/${category} DESTINATION ${TESSALINE_INSTALL_DATADIR})
 endforeach()
 # Every help document the build made beside the program, whatever its
-# language, and every compiled translation: the build knows their names, the
-# install looks them up when it runs.
+# language, and every compiled translation (.qm): the build knows their names,
+# the install looks them up when it runs, and each keeps its place relative
+# to the program's folder.
 install(CODE "
-    file(GLOB tessaline_documents \"${TESSALINE_RUNTIME_DIR}/*.mht\")
-    file(INSTALL \${tessaline_documents}
-         DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${TESSALINE_INSTALL_DATADIR}\")
+    foreach(pattern *.mht *.qm translations/*.qm)
+        file(GLOB found RELATIVE \"${TESSALINE_RUNTIME_DIR}\" \"${TESSALINE_RUNTIME_DIR}/\${pattern}\")
+        foreach(name IN LISTS found)
+            get_filename_component(folder \"\${name}\" DIRECTORY)
+            file(INSTALL \"${TESSALINE_RUNTIME_DIR}/\${name}\"
+                 DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${TESSALINE_INSTALL_DATADIR}/\${folder}\")
+        endforeach()
+    endforeach()
 ")
+
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/${TESSALINE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/${TESSALINE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${TESSALINE_ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)

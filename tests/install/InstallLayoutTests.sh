@@ -26,13 +26,16 @@ expected=(bin/tessaline share/tessaline/logo.dll
 for size in 16 24 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x$size/apps/$id.png")
 done
+# Help documents and compiled translations keep their place beside the program.
 shopt -s nullglob
 documents=("$build"/*.mht)
+shared=("${documents[@]}" "$build"/*.qm "$build"/translations/*.qm)
 shopt -u nullglob
 [[ ${#documents[@]} -gt 0 ]] || fail "the build made no help document"
-for document in "${documents[@]}"; do
-    expected+=("share/tessaline/${document##*/}")
-    cmp -s "$document" "$prefix/share/tessaline/${document##*/}" || fail "${document##*/} differs"
+for file in "${shared[@]}"; do
+    name=${file#"$build"/}
+    expected+=("share/tessaline/$name")
+    cmp -s "$file" "$prefix/share/tessaline/$name" || fail "$name differs"
 done
 for category in 动漫 美女 汽车 星座 动物 风景 艺术; do
     [[ -f $build/$category/来源与许可.txt ]] || fail "the build made no $category samples"
