@@ -80,7 +80,7 @@ int Main(int argc, char** argv) {
                         QStringLiteral("Tessaline"), MessageIcon::Warning);
     }
     if (!options.picture.isEmpty()) {
-        handOverLocalFile(form, options.picture, &form);
+        handOverNamedPicture(form, options.picture, &form);
     }
     return QApplication::exec();
 }

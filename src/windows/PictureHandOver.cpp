@@ -11,12 +11,11 @@
 
 namespace tessaline {
 
-bool handOverPictureFile(Form1& main, const std::filesystem::path& file, const QString& shownName,
-                         const QString& folder, const QString& drive, QWidget* messageParent) {
-    if (!isAcceptedPictureName(shownName)) {
-        showWrongPictureMessage(main, messageParent);
-        return false;
-    }
+namespace {
+
+// The hand-over after the name rule.
+bool handOver(Form1& main, const std::filesystem::path& file, const QString& folder,
+              const QString& drive, QWidget* messageParent) {
     Xiubas& state = main.context().state;
     state.picturePath = file.string();
     state.lastDrive = drive.toStdString();
@@ -29,11 +28,29 @@ bool handOverPictureFile(Form1& main, const std::filesystem::path& file, const Q
     return true;
 }
 
+} // namespace
+
+bool handOverPictureFile(Form1& main, const std::filesystem::path& file, const QString& shownName,
+                         const QString& folder, const QString& drive, QWidget* messageParent) {
+    if (!isAcceptedPictureName(shownName)) {
+        showWrongPictureMessage(main, messageParent);
+        return false;
+    }
+    return handOver(main, file, folder, drive, messageParent);
+}
+
 bool handOverLocalFile(Form1& main, const QString& localPath, QWidget* messageParent) {
     const QFileInfo file(localPath);
     const QString folder = file.absolutePath();
     return handOverPictureFile(main, nativePath(file.absoluteFilePath()), file.fileName(), folder,
                                QStorageInfo(folder).rootPath(), messageParent);
+}
+
+bool handOverNamedPicture(Form1& main, const QString& localPath, QWidget* messageParent) {
+    const QFileInfo file(localPath);
+    const QString folder = file.absolutePath();
+    return handOver(main, nativePath(file.absoluteFilePath()), folder,
+                    QStorageInfo(folder).rootPath(), messageParent);
 }
 
 void showWrongPictureMessage(Form1& main, QWidget* parent) {

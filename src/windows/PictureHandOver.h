@@ -20,10 +20,15 @@ class Form1;
 bool handOverPictureFile(Form1& main, const std::filesystem::path& file, const QString& shownName,
                          const QString& folder, const QString& drive, QWidget* messageParent);
 
-// A local file named by its path, as a file manager drops it or the command
-// line names it (`tessaline photo.jpg`): handOverPictureFile with the file's
-// own name, folder and volume.
+// A local file named by its path, as a file manager drops it:
+// handOverPictureFile with the file's own name, folder and volume.
 bool handOverLocalFile(Form1& main, const QString& localPath, QWidget* messageParent);
+
+// A picture named on the command line (`tessaline photo.jpg`), as the
+// desktop's "open with" passes it: the same hand-over and message, but the
+// loader rather than the name rule judges it, since the desktop offers every
+// JPEG, GIF and BMP file whatever its name ends with (photo.jpeg).
+bool handOverNamedPicture(Form1& main, const QString& localPath, QWidget* messageParent);
 
 // "错误的图形文件…": the browser's and the gallery's message.
 void showWrongPictureMessage(Form1& main, QWidget* parent);

@@ -36,27 +36,34 @@ TEST(CommandLinePicture, OpensInTheMainWindowOrGetsTheBrowsersMessage) {
 
     Form1Harness harness;
     Form1& form = *harness.form;
-    const QString photo = harness.workingPath("photo.jpg");
+    // The desktop offers any JPEG, whatever its name ends with.
+    const QString photo = harness.workingPath("photo.jpeg");
     ASSERT_TRUE(writePicture(photo, 90, 50, QColor(20, 160, 60), "JPG"));
-    EXPECT_TRUE(handOverLocalFile(form, photo, &form));
+    EXPECT_TRUE(handOverNamedPicture(form, photo, &form));
     EXPECT_TRUE(harness.dialogs.messages.empty());
     EXPECT_EQ(harness.state.picturePath, photo.toStdString());
     EXPECT_EQ(form.Picture3->picture().size(), QSize(90, 50));
     EXPECT_EQ(harness.state.lastDir, harness.temp.path().toStdString());
 
-    // A missing file, a file that is no picture and a name the browser
-    // refuses: the browser's message each time, the picture stays.
-    const QString broken = harness.workingPath("broken.jpg");
-    QFile file(broken);
+    // A missing file, a file that is no picture, a cut-off one and a
+    // folder: the browser's message each time, the picture stays.
+    const QString notes = harness.workingPath("notes.jpg");
+    QFile file(notes);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("not a picture");
     file.close();
-    ASSERT_TRUE(writePicture(harness.workingPath("notes.txt"), 10, 10, Qt::red));
+    const QString cut = harness.workingPath("cut.jpg");
+    QFile whole(photo);
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    QFile part(cut);
+    ASSERT_TRUE(part.open(QIODevice::WriteOnly));
+    part.write(whole.read(whole.size() / 2));
+    part.close();
     for (const QString& name :
-         {harness.workingPath("missing.jpg"), broken, harness.workingPath("notes.txt")}) {
-        EXPECT_FALSE(handOverLocalFile(form, name, &form)) << name.toStdString();
+         {harness.workingPath("missing.jpg"), notes, cut, harness.temp.path()}) {
+        EXPECT_FALSE(handOverNamedPicture(form, name, &form)) << name.toStdString();
     }
-    ASSERT_EQ(harness.dialogs.messages.size(), 3U);
+    ASSERT_EQ(harness.dialogs.messages.size(), 4U);
     for (const RecordedMessage& message : harness.dialogs.messages) {
         EXPECT_EQ(
             message.text,
