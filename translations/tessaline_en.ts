@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>保存效果</source>
-        <translation>Save effect</translation>
+        <translation>Save image</translation>
     </message>
     <message>
         <source>效果预览-&gt;</source>
@@ -519,7 +519,7 @@
     </message>
     <message>
         <source>生成绣图色块</source>
-        <translation>Blocks + symbols</translation>
+        <translation>Color+symbols</translation>
     </message>
     <message>
         <source>无色块绣图</source>
@@ -527,7 +527,7 @@
     </message>
     <message>
         <source>仅生成色块</source>
-        <translation>Blocks only</translation>
+        <translation>Color only</translation>
     </message>
     <message>
         <source>保存OXS</source>

@@ -3,6 +3,7 @@
 #include "imaging/ClsDIB.h"
 #include "imaging/Form3.h"
 #include "pattern/Form7.h"
+#include "platform/CaptionFit.h"
 #include "platform/DisplayContext.h"
 #include "platform/DocumentWindow.h"
 #include "platform/PictureBox.h"
@@ -147,6 +148,11 @@ void Form1::buildControls() {
     Label11 = place(makeTextButton(surface, tr("字体选择")), 2220, 6300, 855, 255);
     Label13 = place(makeTextButton(surface, tr("字体颜色")), 3120, 6300, 855, 255);
     Label12 = place(makeTextButton(surface, tr("超级减色")), 4080, 6300, 855, 255);
+    // A longer caption takes the room up to the next control.
+    widenToCaption(Label2, twipsRect(0, 0, 10320 - 9360, 0).width());
+    widenToCaption(Label5, twipsRect(0, 0, 840 - 180, 0).width());
+    widenToCaption(Label6, twipsRect(0, 0, 1560 - 840, 0).width());
+    widenToCaption(Label13, twipsRect(0, 0, 4080 - 3120, 0).width());
 }
 
 void Form1::buildMenus() {

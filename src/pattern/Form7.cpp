@@ -1,6 +1,7 @@
 #include "pattern/Form7.h"
 
 #include "app/Form1.h"
+#include "platform/CaptionFit.h"
 #include "platform/ChoiceBox.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
@@ -91,6 +92,7 @@ void Form7::buildControls() {
     Label3->setGeometry(12, 44, 70, 22);
     Label8 = new QLabel(tr("更少的绣线"), this);
     Label8->setGeometry(84, 44, 70, 22);
+    widenToCaption(Label8, 156 - 84); // up to the bar
     HScroll1 = new ScrollBar(Qt::Horizontal, this);
     HScroll1->setGeometry(156, 46, 260, 18);
     HScroll1->setRange(1, 300);
