@@ -91,8 +91,9 @@ void Form1::Label9_Click() {
     }
     busy.reset();
     if (index.status == GenerationStatus::TooManyColors) {
-        context_.dialogs.message(this, QString::fromUtf8(kEditTooManyColorsMessage),
-                                 QString::fromUtf8(kTooManyColorsTitle));
+        // The blanks are part of the message.
+        context_.dialogs.message(this, tr("    绣图颜色太多，请减色后再生成。。。 "),
+                                 QStringLiteral("Quillmere inc."));
         return;
     }
 

@@ -97,15 +97,6 @@ double printCellSize(double pageWidth, double pageHeight, int gw, int gh, int le
     return std::min(pageWidth / cw, pageHeight / ch) * kChartCellPixels - kSpare;
 }
 
-std::string chartTitle(const std::string& title) {
-    return title.empty() ? std::string(kDefaultChartTitle) : title;
-}
-
-std::string chartInfoLine(const std::string& whichType, int maxColor, int gw, int gh) {
-    return "绣线:" + whichType + "  颜色数：" + std::to_string(maxColor) + "   宽x高：" +
-           std::to_string(gw) + "x" + std::to_string(gh);
-}
-
 int effectiveGridSize(int gridSize) {
     return std::max(gridSize, 1);
 }

@@ -128,12 +128,7 @@ CanvasSize chartCanvasSize(int gw, int gh, int legendHeightPixels);
 // pageWidth x pageHeight millimetres on both sides, with 0.01 mm to spare.
 double printCellSize(double pageWidth, double pageHeight, int gw, int gh, int legendHeightPixels);
 
-// Texts of the chart.
-inline constexpr const char* kDefaultChartTitle = "我的绣图";
-// "我的绣图" when the title is empty.
-std::string chartTitle(const std::string& title);
-// "绣线:DMC  颜色数：25   宽x高：120x90".
-std::string chartInfoLine(const std::string& whichType, int maxColor, int gw, int gh);
+// Numbering of the chart; its words are the interface's (render/ChartTexts.h).
 // Row r numbered within its block: "01" .. gridSize, then "01" again.
 std::string rowNumberText(int row, int gridSize);
 // Letter of the k-th block boundary (k = 1: "A", 2: "B", ... past "Z" on

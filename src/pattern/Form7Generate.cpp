@@ -81,7 +81,9 @@ void Form7::Command1_Click() {
     EventYielder yielder;
     GenerationProgress progress;
     progress.stage = [this](GenerationPhase phase) {
-        Label1->setText(QString::fromUtf8(phaseStatusText(phase)));
+        Label1->setText(phase == GenerationPhase::CreatingColorIndex
+                            ? tr("正在创建颜色索引......")
+                            : tr("正在计算颜色数目等信息......"));
         setProgress(0, 1);
     };
     // Per-cell callbacks stay cheap: the window is updated only when the
@@ -100,8 +102,10 @@ void Form7::Command1_Click() {
     if (threads_.status == GenerationStatus::TooManyColors) {
         finishRun(false);
         isRunning = false;
-        form1_.context().dialogs.message(this, QString::fromUtf8(kTooManyColorsMessage),
-                                         QString::fromUtf8(kTooManyColorsTitle));
+        // The blanks are part of the message.
+        form1_.context().dialogs.message(
+            this, tr("    绣图颜色太多，请先点 效果预览 进行减色后再生成。。。 "),
+            QStringLiteral("Quillmere inc."));
         close();
         return;
     }

@@ -11,6 +11,7 @@
 #include "platform/EventYield.h"
 #include "platform/PictureBox.h"
 #include "platform/UserDialogs.h"
+#include "render/ChartTexts.h"
 #include "render/PatternFormats.h"
 #include "render/PrintChart.h"
 #include "windows/FrmPreview.h"
@@ -113,11 +114,8 @@ bool Form7::CommandOxs_Click() {
 }
 
 void Form7::showPrintStage(ChartStage stage) {
-    const std::string_view text = printStatusText(stage);
-    if (!text.empty()) {
-        Label1->setText(QString::fromUtf8(text));
-        Label1->show();
-    }
+    Label1->setText(printStageText(stage));
+    Label1->show();
     setProgress(0, 1);
 }
 

@@ -48,10 +48,4 @@ LegendCell legendCellOf(int k, const LegendLayout& layout) {
     return cell;
 }
 
-std::string legendTotalNote(int gw, int gh) {
-    const long long cells = static_cast<long long>(gw) * gh;
-    return "注:全部线量总和为" + std::to_string(cells) +
-           "，线量不是某种长度单位，只是用来说明各颜色线所占比例.";
-}
-
 } // namespace tessaline

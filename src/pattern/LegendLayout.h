@@ -1,7 +1,6 @@
 #pragma once
 // Arithmetic of the legend grid under the chart, shared by the screen canvas
 // and the printed page. Pure functions: no drawing here.
-#include <string>
 
 namespace tessaline {
 
@@ -59,8 +58,5 @@ int legendBottom(int legendTop, const LegendLayout& layout,
 
 // Grid place of entry k (1-based); k outside 1.. is clamped to 1.
 LegendCell legendCellOf(int k, const LegendLayout& layout);
-
-// First note under the legend: the total of all amounts is gw x gh cells.
-std::string legendTotalNote(int gw, int gh);
 
 } // namespace tessaline

@@ -38,11 +38,6 @@ EditIndexOutcome makeEditIndex(const CellMatrix& patternMatrix, int width, int h
                                const GenerationProgress& progress = {},
                                const ThreadMatching& matching = {});
 
-// Message box of the edit action when the pattern has too many colours
-// (blanks are part of the text); the title is kTooManyColorsTitle.
-inline constexpr std::string_view kEditTooManyColorsMessage =
-    "    绣图颜色太多，请减色后再生成。。。 ";
-
 class ThreadReplacement {
   public:
     // A replacement is refused once this many are on record.

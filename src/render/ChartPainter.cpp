@@ -1,5 +1,6 @@
 #include "render/ChartPainter.h"
 
+#include "render/ChartTexts.h"
 #include "render/ColorConvert.h"
 #include "render/FontSetup.h"
 
@@ -18,8 +19,10 @@ QString fromUtf8(const std::string& text) {
 }
 
 QString infoText(const ChartSource& source) {
-    return fromUtf8(chartInfoLine(std::string(threadCategoryText(source.threads.category)),
-                                  source.entryCount(), source.width(), source.height()));
+    const std::string_view category = threadCategoryText(source.threads.category);
+    return chartInfoText(
+        QString::fromUtf8(category.data(), static_cast<qsizetype>(category.size())),
+        source.entryCount(), source.width(), source.height());
 }
 
 } // namespace
@@ -48,8 +51,8 @@ void ChartPainter::fitFonts() {
     // The legend's texts must stay inside their cells, on the canvas too
     // (six-character "CC" numbers are wider than four-digit ones).
     QStringList legendTexts;
-    for (const char* heading : kLegendHeadings) {
-        legendTexts << QString::fromUtf8(heading);
+    for (int line = 0; line < kLegendLinesPerRow; ++line) {
+        legendTexts << legendHeadingText(line);
     }
     for (const ThreadEntry& entry : source_.threads.table) {
         legendTexts << symbolString(entry.paletteIndex) << printedThreadNumber(entry.threadNo)
@@ -72,7 +75,7 @@ void ChartPainter::fitFonts() {
     const double width = g_.surfaceWidth;
     const double cell = g_.cell;
     titleFont_ =
-        surface_.fitFont(song, {fromUtf8(chartTitle(source_.title))}, width, g_.headerLineHeight);
+        surface_.fitFont(song, {chartTitleText(source_.title)}, width, g_.headerLineHeight);
     infoFont_ =
         surface_.fitFont(song, {infoText(source_)}, width - g_.leftMargin, g_.headerLineHeight);
 
@@ -111,12 +114,10 @@ void ChartPainter::fitFonts() {
     symbolFont_ = surface_.fitFont(song, symbols, 0.98 * (cell - g_.symbolDx), 0.98 * cell);
 
     const double left = g_.leftMargin;
-    noteFont_ =
-        surface_.fitFont(song, {fromUtf8(legendTotalNote(source_.width(), source_.height()))},
-                         width - left - g_.noteDx, g_.noteLineHeight);
-    noteFont_ = surface_.fitFont(noteFont_, {QString::fromUtf8(kSymbolNoteText)},
-                                 width - left - g_.symbolNoteDx, 0);
-    noteFont_ = surface_.fitFont(noteFont_, {QString::fromUtf8(kChartFooterText)}, width, 0);
+    noteFont_ = surface_.fitFont(song, {legendTotalNoteText(source_.width(), source_.height())},
+                                 width - left - g_.noteDx, g_.noteLineHeight);
+    noteFont_ = surface_.fitFont(noteFont_, {symbolNoteText()}, width - left - g_.symbolNoteDx, 0);
+    noteFont_ = surface_.fitFont(noteFont_, {chartFooterText()}, width, 0);
 }
 
 bool ChartPainter::paint(bool withSymbols) {
@@ -124,8 +125,7 @@ bool ChartPainter::paint(bool withSymbols) {
     const int height = source_.height();
 
     progress_.enter(ChartStage::Header);
-    const double headerBottom =
-        drawChartHeader(fromUtf8(chartTitle(source_.title)), infoText(source_));
+    const double headerBottom = drawChartHeader(chartTitleText(source_.title), infoText(source_));
     setGridTop(headerBottom + g_.gridGap);
 
     const std::optional<double> gridBottom = drawChartGrid(width, height);

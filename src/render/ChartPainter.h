@@ -21,11 +21,6 @@ inline const QColor kThinLineColor{166, 166, 166};
 inline const QColor kHeavyLineColor{66, 66, 66};
 inline const QColor kBlockLetterColor{255, 11, 11};
 
-// Texts under the legend.
-inline constexpr const char* kSymbolNoteText = "图中的符号代表了绣线颜色，这样就可以方便的绣图";
-inline constexpr const char* kChartFooterText = "Tessaline V2008 十字绣图";
-inline constexpr const char* kLegendHeadings[3] = {"符号", "线号", "数量"};
-
 // The swatch colour of a legend entry: its own colour, or under the grey
 // methods the average of its channels (a colour with green and blue both
 // 255 keeps its own colour).

@@ -1,5 +1,6 @@
 // The legend part of ChartPainter: grid and headings, entries, notes.
 #include "render/ChartPainter.h"
+#include "render/ChartTexts.h"
 #include "render/ColorConvert.h"
 
 #include <algorithm>
@@ -39,7 +40,7 @@ double ChartPainter::drawLegendGrid(int width, int count) {
     for (int i = 0; i < lines; i += kLegendLinesPerRow) {
         for (int j = 0; j < kLegendLinesPerRow; ++j) {
             surface_.text(left + g_.legendTextDx, top + line * (i + j) + g_.legendTextDy,
-                          QString::fromUtf8(kLegendHeadings[j]), legendFont_);
+                          legendHeadingText(j), legendFont_);
         }
     }
     placement_.legendBottom = top + line * (lines + 2);
@@ -84,14 +85,12 @@ void ChartPainter::drawLegendNote() {
     const double bottom = placement_.legendBottom;
     surface_.setTextColor(Qt::black);
     surface_.text(left + g_.noteDx, bottom + g_.noteDy,
-                  QString::fromStdString(legendTotalNote(source_.width(), source_.height())),
-                  noteFont_);
-    surface_.text(left + g_.symbolNoteDx, bottom + g_.symbolNoteDy,
-                  QString::fromUtf8(kSymbolNoteText), noteFont_);
+                  legendTotalNoteText(source_.width(), source_.height()), noteFont_);
+    surface_.text(left + g_.symbolNoteDx, bottom + g_.symbolNoteDy, symbolNoteText(), noteFont_);
 
     // The footer ends near the chart's right edge; on a narrow chart it is
     // pulled left so that it stays on the surface.
-    const QString footer = QString::fromUtf8(kChartFooterText);
+    const QString footer = chartFooterText();
     const double footerWidth = surface_.textWidth(footer, noteFont_);
     double x = left + g_.cell * source_.width() - g_.footerBack;
     x = std::max(std::min(x, g_.surfaceWidth - footerWidth), 0.0);

@@ -17,21 +17,6 @@ constexpr double kMillimetresPerInch = 25.4;
 
 } // namespace
 
-std::string_view printStatusText(ChartStage stage) {
-    switch (stage) {
-    case ChartStage::Header:
-        return "正在生成打印文档，请等待....";
-    case ChartStage::Grid:
-    case ChartStage::Blocks:
-        return "正在绘制网格，请等待....";
-    case ChartStage::Legend:
-        return "正在绘制绣线表格，请等待....";
-    case ChartStage::Symbols:
-        break;
-    }
-    return "正在绘制绣线符号，请等待....";
-}
-
 QSizeF pageSizeMillimetres(const QPagedPaintDevice& device) {
     // The printable part of the sheet: a painter on the device starts at its
     // corner (a PDF page has no margins, so there it is the whole sheet).

@@ -17,9 +17,6 @@
 
 namespace tessaline {
 
-// Status line of the generation window while a stage is printed.
-std::string_view printStatusText(ChartStage stage);
-
 // The printable size of a paged device's page in millimetres: the part a
 // painter on it reaches, starting from painter (0, 0).
 QSizeF pageSizeMillimetres(const QPagedPaintDevice& device);

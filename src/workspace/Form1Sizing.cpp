@@ -7,6 +7,7 @@
 #include "platform/TextButton.h"
 #include "platform/Twips.h"
 #include "workspace/Rounding.h"
+#include "workspace/WorkspaceModel.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -26,7 +27,7 @@ void Form1::connectSizing() {
 }
 
 void Form1::rebuildFabricLine() {
-    Label1->setText(QString::fromStdString(fabricSizeLine(picW, picH)));
+    Label1->setText(fabricSizeText(fabricSize(picW, picH)));
 }
 
 // The frame's pixel geometry follows the exact (possibly half-pixel) place.

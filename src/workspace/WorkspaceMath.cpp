@@ -10,13 +10,10 @@ FramePosition framePosition(const PreviewArea& area, double picW, double picH) {
     return {area.left + (area.maxWidth - picW) / 2.0, area.top + (area.maxHeight - picH) / 2.0};
 }
 
-std::string fabricSizeLine(double picW, double picH) {
+FabricSize fabricSize(double picW, double picH) {
     constexpr double kStitchesPerCm = 3.33;
-    const int w = roundHalfEven(picW);
-    const int h = roundHalfEven(picH);
-    return "绣布：宽高" + std::to_string(w) + "x" + std::to_string(h) + "(约" +
-           std::to_string(roundHalfEven(picW / kStitchesPerCm)) + "x" +
-           std::to_string(roundHalfEven(picH / kStitchesPerCm)) + "厘米)";
+    return {roundHalfEven(picW), roundHalfEven(picH), roundHalfEven(picW / kStitchesPerCm),
+            roundHalfEven(picH / kStitchesPerCm)};
 }
 
 LoadedPictureSizes loadedPictureSizes(const PreviewArea& area, int width, int height) {

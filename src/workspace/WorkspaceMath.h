@@ -24,9 +24,16 @@ struct FramePosition {
 };
 FramePosition framePosition(const PreviewArea& area, double picW, double picH);
 
-// "绣布：宽高117x132(约35x40厘米)": stitches and centimetres at 3.33
-// stitches per centimetre.
-std::string fabricSizeLine(double picW, double picH);
+// The fabric a frame of picW x picH stitches needs: the stitches and, at
+// 3.33 stitches per centimetre, the centimetres, each rounded. The main
+// window's fabric line shows it (fabricSizeText, workspace/WorkspaceModel).
+struct FabricSize {
+    int stitchesWide;
+    int stitchesHigh;
+    int centimetresWide;
+    int centimetresHigh;
+};
+FabricSize fabricSize(double picW, double picH);
 
 // What handing a picture of width x height pixels to the workspace sets.
 struct LoadedPictureSizes {

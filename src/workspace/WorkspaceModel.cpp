@@ -3,10 +3,19 @@
 #include "render/Stretch.h"
 #include "workspace/Rounding.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <memory>
 
 namespace tessaline {
+
+QString fabricSizeText(const FabricSize& fabric) {
+    return QCoreApplication::translate("Workspace", "绣布：宽高%1x%2(约%3x%4厘米)")
+        .arg(fabric.stitchesWide)
+        .arg(fabric.stitchesHigh)
+        .arg(fabric.centimetresWide)
+        .arg(fabric.centimetresHigh);
+}
 
 QSize handOverFrameSize(const LoadedPictureSizes& sizes) {
     return {std::max(sizes.widthValue, kMinPatternSide),

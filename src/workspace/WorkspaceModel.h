@@ -19,6 +19,10 @@ namespace tessaline {
 // instead of being refused.
 QSize handOverFrameSize(const LoadedPictureSizes& sizes);
 
+// The main window's fabric line, "绣布：宽高117x132(约35x40厘米)", in the
+// interface language.
+QString fabricSizeText(const FabricSize& fabric);
+
 // The working picture as displayed and the framed region the effect preview
 // samples from it.
 struct WorkspaceView {

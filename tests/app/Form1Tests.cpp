@@ -121,7 +121,7 @@ void expectSizesAgree(const Form1& f) {
     EXPECT_DOUBLE_EQ(f.picW, f.wChange->value());
     EXPECT_EQ(f.picH, f.Hchange->value());
     EXPECT_EQ(f.Picture2->size(), QSize(f.wChange->value(), f.Hchange->value()));
-    EXPECT_EQ(f.Label1->text().toStdString(), fabricSizeLine(f.picW, f.picH));
+    EXPECT_EQ(f.Label1->text(), fabricSizeText(fabricSize(f.picW, f.picH)));
 }
 
 TEST(ModeCommands, WholePictureOfAFlatPictureFramesItAsTheCommandLineDoes) {

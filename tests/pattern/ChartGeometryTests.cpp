@@ -81,11 +81,5 @@ TEST(ChartGeometryTest, BlockLettersAndColumnDigits) {
     EXPECT_EQ(columnDigitsText(319), "320");
 }
 
-TEST(ChartGeometryTest, HeaderTexts) {
-    EXPECT_EQ(chartTitle(""), "我的绣图");
-    EXPECT_EQ(chartTitle("小猫"), "小猫");
-    EXPECT_EQ(chartInfoLine("DMC", 25, 120, 90), "绣线:DMC  颜色数：25   宽x高：120x90");
-}
-
 } // namespace
 } // namespace tessaline

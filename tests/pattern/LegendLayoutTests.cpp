@@ -60,11 +60,5 @@ TEST(PatternLegendLayout, NarrowPatternsStillListEveryThreadOnePerRow) {
     EXPECT_EQ(legendColumns(500, 0), 2); // no division by zero
 }
 
-TEST(PatternLegendLayout, TotalNoteCountsAllCells) {
-    EXPECT_EQ(legendTotalNote(100, 100),
-              "注:全部线量总和为10000，线量不是某种长度单位，只是用来说明各颜色线所占比例.");
-    EXPECT_EQ(legendTotalNote(320, 320).find("102400"), std::string("注:全部线量总和为").size());
-}
-
 } // namespace
 } // namespace tessaline

@@ -3,6 +3,7 @@
 #include "ChartTestSupport.h"
 #include "render/ChartCanvas.h"
 #include "render/ChartPainter.h"
+#include "render/ChartTexts.h"
 #include "render/FontSetup.h"
 
 #include <QImage>
@@ -133,7 +134,7 @@ TEST(ChartLegendTest, NotesCountAllCellsAndFooterStaysOnTheCanvas) {
                                 "图中的符号代表了绣线颜色，这样就可以方便的绣图", song));
     // Footer at L + 10 gw - 120 when it fits.
     EXPECT_TRUE(test::showsText(canvas, QRect(900, bottom + 48, canvas.width() - 900, h),
-                                L + 1000 - 120, bottom + 48, kChartFooterText, song));
+                                L + 1000 - 120, bottom + 48, chartFooterText(), song));
     EXPECT_EQ(canvas.height(), 1000 + 42 + 260);
 }
 
@@ -153,7 +154,7 @@ TEST(ChartLegendTest, NarrowPatternStillListsEveryThread) {
     const int bottom = T + 14 * (9 + 2);
     const int h = test::songLineHeight(canvas);
     EXPECT_TRUE(test::showsText(canvas, QRect(0, bottom + 48, canvas.width(), h), 0, bottom + 48,
-                                kChartFooterText, songFont(9)));
+                                chartFooterText(), songFont(9)));
 }
 
 TEST(ChartLegendTest, EmptyTableKeepsTheNotes) {

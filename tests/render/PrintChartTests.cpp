@@ -3,6 +3,7 @@
 #include "ChartTestSupport.h"
 #include "TextBoxRecorder.h"
 #include "render/ChartCanvas.h"
+#include "render/ChartTexts.h"
 #include "render/FontSetup.h"
 #include "render/PrintChart.h"
 
@@ -254,8 +255,8 @@ TEST(PrintChartTest, LargestPatternsAndLegendsFitThePageWithoutOverlap) {
             for (const ThreadEntry& entry : chart->threads.table) {
                 EXPECT_TRUE(texts.count(printedThreadNumber(entry.threadNo)) > 0) << entry.threadNo;
             }
-            EXPECT_EQ(texts.count(QString::fromStdString(legendTotalNote(230, 250))), 1u);
-            EXPECT_EQ(texts.count(QString::fromUtf8(kSymbolNoteText)), 1u);
+            EXPECT_EQ(texts.count(legendTotalNoteText(230, 250)), 1u);
+            EXPECT_EQ(texts.count(symbolNoteText()), 1u);
             // The footer's Latin and Chinese parts are laid out as two runs.
             EXPECT_EQ(texts.count(QStringLiteral("Tessaline V2008 ")), 1u);
             EXPECT_EQ(texts.count(QStringLiteral("十字绣图")), 1u);
@@ -322,12 +323,27 @@ TEST(PrintChartTest, AStoppedPdfGivesNoDocument) {
     EXPECT_EQ(current, ChartStage::Symbols);
 }
 
-TEST(PrintChartTest, StatusTextsOfThePrintStages) {
-    EXPECT_EQ(printStatusText(ChartStage::Header), "正在生成打印文档，请等待....");
-    EXPECT_EQ(printStatusText(ChartStage::Grid), "正在绘制网格，请等待....");
-    EXPECT_EQ(printStatusText(ChartStage::Blocks), "正在绘制网格，请等待....");
-    EXPECT_EQ(printStatusText(ChartStage::Legend), "正在绘制绣线表格，请等待....");
-    EXPECT_EQ(printStatusText(ChartStage::Symbols), "正在绘制绣线符号，请等待....");
+// Without a translation the chart's words are the program's own, number for
+// number; a category holding a marker stays as it is.
+TEST(ChartTexts, TheProgramsOwnWordsWithoutATranslation) {
+    EXPECT_EQ(chartTitleText(""), QStringLiteral("我的绣图"));
+    EXPECT_EQ(chartTitleText("小猫"), QStringLiteral("小猫"));
+    EXPECT_EQ(chartInfoText(QStringLiteral("DMC"), 25, 120, 90),
+              QStringLiteral("绣线:DMC  颜色数：25   宽x高：120x90"));
+    EXPECT_EQ(chartInfoText(QStringLiteral("%2"), 7, 16, 320),
+              QStringLiteral("绣线:%2  颜色数：7   宽x高：16x320"));
+    EXPECT_EQ(legendTotalNoteText(100, 100),
+              QStringLiteral(
+                  "注:全部线量总和为10000，线量不是某种长度单位，只是用来说明各颜色线所占比例."));
+    EXPECT_TRUE(
+        legendTotalNoteText(320, 320).startsWith(QStringLiteral("注:全部线量总和为102400，")));
+    EXPECT_EQ(legendHeadingText(0) + legendHeadingText(1) + legendHeadingText(2),
+              QStringLiteral("符号线号数量"));
+    EXPECT_EQ(printStageText(ChartStage::Header), QStringLiteral("正在生成打印文档，请等待...."));
+    EXPECT_EQ(printStageText(ChartStage::Grid), QStringLiteral("正在绘制网格，请等待...."));
+    EXPECT_EQ(printStageText(ChartStage::Blocks), QStringLiteral("正在绘制网格，请等待...."));
+    EXPECT_EQ(printStageText(ChartStage::Legend), QStringLiteral("正在绘制绣线表格，请等待...."));
+    EXPECT_EQ(printStageText(ChartStage::Symbols), QStringLiteral("正在绘制绣线符号，请等待...."));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "workspace/Rounding.h"
 #include "workspace/WorkspaceMath.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 namespace tessaline {
@@ -26,12 +27,15 @@ TEST(FrameGeometry, IsCentredInThePreviewAreaWithHalvesKept) {
     EXPECT_DOUBLE_EQ(full.top, 8);
 }
 
-TEST(FabricSizeLine, GivesStitchesAndCentimetres) {
-    EXPECT_EQ(fabricSizeLine(117, 132), "绣布：宽高117x132(约35x40厘米)");
-    EXPECT_EQ(fabricSizeLine(230, 250), "绣布：宽高230x250(约69x75厘米)");
-    EXPECT_EQ(fabricSizeLine(16, 16), "绣布：宽高16x16(约5x5厘米)");
-    // A width with a fraction is written rounded.
-    EXPECT_EQ(fabricSizeLine(124.5, 250), "绣布：宽高124x250(约37x75厘米)");
+TEST(FabricSize, GivesStitchesAndCentimetres) {
+    auto sizes = [](const FabricSize& f) {
+        return std::array{f.stitchesWide, f.stitchesHigh, f.centimetresWide, f.centimetresHigh};
+    };
+    EXPECT_EQ(sizes(fabricSize(117, 132)), (std::array{117, 132, 35, 40}));
+    EXPECT_EQ(sizes(fabricSize(230, 250)), (std::array{230, 250, 69, 75}));
+    EXPECT_EQ(sizes(fabricSize(16, 16)), (std::array{16, 16, 5, 5}));
+    // A width with a fraction is rounded.
+    EXPECT_EQ(sizes(fabricSize(124.5, 250)), (std::array{124, 250, 37, 75}));
 }
 
 TEST(LoadedPictureSizes, FollowThePictureShape) {

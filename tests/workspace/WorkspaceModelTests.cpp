@@ -8,6 +8,13 @@
 namespace tessaline::test {
 namespace {
 
+TEST(WorkspaceModel, FabricLineWritesStitchesAndCentimetres) {
+    EXPECT_EQ(fabricSizeText(fabricSize(117, 132)),
+              QStringLiteral("绣布：宽高117x132(约35x40厘米)"));
+    EXPECT_EQ(fabricSizeText(fabricSize(124.5, 250)),
+              QStringLiteral("绣布：宽高124x250(约37x75厘米)"));
+}
+
 TEST(WorkspaceModel, HandOverRaisesSidesBelowTheBarsMinimum) {
     const PreviewArea area;
     // 2 x 2: height 2 and width 230 (250 / 1.0 is not below 230).
