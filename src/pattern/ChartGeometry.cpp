@@ -97,6 +97,10 @@ double printCellSize(double pageWidth, double pageHeight, int gw, int gh, int le
     return std::min(pageWidth / cw, pageHeight / ch) * kChartCellPixels - kSpare;
 }
 
+std::string chartTitle(const std::string& title) {
+    return title.empty() ? std::string(kDefaultChartTitle) : title;
+}
+
 int effectiveGridSize(int gridSize) {
     return std::max(gridSize, 1);
 }

@@ -128,7 +128,13 @@ CanvasSize chartCanvasSize(int gw, int gh, int legendHeightPixels);
 // pageWidth x pageHeight millimetres on both sides, with 0.01 mm to spare.
 double printCellSize(double pageWidth, double pageHeight, int gw, int gh, int legendHeightPixels);
 
-// Numbering of the chart; its words are the interface's (render/ChartTexts.h).
+// The title a pattern file records: the pattern's own, "我的绣图" when it has
+// none. It is data, the same in every interface language; the drawn chart's
+// words are the interface's (render/ChartTexts.h).
+inline constexpr const char* kDefaultChartTitle = "我的绣图";
+std::string chartTitle(const std::string& title);
+
+// Numbering of the chart.
 // Row r numbered within its block: "01" .. gridSize, then "01" again.
 std::string rowNumberText(int row, int gridSize);
 // Letter of the k-th block boundary (k = 1: "A", 2: "B", ... past "Z" on
