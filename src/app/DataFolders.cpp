@@ -5,12 +5,14 @@
 
 namespace tessaline {
 
+QString installedDataFolder(const QString& executableFolder) {
+    return QDir::cleanPath(
+        QDir(executableFolder).absoluteFilePath(QStringLiteral(TESSALINE_DATA_FROM_BIN)));
+}
+
 QString findDataFolder(const QString& executableFolder) {
-    const QDir program(executableFolder);
-    const QString candidates[] = {
-        program.absolutePath(),
-        QDir::cleanPath(program.absoluteFilePath(QStringLiteral(TESSALINE_DATA_FROM_BIN))),
-    };
+    const QString candidates[] = {QDir(executableFolder).absolutePath(),
+                                  installedDataFolder(executableFolder)};
     for (const QString& folder : candidates) {
         if (QFileInfo(QDir(folder).filePath(QLatin1String(kStartPictureName))).isFile()) {
             return folder;

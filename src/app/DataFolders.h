@@ -18,6 +18,10 @@ inline constexpr const char* kStartPictureName = "logo.dll";
 // executable's folder, so a missing file is missed where it always was.
 QString findDataFolder(const QString& executableFolder);
 
+// Where an installation beside executableFolder keeps its data
+// (share/tessaline beside the bin folder), whether or not it is there.
+QString installedDataFolder(const QString& executableFolder);
+
 // The working folder of a program started from the desktop: "Tessaline" in
 // the user's pictures folder, made on first use. When it cannot be made,
 // `folder` is fallbackFolder and `failed` names the folder that was refused.

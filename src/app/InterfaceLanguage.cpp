@@ -1,5 +1,7 @@
 #include "app/InterfaceLanguage.h"
 
+#include "app/DataFolders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -79,9 +81,12 @@ LanguageArgument takeLanguageArgument(int& argc, char** argv) {
 }
 
 QStringList translationFolders() {
-    const QString programDir = QCoreApplication::applicationDirPath();
-    return {programDir, QDir::cleanPath(programDir + QStringLiteral("/../share/tessaline")),
-            QDir::cleanPath(programDir + QStringLiteral("/../share/tessaline/translations"))};
+    return translationFolders(QCoreApplication::applicationDirPath());
+}
+
+QStringList translationFolders(const QString& executableFolder) {
+    const QString installed = installedDataFolder(executableFolder);
+    return {executableFolder, installed, installed + QStringLiteral("/translations")};
 }
 
 bool setInterfaceLanguage(InterfaceLanguage language, const QStringList& folders) {

@@ -30,6 +30,8 @@ LanguageArgument takeLanguageArgument(int& argc, char** argv);
 // Where the program's translations are looked for, in this order: beside
 // the executable (the build folder), then where an installation puts them.
 QStringList translationFolders();
+// The same for the program in executableFolder (see app/DataFolders.h).
+QStringList translationFolders(const QString& executableFolder);
 
 // Installs the translations of `language` on the running application,
 // replacing those of an earlier call: the program's own, searched for in

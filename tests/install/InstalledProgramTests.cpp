@@ -1,9 +1,11 @@
 // The installed program finds what ships with it from its own folder: the
-// start-up picture, the user guide and the gallery's samples. Run by
+// start-up picture, the user guide, the gallery's samples and the English
+// translation. Run by
 // InstallLayoutTests.sh with TESSALINE_INSTALL_PREFIX naming the prefix it
 // installed into.
 #include "../app/Form1Harness.h"
 #include "app/DataFolders.h"
+#include "app/InterfaceLanguage.h"
 #include "platform/DocumentWindow.h"
 #include "platform/PictureBox.h"
 #include "render/FileNames.h"
@@ -18,7 +20,7 @@
 namespace tessaline::testing {
 namespace {
 
-TEST(InstalledProgram, FindsItsStartPictureGuideAndSamplesUnderItsPrefix) {
+TEST(InstalledProgram, FindsItsStartPictureGuideSamplesAndTranslationUnderItsPrefix) {
     const QByteArray prefixName = qgetenv("TESSALINE_INSTALL_PREFIX");
     ASSERT_FALSE(prefixName.isEmpty()) << "run by InstallLayoutTests.sh";
     const QDir prefix(QFile::decodeName(prefixName));
@@ -48,6 +50,11 @@ TEST(InstalledProgram, FindsItsStartPictureGuideAndSamplesUnderItsPrefix) {
     EXPECT_EQ(gallery->File1->path(), QDir(data).filePath(QStringLiteral("动漫")));
     EXPECT_GT(gallery->File1->count(), 1);
     EXPECT_TRUE(dialogs.messages.empty());
+
+    // The English translation, from the same folder.
+    EXPECT_TRUE(setInterfaceLanguage(InterfaceLanguage::English,
+                                     translationFolders(prefix.filePath(QStringLiteral("bin")))));
+    setInterfaceLanguage(InterfaceLanguage::Chinese);
 }
 
 } // namespace
