@@ -8,6 +8,7 @@
 #include "platform/ChartPrinter.h"
 #include "platform/SystemFiles.h"
 #include "render/FileNames.h"
+#include "render/FontSetup.h"
 #include "render/PatternFormats.h"
 #include "render/PictureLoader.h"
 #include "render/PrintChart.h"
@@ -18,6 +19,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace tessaline {
 
@@ -182,6 +184,20 @@ bool replaceThreads(const std::vector<ThreadSwap>& swaps, const ThreadMatching& 
     return true;
 }
 
+// Whether an output draws text: the printout and every pattern file but the
+// data ones.
+bool drawsText(const ConvertOptions& options) {
+    if (options.print) {
+        return true;
+    }
+    for (const auto& [format, path] : options.patternPaths) {
+        if (format != "json" && format != "oxs") {
+            return true;
+        }
+    }
+    return false;
+}
+
 // A failed output in one line, its name shown as the picture's would be.
 std::string outputProblem(const OutputResult& result) {
     return result.message(readableFileNameUtf8(result.path));
@@ -215,6 +231,13 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
         if (!result.ok()) {
             return failure(kExitOutput, outputProblem(result));
         }
+    }
+
+    // The fonts load while the picture decodes; they are ready before any
+    // text is drawn.
+    std::optional<FontPreload> fonts;
+    if (drawsText(options)) {
+        fonts.emplace();
     }
 
     step("loading the picture");
@@ -319,6 +342,9 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
                                      options.title, // empty: the chart's own title
                                      std::move(replaced)},
                              options.grid, options.kind, greySwatchMethod(options.method));
+    if (fonts) {
+        fonts->wait();
+    }
     for (std::size_t i = 0; i < patternFormats().size(); ++i) {
         if (patternSlots[i] == kNone) {
             continue;

@@ -23,6 +23,21 @@ struct BitmapInfoHeader {
     std::uint32_t biClrUsed = 0;
     std::uint32_t biClrImportant = 0;
 
+    // The header of an uncompressed bottom-up buffer of width x height
+    // pixels of `bits` bits whose padded rows take dataSize bytes.
+    static constexpr BitmapInfoHeader forPixels(std::int32_t width, std::int32_t height,
+                                                std::uint16_t bits, std::uint32_t dataSize) {
+        BitmapInfoHeader header;
+        header.biSize = kSize;
+        header.biWidth = width;
+        header.biHeight = height;
+        header.biPlanes = 1;
+        header.biBitCount = bits;
+        header.biCompression = kCompressionRgb;
+        header.biSizeImage = dataSize;
+        return header;
+    }
+
     // The header as it appears in a file: little-endian, no padding.
     std::array<std::uint8_t, kSize> toBytes() const;
     bool operator==(const BitmapInfoHeader&) const = default;

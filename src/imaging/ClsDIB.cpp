@@ -87,13 +87,8 @@ bool ClsDIB::Create(std::int32_t width, std::int32_t height, std::int32_t cbit, 
         return false;
     }
     pixels_.reset(memory);
-    header_.biSize = BitmapInfoHeader::kSize;
-    header_.biWidth = width;
-    header_.biHeight = height;
-    header_.biPlanes = 1;
-    header_.biBitCount = static_cast<std::uint16_t>(cbit);
-    header_.biCompression = BitmapInfoHeader::kCompressionRgb;
-    header_.biSizeImage = static_cast<std::uint32_t>(dataSize);
+    header_ = BitmapInfoHeader::forPixels(width, height, static_cast<std::uint16_t>(cbit),
+                                          static_cast<std::uint32_t>(dataSize));
     colorTable_.fill(0);
     if (clsMap) {
         Cls();

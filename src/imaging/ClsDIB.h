@@ -75,6 +75,14 @@ class ClsDIB {
     // The buffer as a BMP file: file header, this header, the colour table
     // for 8 bits or fewer, the pixel rows. Empty for an empty buffer.
     std::vector<std::uint8_t> bmpBytes() const;
+    // The BMP file bmpBytes() gives for a 24-bit buffer of this picture,
+    // made straight from 32-bit rows: each pixel a 0xAARRGGBB word (alpha
+    // ignored), as Qt's RGB32 images hold them, the top row at `topRow` and
+    // each next one `wordsPerLine` words on. One pass into the file's one
+    // buffer; empty for a size that is not positive or does not fit 31 bits.
+    static std::vector<std::uint8_t> bmpBytesFromRgb32(std::int32_t width, std::int32_t height,
+                                                       const std::uint32_t* topRow,
+                                                       std::ptrdiff_t wordsPerLine);
     // Writes bmpBytes() through the program's output files: the file is
     // replaced only once complete. False for an empty buffer (file
     // untouched) or any write failure.

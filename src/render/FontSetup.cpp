@@ -1,7 +1,11 @@
 #include "render/FontSetup.h"
 
+#include <QFontDatabase>
+#include <QImage>
+#include <QPainter>
 #include <QString>
 #include <QStringList>
+#include <QThread>
 
 namespace tessaline {
 
@@ -31,6 +35,29 @@ QFont arialFont(qreal pointSize) {
     QFont font(kArialFamily);
     font.setPointSizeF(pointSize);
     return font;
+}
+
+FontPreload::FontPreload()
+    : thread_(QThread::create([] {
+          // The whole database first, then each face with a Chinese and a
+          // Latin character, as the chart draws them.
+          QFontDatabase::families();
+          QImage scratch(64, 32, QImage::Format_RGB32);
+          QPainter painter(&scratch);
+          for (const QFont& font : {songFont(9), arialFont(9)}) {
+              painter.setFont(font);
+              painter.drawText(0, 24, QStringLiteral("王A1"));
+          }
+      })) {
+    thread_->start();
+}
+
+FontPreload::~FontPreload() {
+    wait();
+}
+
+void FontPreload::wait() {
+    thread_->wait();
 }
 
 } // namespace tessaline

@@ -1,6 +1,6 @@
 #include "render/PatternFormats.h"
 
-#include "imaging/DibImage.h"
+#include "imaging/ClsDIB.h"
 #include "pattern/PatternJson.h"
 #include "pattern/PatternOxs.h"
 #include "render/ChartCanvas.h"
@@ -40,11 +40,13 @@ PatternFile chartFile(const PatternFileRequest& request) {
         }
         return file;
     }
-    ClsDIB bitmap;
-    if (!imageToDib(canvas, bitmap)) {
+    // The canvas rows go straight into the file: no 24-bit copy between.
+    const QImage rgb = canvas.convertToFormat(QImage::Format_RGB32);
+    file.bytes = ClsDIB::bmpBytesFromRgb32(rgb.width(), rgb.height(),
+                                           reinterpret_cast<const std::uint32_t*>(rgb.constBits()),
+                                           rgb.bytesPerLine() / 4);
+    if (file.bytes.empty()) {
         file.problem = "the chart could not be made into a bitmap";
-    } else {
-        file.bytes = bitmap.bmpBytes();
     }
     return file;
 }

@@ -3,6 +3,8 @@
 #include "imaging/ClsDIB.h"
 
 #include <gtest/gtest.h>
+#include <span>
+#include <vector>
 
 namespace tessaline {
 namespace {
@@ -51,6 +53,43 @@ TEST(SaveBMP, TwentyFourBitHasNoColourTableAndBottomUpRows) {
     EXPECT_EQ(at32(bytes, 34), 16u);
     EXPECT_EQ((std::vector<std::uint8_t>(bytes.begin() + 54, bytes.begin() + 62)),
               (std::vector<std::uint8_t>{99, 20, 10, 30, 20, 10, 0, 0}));
+}
+
+TEST(BmpFromRgb32, GivesTheBytesOfATwentyFourBitBufferOfThePicture) {
+    // Every padding (widths 1 to 4), rows with unused words at their end,
+    // and alpha bytes that must not leak into the file.
+    for (int width = 1; width <= 5; ++width) {
+        const int height = 3;
+        const std::ptrdiff_t wordsPerLine = width + 2;
+        std::vector<std::uint32_t> rows(static_cast<std::size_t>(wordsPerLine * height),
+                                        0x5A123456u);
+        ClsDIB dib;
+        ASSERT_TRUE(dib.Create(width, height, 24, true));
+        std::span<std::uint8_t> bytes;
+        const int stride = dib.MapArray(bytes);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const std::uint8_t red = static_cast<std::uint8_t>(40 * x + y);
+                const std::uint8_t green = static_cast<std::uint8_t>(255 - 30 * y - x);
+                const std::uint8_t blue = static_cast<std::uint8_t>(7 * x * y + 3);
+                rows[static_cast<std::size_t>(y * wordsPerLine + x)] =
+                    (static_cast<std::uint32_t>(0x80 + x) << 24) | (red << 16) | (green << 8) |
+                    blue;
+                std::uint8_t* pixel =
+                    &bytes[static_cast<std::size_t>((height - 1 - y) * stride + 3 * x)];
+                pixel[0] = blue;
+                pixel[1] = green;
+                pixel[2] = red;
+            }
+        }
+        EXPECT_EQ(ClsDIB::bmpBytesFromRgb32(width, height, rows.data(), wordsPerLine),
+                  dib.bmpBytes())
+            << width;
+    }
+    const std::uint32_t one = 0;
+    EXPECT_TRUE(ClsDIB::bmpBytesFromRgb32(0, 1, &one, 1).empty());
+    EXPECT_TRUE(ClsDIB::bmpBytesFromRgb32(1, 1, nullptr, 1).empty());
+    EXPECT_TRUE(ClsDIB::bmpBytesFromRgb32(40000, 40000, &one, 0).empty()); // beyond 31 bits
 }
 
 TEST(SaveBMP, EightBitWritesAllTableEntriesAndReadsBack) {
