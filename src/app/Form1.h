@@ -5,6 +5,7 @@
 #include "app/AppContext.h"
 #include "app/Color.h"
 #include "app/OwnedWindow.h"
+#include "pattern/BookSettings.h"
 #include "render/PictureLoader.h"
 #include "workspace/WorkspaceMath.h"
 
@@ -47,6 +48,9 @@ class Form1 : public QMainWindow {
     AppContext& context() { return context_; }
 
     // --- public variables other windows read and write ---
+    // The pattern book's paper, pitch and fabric as last chosen in the
+    // generation window, for the rest of the run.
+    BookSettings bookSettings;
     double picW = 117;
     std::int32_t picH = 132;
     std::int16_t picmaxW = 230;

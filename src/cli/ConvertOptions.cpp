@@ -272,6 +272,13 @@ std::string checkCombination(const ConvertOptions& o, const std::set<std::string
             }
         }
     }
+    if (o.patternPath("book").empty()) {
+        for (const char* bookOnly : {"--paper", "--pitch"}) {
+            if (given.count(bookOnly) != 0) {
+                return std::string(bookOnly) + " applies to --book only";
+            }
+        }
+    }
     if (o.category == ThreadCategory::Cc && given.count("--threads") != 0) {
         return "--threads applies to --category DMC only (CC keeps the pattern's own colours)";
     }
@@ -279,7 +286,7 @@ std::string checkCombination(const ConvertOptions& o, const std::set<std::string
         return "no picture given: tessaline convert PICTURE [options]";
     }
     if (o.patternPaths.empty() && o.effectPath.empty() && !o.print) {
-        return "nothing to write: give -o, --pdf, --effect, --json, --oxs or --print";
+        return "nothing to write: give -o, --pdf, --book, --effect, --json, --oxs or --print";
     }
     std::set<std::filesystem::path> targets;
     int toStandardOutput = 0;

@@ -148,8 +148,9 @@ std::string smallCellsNote(double cellMm) {
     char size[32];
     std::snprintf(size, sizeof size, "%.2f", cellMm);
     return std::string("the printed cells are ") + size +
-           " mm wide, too small to read the symbols well; a smaller pattern, or the "
-           "picture charted in parts with --mode region, prints readably";
+           " mm wide, too small to read the symbols well; the pattern book (--book) "
+           "prints the chart over several pages at a readable size, as do a smaller "
+           "pattern or the picture charted in parts with --mode region";
 }
 
 std::string threadNumber(int position) {

@@ -76,6 +76,16 @@ Pattern:
 Outputs (at least one; any combination):
   -o FILE, --output FILE  the chart canvas as BMP, or PNG when FILE ends in .png
   --pdf FILE            the one-page A4 printout
+  --book FILE           the pattern book, a PDF of several pages to stitch from:
+                        a cover with the pattern, its size in stitches and its
+                        finished size on 11, 14, 16 and 18-count fabric; the
+                        chart over as many pages as it needs, each repeating
+                        the last two rows and columns of its neighbours
+                        (shaded) and numbered as the whole pattern; a legend
+                        with every thread's stitches and skeins to buy
+  --paper a4|letter     the book's paper (default a4)
+  --pitch MM            the book's cell size, 2..6 millimetres (default 2.54,
+                        10 cells an inch)
   --print               print the one-page printout on the default printer,
                         as "打印" does
   --printer NAME        print it on the printer (print queue) NAME
@@ -95,8 +105,9 @@ Outputs (at least one; any combination):
                         of cells it changed (0 when FROM was not in the pattern).
                         With --fabric each legend entry also has "skeins": the
                         whole skeins it needs (see --fabric).
-  --fabric COUNT        the fabric the thread is counted for: 11, 14 (default),
-                        16, 18, 22, 25 or 28 stitches an inch. Skeins per
+  --fabric COUNT        the fabric, in stitches an inch: 11, 14 (default), 16,
+                        18, 22, 25 or 28; the book's legend and the JSON count
+                        skeins for it, the OXS file takes it. Skeins per
                         thread, for 2 strands: one cross takes (2 x 1.414 + 2)
                         x 25.4 / COUNT mm of each strand (two diagonals on the
                         front, two sides on the back), plus 20 % for starting

@@ -1,6 +1,7 @@
 #include "pattern/Form7.h"
 
 #include "app/Form1.h"
+#include "pattern/BookSettings.h"
 #include "platform/CaptionFit.h"
 #include "platform/ChoiceBox.h"
 #include "platform/PictureBox.h"
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +28,10 @@ namespace {
 constexpr int kViewportWidth = 760;
 constexpr int kViewportHeight = 520;
 constexpr int kProgressTrackWidth = 300;
+// The pattern book's row sits between the settings and the status line.
+constexpr int kBookRowTop = 72;
+constexpr int kStatusTop = kBookRowTop + 30;
+constexpr int kViewportTop = kStatusTop + 28;
 } // namespace
 
 Form7::Form7(Form1& form1, QWidget* parent) : QWidget(parent, Qt::Window), form1_(form1) {
@@ -61,7 +67,7 @@ Form7::LoopScope::~LoopScope() {
 }
 
 void Form7::buildControls() {
-    setFixedSize(kViewportWidth + 40, kViewportHeight + 150);
+    setFixedSize(kViewportWidth + 40, kViewportHeight + kViewportTop + 50);
     Command1 = new QPushButton(tr("生成"), this);
     Command1->setGeometry(12, 10, 64, 26);
     Command5 = new QPushButton(tr("中止"), this);
@@ -106,33 +112,62 @@ void Form7::buildControls() {
     txtCount->setGeometry(690, 44, 92, 22);
     txtCount->setReadOnly(true);
 
+    CommandBook = new QPushButton(tr("保存图册"), this);
+    CommandBook->setGeometry(12, kBookRowTop, 80, 26);
+    CommandBook->setEnabled(false);
+    auto* paperLabel = new QLabel(tr("图册纸张"), this);
+    paperLabel->setGeometry(100, kBookRowTop, 56, 26);
+    ComboPaper = new QComboBox(this);
+    ComboPaper->addItem(QStringLiteral("A4"), static_cast<int>(PaperSize::A4));
+    ComboPaper->addItem(QStringLiteral("Letter"), static_cast<int>(PaperSize::Letter));
+    ComboPaper->setGeometry(158, kBookRowTop, 76, 26);
+    auto* pitchLabel = new QLabel(tr("每格"), this);
+    pitchLabel->setGeometry(244, kBookRowTop, 30, 26);
+    SpinPitch = new QDoubleSpinBox(this);
+    SpinPitch->setRange(kMinBookPitchMm, kMaxBookPitchMm);
+    SpinPitch->setDecimals(2);
+    SpinPitch->setSingleStep(0.1);
+    SpinPitch->setSuffix(tr(" 毫米"));
+    SpinPitch->setGeometry(276, kBookRowTop, 96, 26);
+    auto* fabricLabel = new QLabel(tr("绣布"), this);
+    fabricLabel->setGeometry(382, kBookRowTop, 30, 26);
+    ComboFabric = new QComboBox(this);
+    for (const int count : kFabricCounts) {
+        ComboFabric->addItem(tr("%1 格").arg(count), count);
+    }
+    ComboFabric->setGeometry(414, kBookRowTop, 76, 26);
+
     Label1 = new QLabel(tr("准备开始生成绣图,请等待约10秒 ..."), this);
-    Label1->setGeometry(12, 72, 400, 20);
+    Label1->setGeometry(12, kStatusTop, 400, 20);
     Shape2 = new QFrame(this);
-    Shape2->setGeometry(420, 76, kProgressTrackWidth, 12);
+    Shape2->setGeometry(420, kStatusTop + 4, kProgressTrackWidth, 12);
     Shape2->setFrameShape(QFrame::Box);
     Shape1 = new QFrame(this);
-    Shape1->setGeometry(420, 76, 2, 12);
+    Shape1->setGeometry(420, kStatusTop + 4, 2, 12);
     Shape1->setAutoFillBackground(true);
     QPalette bar = Shape1->palette();
     bar.setColor(QPalette::Window, QColor(0, 0, 160));
     Shape1->setPalette(bar);
 
     Picture2 = new QWidget(this);
-    Picture2->setGeometry(12, 100, kViewportWidth, kViewportHeight);
+    Picture2->setGeometry(12, kViewportTop, kViewportWidth, kViewportHeight);
     Picture3 = new PictureBox(Picture2);
     Picture3->setBackColor(kWhite);
     Picture3->setGeometry(0, 0, kViewportWidth, kViewportHeight);
     Hchange = new ScrollBar(Qt::Horizontal, this);
-    Hchange->setGeometry(12, 100 + kViewportHeight, kViewportWidth, 16);
+    Hchange->setGeometry(12, kViewportTop + kViewportHeight, kViewportWidth, 16);
     Vchange = new ScrollBar(Qt::Vertical, this);
-    Vchange->setGeometry(12 + kViewportWidth, 100, 16, kViewportHeight);
+    Vchange->setGeometry(12 + kViewportWidth, kViewportTop, 16, kViewportHeight);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(CommandPdf, &QPushButton::clicked, this, [this] { CommandPdf_Click(); });
     connect(CommandOxs, &QPushButton::clicked, this, [this] { CommandOxs_Click(); });
+    connect(CommandBook, &QPushButton::clicked, this, [this] { CommandBook_Click(); });
+    connect(ComboPaper, &QComboBox::currentIndexChanged, this, [this] { keepBookSettings(); });
+    connect(SpinPitch, &QDoubleSpinBox::valueChanged, this, [this] { keepBookSettings(); });
+    connect(ComboFabric, &QComboBox::currentIndexChanged, this, [this] { keepBookSettings(); });
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     connect(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
     connect(Combo2, &QComboBox::currentTextChanged, this, [this] { Combo2_Change(); });
@@ -153,6 +188,7 @@ void Form7::loadWindow() {
         Combo2->addItem(QString::number(count), count);
     }
     Combo2->setCurrentText(QStringLiteral("5"));
+    showBookSettings();
     gw = form1_.patternWidth();
     gh = form1_.patternHeight();
     showStrength();
@@ -163,6 +199,23 @@ void Form7::showStrength() {
     // round it to the bar's steps.
     const QSignalBlocker quiet(HScroll1);
     HScroll1->setValue(roundHalfEven(300 - form1_.context().state.reduceStrength / 20.0));
+}
+
+void Form7::showBookSettings() {
+    const BookSettings book = form1_.bookSettings;
+    const QSignalBlocker quietPaper(ComboPaper);
+    const QSignalBlocker quietPitch(SpinPitch);
+    const QSignalBlocker quietFabric(ComboFabric);
+    ComboPaper->setCurrentIndex(ComboPaper->findData(static_cast<int>(book.paper)));
+    SpinPitch->setValue(book.pitchMm);
+    ComboFabric->setCurrentIndex(ComboFabric->findData(book.fabricCount));
+}
+
+void Form7::keepBookSettings() {
+    BookSettings& book = form1_.bookSettings;
+    book.paper = static_cast<PaperSize>(ComboPaper->currentData().toInt());
+    book.pitchMm = SpinPitch->value();
+    book.fabricCount = ComboFabric->currentData().toInt();
 }
 
 const QImage& Form7::canvas() const {

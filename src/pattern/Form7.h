@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -41,18 +42,24 @@ class Form7 : public QWidget {
     int saveCount = 0;
     int pdfCount = 0;
     int oxsCount = 0;
+    int bookCount = 0;
 
     // --- controls ---
-    QPushButton* Command1 = nullptr;   // "生成"
-    QPushButton* Command5 = nullptr;   // "中止" while generating, "打印" after
-    QPushButton* Command4 = nullptr;   // "保存"
-    QPushButton* CommandPdf = nullptr; // "保存PDF"
-    QPushButton* CommandOxs = nullptr; // "保存OXS", usable once a chart is drawn
-    QPushButton* Command6 = nullptr;   // "最终效果预览"
-    QComboBox* Combo1 = nullptr;       // chart kind
-    QComboBox* Combo2 = nullptr;       // ignorable occurrence count
-    QCheckBox* Check1 = nullptr;       // "显示全部色块"
-    ScrollBar* HScroll1 = nullptr;     // merging strength
+    QPushButton* Command1 = nullptr;    // "生成"
+    QPushButton* Command5 = nullptr;    // "中止" while generating, "打印" after
+    QPushButton* Command4 = nullptr;    // "保存"
+    QPushButton* CommandPdf = nullptr;  // "保存PDF"
+    QPushButton* CommandOxs = nullptr;  // "保存OXS", usable once a chart is drawn
+    QPushButton* CommandBook = nullptr; // "保存图册"
+    // The pattern book's settings: paper, cell pitch, fabric count.
+    QComboBox* ComboPaper = nullptr;
+    QDoubleSpinBox* SpinPitch = nullptr;
+    QComboBox* ComboFabric = nullptr;
+    QPushButton* Command6 = nullptr; // "最终效果预览"
+    QComboBox* Combo1 = nullptr;     // chart kind
+    QComboBox* Combo2 = nullptr;     // ignorable occurrence count
+    QCheckBox* Check1 = nullptr;     // "显示全部色块"
+    ScrollBar* HScroll1 = nullptr;   // merging strength
     QLineEdit* txtCount = nullptr;
     QLabel* Label1 = nullptr; // status text
     QLabel* Label2 = nullptr;
@@ -72,12 +79,13 @@ class Form7 : public QWidget {
     const QImage& canvas() const;
 
     // --- handlers ---
-    void Command1_Click();   // generate
-    void Command5_Click();   // abort, or print
-    bool Command4_Click();   // save the canvas; false when nothing was saved
-    bool CommandPdf_Click(); // save the printout as PDF
-    bool CommandOxs_Click(); // save the pattern as OXS for stitching apps
-    void Command6_Click();   // final preview
+    void Command1_Click();    // generate
+    void Command5_Click();    // abort, or print
+    bool Command4_Click();    // save the canvas; false when nothing was saved
+    bool CommandPdf_Click();  // save the printout as PDF
+    bool CommandOxs_Click();  // save the pattern as OXS for stitching apps
+    bool CommandBook_Click(); // save the pattern book as PDF
+    void Command6_Click();    // final preview
     void Check1_Click();
     void Combo2_Change();
     void HScroll1_Change();
@@ -113,6 +121,9 @@ class Form7 : public QWidget {
     OutputResult savePatternFile(const PatternFormat& format, int& counter,
                                  const ChartProgress& progress = {});
     void showPrintStage(ChartStage stage);
+    // The book settings shown, and keeping the ones chosen for the run.
+    void showBookSettings();
+    void keepBookSettings();
 
     Form1& form1_;
     PatternThreads threads_;

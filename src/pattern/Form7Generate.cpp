@@ -42,8 +42,9 @@ void Form7::finishRun(bool showPrintCaption) {
     Command1->setEnabled(true);
     Command4->setEnabled(true);
     CommandPdf->setEnabled(true);
-    // The OXS file holds the pattern as charted: only a finished chart.
+    // The OXS file and the book hold the pattern as charted: only a finished chart.
     CommandOxs->setEnabled(chartDrawn_);
+    CommandBook->setEnabled(chartDrawn_);
     if (showPrintCaption) {
         Command5->setText(tr("打印"));
         command5Aborts_ = false;
@@ -67,6 +68,7 @@ void Form7::Command1_Click() {
     Command4->setEnabled(false);
     CommandPdf->setEnabled(false);
     CommandOxs->setEnabled(false);
+    CommandBook->setEnabled(false);
     setMainControlsEnabled(false);
     Label1->show();
     if (state.patternSettings.whichType.empty()) {

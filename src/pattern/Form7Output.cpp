@@ -1,6 +1,6 @@
 // What leaves the generation window: the canvas saved as a numbered bitmap,
 // the one-page printout on the default printer, the same page as PDF, and
-// the pattern as OXS for stitching apps.
+// the pattern as OXS for stitching apps, and the pattern book.
 // Files are pattern formats (render/PatternFormats) saved by savePatternFile.
 #include "app/Form1.h"
 #include "app/NumberedName.h"
@@ -29,7 +29,8 @@ OutputResult Form7::savePatternFile(const PatternFormat& format, int& counter,
     const PatternFile file = format.write({.source = chartSource(),
                                            .target = numberedName("myxiu", counter + 1, extension),
                                            .drawnCanvas = &canvas(),
-                                           .progress = progress});
+                                           .progress = progress,
+                                           .book = form1_.bookSettings});
     if (!file.ok()) {
         return {OutputFault::WriteFailed, numberedName("myxiu", counter + 1, extension),
                 file.problem};
@@ -109,6 +110,44 @@ bool Form7::CommandOxs_Click() {
     }
     context.dialogs.message(this,
                             tr("  绣图OXS文件保存成功在") + context.workingFileText(saved.path),
+                            QStringLiteral("Quillmere,make life fun!"));
+    return true;
+}
+
+bool Form7::CommandBook_Click() {
+    if (busy()) {
+        return false;
+    }
+    AppContext& context = form1_.context();
+    if (!chartDrawn_) {
+        context.dialogs.message(this, tr("请先点一次 生成 按钮，再保存图册"),
+                                QStringLiteral("Quillmere 你身边的好软件"));
+        return false;
+    }
+    const LoopScope loop(*this);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    EventYielder yielder;
+    ChartProgress progress;
+    progress.stage = [this](ChartStage) {
+        Label1->setText(tr("正在生成图册，请等待...."));
+        Label1->show();
+        setProgress(0, 1);
+    };
+    progress.step =
+        yieldingStep(yielder, [this](int done, int total) { setProgress(done, total); });
+    const OutputResult saved = savePatternFile(*patternFormatNamed("book"), bookCount, progress);
+    QApplication::restoreOverrideCursor();
+    Label1->hide();
+    if (!saved.ok()) {
+        context.dialogs.message(
+            this, tr("  图册文件保存失败，无法写入") + context.workingFileText(saved.path),
+            QStringLiteral("Quillmere,make life fun!"), MessageIcon::Critical);
+        return false;
+    }
+    if (disposeWhenIdle_) {
+        return true; // the window was closed meanwhile: no one to tell
+    }
+    context.dialogs.message(this, tr("  绣图图册保存成功在") + context.workingFileText(saved.path),
                             QStringLiteral("Quillmere,make life fun!"));
     return true;
 }

@@ -4,6 +4,7 @@
 #include "pattern/PatternJson.h"
 #include "pattern/PatternOxs.h"
 #include "render/ChartCanvas.h"
+#include "render/PatternBook.h"
 #include "render/PrintChart.h"
 
 #include <QBuffer>
@@ -60,6 +61,16 @@ PatternFile pdfFile(const PatternFileRequest& request) {
     return {bytesOf(*pdf), {}};
 }
 
+// The pattern book: cover, chart pages and legend (render/PatternBook).
+PatternFile bookFile(const PatternFileRequest& request) {
+    const std::optional<QByteArray> pdf =
+        renderPatternBook(request.source, request.book, request.progress);
+    if (!pdf) {
+        return {{}, "the pattern book could not be drawn"};
+    }
+    return {bytesOf(*pdf), {}};
+}
+
 // The pattern's data (pattern/PatternJson).
 PatternFile jsonFile(const PatternFileRequest& request) {
     const std::string json =
@@ -77,6 +88,7 @@ PatternFile oxsFile(const PatternFileRequest& request) {
 constexpr std::array kFormats{
     PatternFormat{"chart", "-o", ".bmp", "drawing the chart", chartFile},
     PatternFormat{"pdf", "--pdf", ".pdf", "writing the printout", pdfFile},
+    PatternFormat{"book", "--book", "-book.pdf", "writing the pattern book", bookFile},
     PatternFormat{"json", "--json", ".json", "", jsonFile},
     PatternFormat{"oxs", "--oxs", ".oxs", "", oxsFile},
 };

@@ -39,9 +39,9 @@ struct PatternFile {
 };
 
 struct PatternFormat {
-    std::string_view name;      // "chart", "pdf", "json", "oxs"
-    std::string_view option;    // of `tessaline convert`: "-o", "--pdf", "--json", "--oxs"
-    std::string_view extension; // of the window's numbered files: ".bmp", ".pdf"
+    std::string_view name;      // "chart", "pdf", "book", "json", "oxs"
+    std::string_view option;    // of `tessaline convert`: "-o", "--pdf", "--book", "--json", ...
+    std::string_view extension; // of the window's numbered files: ".bmp", ".pdf", "-book.pdf"
     std::string_view step;      // what the command line reports while writing it, if anything
     PatternFile (*write)(const PatternFileRequest& request);
 };

@@ -3,6 +3,7 @@
 #include "render/ChartCanvas.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -91,8 +92,10 @@ QString smallCellsAdvice(double cellMm) {
     if (!printedCellsTooSmall(cellMm)) {
         return {};
     }
-    return QStringLiteral("这张图上每格只有%1毫米，符号很难看清；要清楚的绣图，请缩小绣图尺寸，"
-                          "或用“局部”把图片分成几块分别生成。")
+    return QCoreApplication::translate(
+               "PrintChart",
+               "这张图上每格只有%1毫米，符号很难看清；要清楚的绣图，请用“保存图册”把绣图按"
+               "看得清的大小分页印出，或缩小绣图尺寸，或用“局部”把图片分成几块分别生成。")
         .arg(cellMm, 0, 'f', 2);
 }
 

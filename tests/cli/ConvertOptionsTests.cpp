@@ -141,21 +141,27 @@ TEST(ConvertOptions, PaperPitchAndFabric) {
     EXPECT_EQ(defaults.book.fabricCount, 14);
     EXPECT_FALSE(defaults.fabricGiven);
     const ConvertParse p =
-        parse({"a", "--json", "-", "--paper", "letter", "--pitch=6", "--fabric", "28"});
+        parse({"a", "--book", "b.pdf", "--paper", "letter", "--pitch=6", "--fabric", "28"});
     ASSERT_TRUE(p.ok()) << p.error;
+    EXPECT_EQ(p.options.patternPath("book"), "b.pdf");
     EXPECT_EQ(p.options.book.paper, PaperSize::Letter);
     EXPECT_DOUBLE_EQ(p.options.book.pitchMm, 6.0);
     EXPECT_EQ(p.options.book.fabricCount, 28);
     EXPECT_TRUE(p.options.fabricGiven);
-    EXPECT_DOUBLE_EQ(parse({"a", "--json", "-", "--pitch", "2"}).options.book.pitchMm, 2.0);
-    EXPECT_EQ(parse({"a", "--json", "-", "--pitch", "6.01"}).error,
+    EXPECT_DOUBLE_EQ(parse({"a", "--book", "b.pdf", "--pitch", "2"}).options.book.pitchMm, 2.0);
+    EXPECT_EQ(parse({"a", "--book", "b.pdf", "--pitch", "6.01"}).error,
               "--pitch: 6.01 mm is outside 2..6");
-    EXPECT_EQ(parse({"a", "--json", "-", "--pitch", "3mm"}).error,
+    EXPECT_EQ(parse({"a", "--book", "b.pdf", "--pitch", "3mm"}).error,
               "--pitch: \"3mm\" is not a number of millimetres");
     EXPECT_EQ(parse({"a", "--json", "-", "--fabric", "15"}).error,
               "--fabric: \"15\" is not a fabric count (11, 14, 16, 18, 22, 25 or 28)");
-    EXPECT_EQ(parse({"a", "--json", "-", "--paper", "a3"}).error,
+    EXPECT_EQ(parse({"a", "--book", "b.pdf", "--paper", "a3"}).error,
               "--paper: \"a3\" is neither \"a4\" nor \"letter\"");
+    // Paper and pitch belong to the book; the fabric also counts the JSON's skeins.
+    EXPECT_EQ(parse({"a", "--json", "-", "--pitch", "3"}).error, "--pitch applies to --book only");
+    EXPECT_EQ(parse({"a", "--pdf", "p.pdf", "--paper", "a4"}).error,
+              "--paper applies to --book only");
+    EXPECT_TRUE(parse({"a", "--json", "-", "--fabric", "16"}).ok());
 }
 
 TEST(ConvertOptions, RefusesWhatCannotBeMeant) {

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDoubleSpinBox>
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
@@ -333,6 +334,56 @@ TEST(SaveOxs, OnlyAFinishedChartIsSavedUnderTheNextFreeNumber) {
     const QByteArray bytes = oxs.readAll();
     EXPECT_TRUE(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<chart>"));
     EXPECT_EQ(bytes.count("<stitch "), f.gw * f.gh);
+}
+
+TEST(Book, OnlyAfterAGenerationNumberedBesideThePrintoutWithTheSettingsOfTheRun) {
+    GenerationFixture w;
+    Form7& f = w.open();
+    EXPECT_FALSE(f.CommandBook->isEnabled());
+    EXPECT_FALSE(f.CommandBook_Click());
+    EXPECT_EQ(w.dialogs.messages.back().text, QStringLiteral("请先点一次 生成 按钮，再保存图册"));
+    // The settings chosen are kept for the run.
+    f.SpinPitch->setValue(6);
+    f.ComboPaper->setCurrentIndex(1);
+    f.ComboFabric->setCurrentIndex(f.ComboFabric->findData(18));
+    EXPECT_DOUBLE_EQ(w.form->bookSettings.pitchMm, 6);
+    EXPECT_EQ(w.form->bookSettings.paper, PaperSize::Letter);
+    EXPECT_EQ(w.form->bookSettings.fabricCount, 18);
+
+    f.Command1_Click();
+    EXPECT_TRUE(f.CommandBook->isEnabled());
+    ASSERT_TRUE(f.CommandPdf_Click());
+    ASSERT_TRUE(f.CommandBook_Click());
+    EXPECT_EQ(f.bookCount, 1);
+    EXPECT_TRUE(w.dialogs.messages.back().text.startsWith(QStringLiteral("  绣图图册保存成功在")));
+    EXPECT_TRUE(w.dialogs.messages.back().text.endsWith(QStringLiteral("myxiu001-book.pdf")));
+    QFile book(w.folder.filePath(QStringLiteral("myxiu001-book.pdf")));
+    ASSERT_TRUE(book.open(QIODevice::ReadOnly));
+    const QByteArray bytes = book.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    // Letter paper: 612 x 792 points.
+    EXPECT_TRUE(bytes.contains("/MediaBox [0 0 612.000000 792.000000]"));
+    EXPECT_TRUE(QFile::exists(w.folder.filePath(QStringLiteral("myxiu001.pdf"))));
+
+    // A failed save says so and keeps the number.
+    const std::filesystem::path folder = w.context.workingFolder;
+    w.context.workingFolder = folder / "missing";
+    EXPECT_FALSE(f.CommandBook_Click());
+    EXPECT_EQ(f.bookCount, 1);
+    EXPECT_TRUE(w.dialogs.messages.back().text.startsWith(QStringLiteral("  图册文件保存失败")));
+    w.context.workingFolder = folder;
+
+    // The next window shows them again and passes over the book saved.
+    f.close();
+    w.form->Label10_Click();
+    w.form->generateCommand();
+    Form7& again = *w.form->form7();
+    EXPECT_DOUBLE_EQ(again.SpinPitch->value(), 6);
+    EXPECT_EQ(again.ComboPaper->currentIndex(), 1);
+    EXPECT_EQ(again.ComboFabric->currentData().toInt(), 18);
+    again.Command1_Click();
+    ASSERT_TRUE(again.CommandBook_Click());
+    EXPECT_TRUE(w.dialogs.messages.back().text.endsWith(QStringLiteral("myxiu002-book.pdf")));
 }
 
 #define REQUIRE_PRINT_SERVER(server)                                                               \
