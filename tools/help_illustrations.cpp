@@ -1,6 +1,7 @@
 #include "help_illustrations.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -16,10 +17,27 @@ const QColor kAccent(160, 24, 48);
 const QColor kGrid(32, 32, 32);
 const QColor kWindow(240, 240, 240);
 
+// The guide being drawn for: the pictures show the interface in its language.
+bool english = false;
+
+// The caption in the guide's language.
+QString say(const char* chinese, const char* inEnglish) {
+    return QString::fromUtf8(english ? inEnglish : chinese);
+}
+
 QFont chinese(int pixels, bool bold = false) {
-    QFont font(QStringLiteral("AR PL UMing CN"));
+    QFont font(english ? QStringLiteral("Liberation Sans") : QStringLiteral("AR PL UMing CN"));
     font.setPixelSize(pixels);
     font.setBold(bold);
+    return font;
+}
+
+// The font of pixels size, made smaller until caption fits width.
+QFont fitted(int pixels, const QString& caption, int width) {
+    QFont font = chinese(pixels);
+    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(caption) > width) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
     return font;
 }
 
@@ -52,14 +70,16 @@ void button(QPainter& p, const QRect& r, const QString& caption) {
     p.setBrush(QColor(225, 225, 225));
     p.drawRoundedRect(r.adjusted(0, 0, -1, -1), 3, 3);
     p.setPen(kInk);
-    p.setFont(chinese(12));
+    p.setFont(fitted(12, caption, r.width() - 4));
     p.drawText(r, Qt::AlignCenter, caption);
 }
 
-void textButton(QPainter& p, const QRect& r, const QString& caption) {
+// roomTwips: how far the caption may run before the next control.
+void textButton(QPainter& p, const QRect& r, const QString& caption, int roomTwips = 0) {
     p.setPen(QColor(0x40, 0x40, 0x40));
-    p.setFont(chinese(12));
-    p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, caption);
+    p.setFont(fitted(12, caption, std::max(r.width(), roomTwips / 15 - 4)));
+    // A longer caption runs on into the room beside it, as in the window.
+    p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, caption);
 }
 
 void scrollBar(QPainter& p, const QRect& r) {
@@ -79,13 +99,13 @@ QImage workflow() {
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const std::array<QString, 5> steps{QStringLiteral("导入图片"), QStringLiteral("大小与取景"),
-                                       QStringLiteral("效果预览"), QStringLiteral("生成绣图"),
-                                       QStringLiteral("保存 / 打印")};
+    const std::array<QString, 5> steps{say("导入图片", "Import"), say("大小与取景", "Size & frame"),
+                                       say("效果预览", "Preview"), say("生成绣图", "Generate"),
+                                       say("保存 / 打印", "Save / Print")};
     const std::array<QString, 5> notes{
-        QStringLiteral("bmp jpg gif"), QStringLiteral("最大230×250针"),
-        QStringLiteral("减色、针格"), QStringLiteral("DMC绣线、符号"),
-        QStringLiteral("图纸和绣线表")};
+        QStringLiteral("bmp jpg gif"), say("最大230×250针", "up to 230×250"),
+        say("减色、针格", "colors, grid"), say("DMC绣线、符号", "DMC, symbols"),
+        say("图纸和绣线表", "chart, threads")};
     for (int i = 0; i < 5; ++i) {
         const QRectF box(12 + i * 150, 30, 118, 80);
         p.setPen(QPen(kAccent, 2));
@@ -120,17 +140,19 @@ QImage mainWindow() {
     p.fillRect(0, 0, image.width(), 22, QColor(250, 250, 250));
     p.setPen(kInk);
     p.setFont(chinese(13));
-    p.drawText(QRect(8, 0, 300, 22), Qt::AlignVCenter, QStringLiteral("文件    设置    帮助"));
+    p.drawText(QRect(8, 0, 300, 22), Qt::AlignVCenter,
+               say("文件    设置    帮助", "File    Settings    Help"));
     p.translate(0, 24);
 
-    button(p, twips(120, 120, 975, 375), QStringLiteral("导入图片"));
-    button(p, twips(1080, 120, 975, 375), QStringLiteral("绣图图库"));
-    button(p, twips(2040, 120, 1095, 375), QStringLiteral("绣图设置"));
-    button(p, twips(3120, 120, 855, 375), QStringLiteral("帮助"));
-    textButton(p, twips(5100, 240, 3675, 255), QStringLiteral("绣布：宽高21x24厘米"));
-    textButton(p, twips(9360, 240, 555, 255), QStringLiteral("生成"));
-    textButton(p, twips(10320, 240, 495, 255), QStringLiteral("编辑"));
-    textButton(p, twips(11160, 240, 495, 255), QStringLiteral("打印"));
+    button(p, twips(120, 120, 975, 375), say("导入图片", "Import"));
+    button(p, twips(1080, 120, 975, 375), say("绣图图库", "Gallery"));
+    button(p, twips(2040, 120, 1095, 375), say("绣图设置", "Pattern settings"));
+    button(p, twips(3120, 120, 855, 375), say("帮助", "Help"));
+    textButton(p, twips(5100, 240, 3675, 255),
+               say("绣布：宽高21x24厘米", "Fabric: 70x80 (about 21x24 cm)"));
+    textButton(p, twips(9360, 240, 555, 255), say("生成", "Generate"), 960);
+    textButton(p, twips(10320, 240, 495, 255), say("编辑", "Edit"), 840);
+    textButton(p, twips(11160, 240, 495, 255), say("打印", "Print"), 840);
     scrollBar(p, twips(360, 600, 3615, 255));
     scrollBar(p, twips(4080, 1080, 255, 3735));
     scrollBar(p, twips(360, 5040, 3615, 255));
@@ -146,7 +168,7 @@ QImage mainWindow() {
     p.setPen(kInk);
     p.setFont(chinese(12));
     p.drawText(QRect(frame.left() + 10, frame.top() - 2, 60, 16), Qt::AlignLeft,
-               QStringLiteral("我的图片"));
+               say("我的图片", "My picture"));
     const QRect picture(frame.left() + 20, frame.top() + 24, 200, 220);
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
@@ -157,20 +179,21 @@ QImage mainWindow() {
     p.setPen(QPen(QColor(0, 90, 200), 2, Qt::DashLine));
     p.drawRect(picture.adjusted(10, 10, -10, -10));
 
-    button(p, twips(120, 5400, 555, 375), QStringLiteral("局部"));
-    button(p, twips(660, 5400, 555, 375), QStringLiteral("全图"));
-    button(p, twips(1200, 5400, 555, 375), QStringLiteral("还原"));
-    button(p, twips(1920, 5400, 945, 375), QStringLiteral("保存效果"));
-    button(p, twips(2880, 5400, 1095, 375), QStringLiteral("效果预览->"));
-    textButton(p, twips(180, 6300, 435, 255), QStringLiteral("放大"));
-    textButton(p, twips(840, 6300, 495, 255), QStringLiteral("缩小"));
-    textButton(p, twips(1560, 6300, 495, 255), QStringLiteral("文字"));
-    textButton(p, twips(2220, 6300, 855, 255), QStringLiteral("字体选择"));
-    textButton(p, twips(3120, 6300, 855, 255), QStringLiteral("字体颜色"));
-    textButton(p, twips(4080, 6300, 855, 255), QStringLiteral("超级减色"));
+    button(p, twips(120, 5400, 555, 375), say("局部", "Part"));
+    button(p, twips(660, 5400, 555, 375), say("全图", "Whole"));
+    button(p, twips(1200, 5400, 555, 375), say("还原", "1:1"));
+    button(p, twips(1920, 5400, 945, 375), say("保存效果", "Save image"));
+    button(p, twips(2880, 5400, 1095, 375), say("效果预览->", "Preview ->"));
+    textButton(p, twips(180, 6300, 435, 255), say("放大", "Zoom in"), 660);
+    textButton(p, twips(840, 6300, 495, 255), say("缩小", "Zoom out"), 720);
+    textButton(p, twips(1560, 6300, 495, 255), say("文字", "Text"), 660);
+    textButton(p, twips(2220, 6300, 855, 255), say("字体选择", "Font"), 900);
+    textButton(p, twips(3120, 6300, 855, 255), say("字体颜色", "Font color"), 960);
+    textButton(p, twips(4080, 6300, 855, 255), say("超级减色", "Reduction"), 1200);
     p.setPen(kInk);
     p.drawText(twips(180, 6960, 4095, 735), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QStringLiteral("欢迎使用Tessaline，动手把你的照片做成十字绣！"));
+               say("欢迎使用Tessaline，动手把你的照片做成十字绣！",
+                   "Welcome to Tessaline! Turn your own photos into cross-stitch patterns."));
 
     // The stitch-grid view: four pixels to a stitch, grid lines on top and left.
     const QRect view = twips(5100, 960, 6615, 6495);
@@ -231,7 +254,7 @@ QImage chart() {
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(kInk);
     p.setFont(chinese(16, true));
-    p.drawText(QRect(0, 4, 420, 24), Qt::AlignCenter, QStringLiteral("我的绣图  20×20"));
+    p.drawText(QRect(0, 4, 420, 24), Qt::AlignCenter, say("我的绣图  20×20", "My pattern  20×20"));
 
     const int cell = 15;
     const QPoint origin(40, 50);
@@ -288,7 +311,8 @@ QImage chart() {
     const std::array<int, 4> counts{132, 60, 71, 5};
     const int left = 390;
     p.setFont(chinese(13, true));
-    p.drawText(QRect(left, 50, 240, 20), Qt::AlignLeft, QStringLiteral("符号   绣线      数量"));
+    p.drawText(QRect(left, 50, 240, 20), Qt::AlignLeft,
+               say("符号   绣线      数量", "Symbol  Thread     Count"));
     p.setFont(chinese(13));
     for (int i = 0; i < 4; ++i) {
         const int top = 80 + i * 28;
@@ -305,7 +329,8 @@ QImage chart() {
 
 } // namespace
 
-QImage drawHelpIllustration(const QString& name) {
+QImage drawHelpIllustration(const QString& name, bool inEnglish) {
+    english = inEnglish;
     if (name == QLatin1String("workflow")) {
         return workflow();
     }

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QString>
 
-// The illustration the guide names images/<name>.png; a null image for a
-// name the guide should not use.
-QImage drawHelpIllustration(const QString& name);
+// The illustration the guide names images/<name>.png, its captions in
+// English for the English guide; a null image for a name the guide should
+// not use.
+QImage drawHelpIllustration(const QString& name, bool english = false);

@@ -1,7 +1,9 @@
-// Builds the user guide "Tessaline使用说明.mht": the guide's HTML and the
-// illustrations it names, in one MHTML file (multipart/related, every part
-// base64-coded and found by its Content-Location) that browsers open as a
-// single page.
+// Builds a user guide ("Tessaline使用说明.mht", "Tessaline User Guide.mht"):
+// the guide's HTML and the illustrations it names, in one MHTML file
+// (multipart/related, every part base64-coded and found by its
+// Content-Location) that browsers open as a single page. The page's own
+// language (<html lang="en">) chooses the illustrations' captions, its
+// <title> the document's subject.
 //   make_help_document <guide.html> <output.mht>
 #include "help_illustrations.h"
 
@@ -49,12 +51,19 @@ int main(int argc, char** argv) {
         return fail("cannot read", source.fileName());
     }
     const QByteArray html = source.readAll();
+    const QString page = QString::fromUtf8(html);
+    static const QRegularExpression englishPage(QStringLiteral("<html[^>]*\\blang=\"en"));
+    const bool english = englishPage.match(page).hasMatch();
+    static const QRegularExpression titled(QStringLiteral("<title>([^<]*)</title>"));
+    const QString title = titled.match(page).captured(1);
+    if (title.isEmpty()) {
+        return fail("no <title> in", source.fileName());
+    }
 
     QByteArray document;
     document += "From: <Saved by Tessaline>\r\n";
     document += "Snapshot-Content-Location: " + kBase + "index.html\r\n";
-    document +=
-        "Subject: =?utf-8?B?" + QStringLiteral("Tessaline使用说明").toUtf8().toBase64() + "?=\r\n";
+    document += "Subject: =?utf-8?B?" + title.toUtf8().toBase64() + "?=\r\n";
     document += "MIME-Version: 1.0\r\n";
     document += "Content-Type: multipart/related;\r\n\ttype=\"text/html\";\r\n\tboundary=\"" +
                 kBoundary + "\"\r\n\r\n";
@@ -63,12 +72,12 @@ int main(int argc, char** argv) {
     // Every picture the guide names must be one we can draw.
     static const QRegularExpression named(QStringLiteral("src=\"images/([a-z]+)\\.png\""));
     QStringList drawn;
-    for (auto match = named.globalMatch(QString::fromUtf8(html)); match.hasNext();) {
+    for (auto match = named.globalMatch(page); match.hasNext();) {
         const QString name = match.next().captured(1);
         if (drawn.contains(name)) {
             continue;
         }
-        const QImage picture = drawHelpIllustration(name);
+        const QImage picture = drawHelpIllustration(name, english);
         if (picture.isNull()) {
             return fail("no illustration named", name);
         }

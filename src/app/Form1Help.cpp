@@ -1,7 +1,10 @@
 // "帮助": the user guide beside the program. The desktop's own program for
 // MHTML files shows it where there is one; elsewhere (a plain Debian has
 // none) the guide opens in a window of ours, so the user always sees it.
+// An English interface opens the English guide, or the Chinese one where the
+// English guide is missing.
 #include "app/Form1.h"
+#include "app/InterfaceLanguage.h"
 #include "platform/DesktopOpen.h"
 #include "platform/DocumentWindow.h"
 
@@ -13,6 +16,7 @@ namespace tessaline {
 namespace {
 
 const QString kHelpDocument = QStringLiteral("Tessaline使用说明.mht");
+const QString kEnglishHelpDocument = QStringLiteral("Tessaline User Guide.mht");
 
 } // namespace
 
@@ -21,7 +25,11 @@ DocumentWindow* Form1::helpWindow() const {
 }
 
 void Form1::Command13_Click() {
-    const QString path = QDir(context_.programFolder).filePath(kHelpDocument);
+    const QDir folder(context_.programFolder);
+    QString path = folder.filePath(kHelpDocument);
+    if (englishInterface() && QFileInfo(folder.filePath(kEnglishHelpDocument)).isFile()) {
+        path = folder.filePath(kEnglishHelpDocument);
+    }
     // Without the document there is nothing to open and nothing to say.
     if (!QFileInfo(path).isFile() || openWithDesktop(path)) {
         return;

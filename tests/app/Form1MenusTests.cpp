@@ -2,6 +2,7 @@
 // entries that lead to the generate command, the browser's two openings,
 // the about window, help and quitting.
 #include "Form1Harness.h"
+#include "app/InterfaceLanguage.h"
 #include "platform/DisplayContext.h"
 #include "platform/DocumentWindow.h"
 #include "platform/PictureBox.h"
@@ -381,6 +382,25 @@ TEST_F(HelpTest, WithoutADesktopProgramTheHelpWindowShowsTheTextAndItsPictures) 
         EXPECT_EQ(form().helpWindow(), nullptr);
     }
     EXPECT_TRUE(harness->dialogs.messages.empty());
+}
+
+// The English interface opens the English guide, and the Chinese one while
+// there is no English guide; the Chinese interface always the Chinese one.
+TEST_F(HelpTest, TheGuideOfTheInterfaceLanguageIsOpened) {
+    writeDocument();
+    desktopTools(true, true);
+    const QString english = harness->workingPath(QStringLiteral("Tessaline User Guide.mht"));
+    const bool switched =
+        setInterfaceLanguage(InterfaceLanguage::English, {QStringLiteral(TESSALINE_RUNTIME_DIR)});
+    form().Command13->click();
+    QFile::copy(document, english);
+    form().Command13->click();
+    setInterfaceLanguage(InterfaceLanguage::Chinese);
+    ASSERT_TRUE(switched) << "no English translation was built";
+    form().Command13->click();
+    EXPECT_EQ(desktop.urls,
+              (QList<QUrl>{QUrl::fromLocalFile(document), QUrl::fromLocalFile(english),
+                           QUrl::fromLocalFile(document)}));
 }
 
 TEST_F(HelpTest, MissingDocumentOpensNothingAndSaysNothing) {

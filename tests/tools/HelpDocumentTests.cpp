@@ -1,5 +1,6 @@
-// The user guide as built: one MHTML file whose parts a browser can find,
-// with every illustration the page names present and decodable.
+// The user guides as built, Chinese and English: each one MHTML file whose
+// parts a browser can find, with every illustration the page names present
+// and decodable.
 #include "platform/MhtmlArchive.h"
 
 #include <QByteArray>
@@ -8,28 +9,45 @@
 #include <QRegularExpression>
 #include <QString>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace tessaline {
 namespace {
 
-QByteArray builtGuide() {
-    QFile file(QStringLiteral(TESSALINE_RUNTIME_DIR "/") + QStringLiteral("Tessaline使用说明.mht"));
+QByteArray builtGuide(const QString& name) {
+    QFile file(QStringLiteral(TESSALINE_RUNTIME_DIR "/") + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-TEST(HelpDocument, IsOneMhtmlPageWithItsIllustrations) {
-    const QByteArray data = builtGuide();
+// Each guide's sections, by a word of each heading.
+struct Guide {
+    QString name;
+    QString title;
+    QStringList sections;
+};
+
+void PrintTo(const Guide& guide, std::ostream* out) {
+    *out << guide.name.toStdString();
+}
+
+class HelpDocument : public ::testing::TestWithParam<Guide> {};
+
+TEST_P(HelpDocument, IsOneMhtmlPageWithItsIllustrations) {
+    const Guide& guide = GetParam();
+    const QByteArray data = builtGuide(guide.name);
     ASSERT_FALSE(data.isEmpty()) << "the guide was not built beside the program";
     EXPECT_TRUE(data.contains("MIME-Version: 1.0"));
+    EXPECT_TRUE(data.contains("Subject: =?utf-8?B?" + guide.title.toUtf8().toBase64() + "?="));
     EXPECT_TRUE(data.trimmed().endsWith("--")) << "no closing delimiter";
     // Read as the program's own help window reads it.
     const MhtmlArchive archive = MhtmlArchive::read(data);
     ASSERT_GE(archive.parts().size(), 2);
     ASSERT_EQ(archive.page(), &archive.parts().front());
     const QString html = archive.pageHtml();
-    for (const char* step : {"导入图片", "效果预览", "绣图设置", "生成绣图", "保存和打印",
-                             "颜色替换", "最终效果预览"}) {
-        EXPECT_TRUE(html.contains(QString::fromUtf8(step))) << step;
+    EXPECT_TRUE(
+        html.contains(QStringLiteral("<title>") + guide.title + QStringLiteral("</title>")));
+    for (const QString& step : guide.sections) {
+        EXPECT_TRUE(html.contains(step)) << step.toStdString();
     }
 
     // Every picture the page names is a part that decodes.
@@ -46,6 +64,21 @@ TEST(HelpDocument, IsOneMhtmlPageWithItsIllustrations) {
     EXPECT_GE(pictures, 3);
     EXPECT_EQ(pictures, archive.parts().size() - 1) << "a part no one names";
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Guides, HelpDocument,
+    ::testing::Values(Guide{QStringLiteral("Tessaline使用说明.mht"),
+                            QStringLiteral("Tessaline使用说明"),
+                            QStringList{"导入图片", "效果预览", "绣图设置", "生成绣图",
+                                        "保存和打印", "颜色替换", "最终效果预览"}},
+                      Guide{QStringLiteral("Tessaline User Guide.mht"),
+                            QStringLiteral("Tessaline User Guide"),
+                            QStringList{"Choose a picture", "Effect preview", "Pattern settings",
+                                        "Generate the pattern", "Save and print",
+                                        "Replacing colors", "Final preview"}}),
+    [](const ::testing::TestParamInfo<Guide>& info) {
+        return info.param.title.endsWith(QStringLiteral("Guide")) ? "English" : "Chinese";
+    });
 
 } // namespace
 } // namespace tessaline
