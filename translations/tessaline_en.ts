@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>ChartTexts</name>
+    <message>
+        <source>我的绣图</source>
+        <translation>My pattern</translation>
+    </message>
+    <message>
+        <source>绣线:%1  颜色数：%2   宽x高：%3x%4</source>
+        <translation>Thread: %1  Colors: %2   Width x height: %3x%4</translation>
+    </message>
+    <message>
+        <source>符号</source>
+        <translation>Sym</translation>
+    </message>
+    <message>
+        <source>线号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>注:全部线量总和为%1，线量不是某种长度单位，只是用来说明各颜色线所占比例.</source>
+        <translation>Note: the amounts add up to %1. An amount is a number of stitches, not a length of thread: it shows each color&apos;s share.</translation>
+    </message>
+    <message>
+        <source>图中的符号代表了绣线颜色，这样就可以方便的绣图</source>
+        <translation>Each symbol in the chart stands for one thread color, for easy stitching</translation>
+    </message>
+    <message>
+        <source>Tessaline V2008 十字绣图</source>
+        <translation>Tessaline V2008 cross-stitch pattern</translation>
+    </message>
+    <message>
+        <source>正在生成打印文档，请等待....</source>
+        <translation>Preparing the printout, please wait....</translation>
+    </message>
+    <message>
+        <source>正在绘制网格，请等待....</source>
+        <translation>Drawing the grid, please wait....</translation>
+    </message>
+    <message>
+        <source>正在绘制绣线表格，请等待....</source>
+        <translation>Drawing the thread table, please wait....</translation>
+    </message>
+    <message>
+        <source>正在绘制绣线符号，请等待....</source>
+        <translation>Drawing the thread symbols, please wait....</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>无法创建工作文件夹：</source>
@@ -10,6 +61,13 @@
     <message>
         <source>绣图和效果图片将保存在：</source>
         <translation>Patterns and effect pictures will be saved in: </translation>
+    </message>
+</context>
+<context>
+    <name>Workspace</name>
+    <message>
+        <source>绣布：宽高%1x%2(约%3x%4厘米)</source>
+        <translation>Fabric: %1 x %2 stitches (about %3 x %4 cm)</translation>
     </message>
 </context>
 <context>
