@@ -292,6 +292,10 @@
         <source>无法写入临时图片%1，请确认这个文件夹可以写入：%2</source>
         <translation>Cannot write the scratch picture %1. Please make sure this folder can be written to: %2</translation>
     </message>
+    <message>
+        <source>    绣图颜色太多，请减色后再生成。。。 </source>
+        <translation>    The pattern has too many colors. Please reduce them before generating.    </translation>
+    </message>
 </context>
 <context>
     <name>tessaline::Form2</name>
@@ -602,6 +606,18 @@
     <message>
         <source>  绣图OXS文件保存成功在</source>
         <translation>  The pattern OXS was saved as </translation>
+    </message>
+    <message>
+        <source>正在创建颜色索引......</source>
+        <translation>Creating the color index......</translation>
+    </message>
+    <message>
+        <source>正在计算颜色数目等信息......</source>
+        <translation>Counting the colors and threads......</translation>
+    </message>
+    <message>
+        <source>    绣图颜色太多，请先点 效果预览 进行减色后再生成。。。 </source>
+        <translation>    The pattern has too many colors. Please click Preview -&gt; to reduce them before generating.    </translation>
     </message>
 </context>
 <context>
