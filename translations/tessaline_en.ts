@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>放大</source>
-        <translation>Zoom in</translation>
+        <translation>Zoom+</translation>
     </message>
     <message>
         <source>放大预览图片。</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>缩小</source>
-        <translation>Zoom out</translation>
+        <translation>Zoom-</translation>
     </message>
     <message>
         <source>缩小预览图片</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>字体颜色</source>
-        <translation>Font color</translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>文件</source>

@@ -411,6 +411,30 @@ TEST_F(ConvertCommand, PrintsOnTheQueueOrExitsFiveWithOneLine) {
     EXPECT_TRUE(none.err.contains("no default printer")) << none.err.toStdString();
 }
 
+TEST_F(ConvertCommand, TheLocaleOrLangChoosesTheChartsLanguage) {
+    savePng(makePicture(16, 16, quadrantColour), dir, "quad.png");
+    // The chart as a picture: its texts are drawn in the chosen language.
+    const auto chart = [&](const char* language, QStringList lang, const QString& name) {
+        QProcessEnvironment env = headlessEnvironment();
+        env.insert(QStringLiteral("LANG"), QString::fromLatin1(language));
+        env.remove(QStringLiteral("LC_ALL"));
+        env.remove(QStringLiteral("LC_MESSAGES"));
+        const CommandRun run = runTessaline(
+            convert(QStringList{"quad.png", "--width", "16", "-o", name} + lang), dir.path(), env);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray neutral = chart("C.UTF-8", {}, "neutral.bmp");
+    const QByteArray chinese = chart("zh_CN.UTF-8", {}, "chinese.bmp");
+    const QByteArray english = chart("en_US.UTF-8", {}, "english.bmp");
+    ASSERT_FALSE(neutral.isEmpty());
+    EXPECT_EQ(chinese, neutral);
+    EXPECT_NE(english, neutral);
+    EXPECT_EQ(chart("en_GB.UTF-8", {"--lang", "zh"}, "forced-chinese.bmp"), neutral);
+    EXPECT_EQ(chart("C.UTF-8", {"--lang=en"}, "forced-english.bmp"), english);
+}
+
 TEST_F(ConvertCommand, HelpDocumentsTheCommands) {
     const CommandRun run = runTessaline({"--help"}, dir.path());
     EXPECT_EQ(run.exitCode, 0);
