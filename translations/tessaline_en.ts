@@ -64,10 +64,87 @@
     </message>
 </context>
 <context>
+    <name>PrintChart</name>
+    <message>
+        <source>这张图上每格只有%1毫米，符号很难看清；要清楚的绣图，请用“保存图册”把绣图按看得清的大小分页印出，或缩小绣图尺寸，或用“局部”把图片分成几块分别生成。</source>
+        <translation>Each cell of this chart is only %1 mm wide, too small to read the symbols well. For a clear chart, print it over several pages at a readable size with “Save book”, make the pattern smaller, or use Part to chart the picture in several pieces.</translation>
+    </message>
+</context>
+<context>
     <name>Workspace</name>
     <message>
         <source>绣布：宽高%1x%2(约%3x%4厘米)</source>
-        <translation>Fabric: %1 x %2 stitches (about %3 x %4 cm)</translation>
+        <translation>Fabric: %1x%2 stitches, about %3x%4 cm</translation>
+    </message>
+</context>
+<context>
+    <name>tessaline</name>
+    <message>
+        <source>第 %1 页 / 共 %2 页</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>tessaline::BookWriter</name>
+    <message>
+        <source>尺寸：%1 × %2 针</source>
+        <translation>Size: %1 × %2 stitches</translation>
+    </message>
+    <message>
+        <source>绣线：%1 种&#x3000;&#x3000;针数：%2 针</source>
+        <translation>Threads: %1 colors    Stitches: %2</translation>
+    </message>
+    <message>
+        <source>成品尺寸：</source>
+        <translation>Finished size:</translation>
+    </message>
+    <message>
+        <source>%1 格布：%2 × %3 厘米（%4 × %5 英寸）</source>
+        <translation>%1-count fabric: %2 × %3 cm (%4 × %5 in)</translation>
+    </message>
+    <message>
+        <source>图表：%1 页，每格 %2 毫米；用线按 %3 格布、%4 股线计算</source>
+        <translation>Chart: %1 pages, %2 mm per stitch; thread worked out for %3-count fabric and %4 strands</translation>
+    </message>
+    <message>
+        <source>第 %1–%2 列，第 %3–%4 行</source>
+        <translation>Columns %1–%2, rows %3–%4</translation>
+    </message>
+    <message>
+        <source>%1 — 绣线表</source>
+        <translation>%1 — Thread key</translation>
+    </message>
+    <message>
+        <source>%1 格布，%2 股线</source>
+        <translation>%1-count fabric, %2 strands</translation>
+    </message>
+    <message>
+        <source>符号</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>色块</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>线号</source>
+        <translation>Thread</translation>
+    </message>
+    <message>
+        <source>针数</source>
+        <translation>Stitches</translation>
+    </message>
+    <message>
+        <source>支数</source>
+        <translation>Skeins</translation>
+    </message>
+    <message>
+        <source>* 针数少于可忽略数的绣线：绣图上有它的符号，普通图例里没有列出。</source>
+        <translation>* Threads with fewer stitches than the ignore count: their symbols are on the chart, but the ordinary key leaves them out.</translation>
+    </message>
+    <message>
+        <source>支数：每个十字每股用线 (2×√2 + 2) × 25.4 ÷ %1 毫米（正面两条对角线，背面两条边），乘以针数和 %2 股，加 %3% 起针收针的余量；每支绣线 8 米 × 6 股，向上取整。</source>
+        <translation>Skeins: each cross takes (2×√2 + 2) × 25.4 ÷ %1 mm of thread per strand (two diagonals on the front, two sides on the back), times the stitches and %2 strands, plus %3% for starting and finishing; a skein holds 8 m × 6 strands, rounded up.</translation>
     </message>
 </context>
 <context>
@@ -618,6 +695,46 @@
     <message>
         <source>    绣图颜色太多，请先点 效果预览 进行减色后再生成。。。 </source>
         <translation>    The pattern has too many colors. Please click Preview -&gt; to reduce them before generating.    </translation>
+    </message>
+    <message>
+        <source>保存图册</source>
+        <translation>Save book</translation>
+    </message>
+    <message>
+        <source>图册纸张</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <source>每格</source>
+        <translation>Cell</translation>
+    </message>
+    <message>
+        <source> 毫米</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>绣布</source>
+        <translation>Aida</translation>
+    </message>
+    <message>
+        <source>%1 格</source>
+        <translation>%1 count</translation>
+    </message>
+    <message>
+        <source>请先点一次 生成 按钮，再保存图册</source>
+        <translation>Please click Generate once before saving the pattern book</translation>
+    </message>
+    <message>
+        <source>正在生成图册，请等待....</source>
+        <translation>Making the pattern book, please wait....</translation>
+    </message>
+    <message>
+        <source>  图册文件保存失败，无法写入</source>
+        <translation>  The pattern book could not be saved, cannot write </translation>
+    </message>
+    <message>
+        <source>  绣图图册保存成功在</source>
+        <translation>  The pattern book was saved as </translation>
     </message>
 </context>
 <context>
