@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>注:全部线量总和为%1，线量不是某种长度单位，只是用来说明各颜色线所占比例.</source>
-        <translation>Note: the amounts add up to %1. An amount is a number of stitches, not a length of thread: it shows each color&apos;s share.</translation>
+        <translation>Note: the amounts total %1. They show each color&apos;s share, not a length.</translation>
     </message>
     <message>
         <source>图中的符号代表了绣线颜色，这样就可以方便的绣图</source>
-        <translation>Each symbol in the chart stands for one thread color, for easy stitching</translation>
+        <translation>Each symbol stands for one thread color.</translation>
     </message>
     <message>
         <source>Tessaline V2008 十字绣图</source>
@@ -64,28 +64,7 @@
     </message>
 </context>
 <context>
-    <name>PrintChart</name>
-    <message>
-        <source>这张图上每格只有%1毫米，符号很难看清；要清楚的绣图，请用“保存图册”把绣图按看得清的大小分页印出，或缩小绣图尺寸，或用“局部”把图片分成几块分别生成。</source>
-        <translation>Each cell of this chart is only %1 mm wide, too small to read the symbols well. For a clear chart, print it over several pages at a readable size with “Save book”, make the pattern smaller, or use Part to chart the picture in several pieces.</translation>
-    </message>
-</context>
-<context>
-    <name>Workspace</name>
-    <message>
-        <source>绣布：宽高%1x%2(约%3x%4厘米)</source>
-        <translation>Fabric: %1x%2 stitches, about %3x%4 cm</translation>
-    </message>
-</context>
-<context>
-    <name>tessaline</name>
-    <message>
-        <source>第 %1 页 / 共 %2 页</source>
-        <translation>Page %1 of %2</translation>
-    </message>
-</context>
-<context>
-    <name>tessaline::BookWriter</name>
+    <name>PatternBook</name>
     <message>
         <source>尺寸：%1 × %2 针</source>
         <translation>Size: %1 × %2 stitches</translation>
@@ -104,7 +83,7 @@
     </message>
     <message>
         <source>图表：%1 页，每格 %2 毫米；用线按 %3 格布、%4 股线计算</source>
-        <translation>Chart: %1 pages, %2 mm per stitch; thread worked out for %3-count fabric and %4 strands</translation>
+        <translation>Chart: %1 pages, %2 mm a stitch; thread for %3-count fabric, %4 strands</translation>
     </message>
     <message>
         <source>第 %1–%2 列，第 %3–%4 行</source>
@@ -120,7 +99,7 @@
     </message>
     <message>
         <source>符号</source>
-        <translation>Symbol</translation>
+        <translation>Sym</translation>
     </message>
     <message>
         <source>色块</source>
@@ -145,6 +124,24 @@
     <message>
         <source>支数：每个十字每股用线 (2×√2 + 2) × 25.4 ÷ %1 毫米（正面两条对角线，背面两条边），乘以针数和 %2 股，加 %3% 起针收针的余量；每支绣线 8 米 × 6 股，向上取整。</source>
         <translation>Skeins: each cross takes (2×√2 + 2) × 25.4 ÷ %1 mm of thread per strand (two diagonals on the front, two sides on the back), times the stitches and %2 strands, plus %3% for starting and finishing; a skein holds 8 m × 6 strands, rounded up.</translation>
+    </message>
+    <message>
+        <source>第 %1 页 / 共 %2 页</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrintChart</name>
+    <message>
+        <source>这张图上每格只有%1毫米，符号很难看清；要清楚的绣图，请用“保存图册”把绣图按看得清的大小分页印出，或缩小绣图尺寸，或用“局部”把图片分成几块分别生成。</source>
+        <translation>Each cell of this chart is only %1 mm wide, too small to read the symbols well. For a clear chart, print it over several pages at a readable size with “Save book”, make the pattern smaller, or use Part to chart the picture in several pieces.</translation>
+    </message>
+</context>
+<context>
+    <name>Workspace</name>
+    <message>
+        <source>绣布：宽高%1x%2(约%3x%4厘米)</source>
+        <translation>Fabric: %1x%2 stitches, about %3x%4 cm</translation>
     </message>
 </context>
 <context>

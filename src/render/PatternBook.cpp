@@ -27,10 +27,6 @@ namespace tessaline {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("PatternBook", text);
-}
-
 QString number(double value, int decimals = 1) {
     return QString::number(value, 'f', decimals);
 }
@@ -186,11 +182,13 @@ class BookWriter {
                  Qt::AlignLeft | Qt::AlignVCenter, words, lineFont);
             y += line;
         };
-        say(tr("尺寸：%1 × %2 针").arg(w).arg(h));
-        say(tr("绣线：%1 种　　针数：%2 针").arg(static_cast<int>(legend_.size())).arg(stitches));
-        say(tr("成品尺寸："));
+        say(QCoreApplication::translate("PatternBook", "尺寸：%1 × %2 针").arg(w).arg(h));
+        say(QCoreApplication::translate("PatternBook", "绣线：%1 种　　针数：%2 针")
+                .arg(static_cast<int>(legend_.size()))
+                .arg(stitches));
+        say(QCoreApplication::translate("PatternBook", "成品尺寸："));
         for (const int count : kCoverFabricCounts) {
-            say(tr("%1 格布：%2 × %3 厘米（%4 × %5 英寸）")
+            say(QCoreApplication::translate("PatternBook", "%1 格布：%2 × %3 厘米（%4 × %5 英寸）")
                     .arg(count)
                     .arg(number(finishedCentimetres(w, count)))
                     .arg(number(finishedCentimetres(h, count)))
@@ -198,7 +196,8 @@ class BookWriter {
                     .arg(number(finishedInches(h, count))),
                 8);
         }
-        say(tr("图表：%1 页，每格 %2 毫米；用线按 %3 格布、%4 股线计算")
+        say(QCoreApplication::translate("PatternBook",
+                                        "图表：%1 页，每格 %2 毫米；用线按 %3 格布、%4 股线计算")
                 .arg(layout_.chartPages())
                 .arg(number(settings_.pitchMm, 2))
                 .arg(settings_.fabricCount)
@@ -311,7 +310,7 @@ class BookWriter {
 
         // Header: title, and which part of the pattern this page holds.
         const QFont headerFont = song(3.6);
-        const QString where = tr("第 %1–%2 列，第 %3–%4 行")
+        const QString where = QCoreApplication::translate("PatternBook", "第 %1–%2 列，第 %3–%4 行")
                                   .arg(cols.first + 1)
                                   .arg(cols.end())
                                   .arg(rows.first + 1)
@@ -454,9 +453,13 @@ class BookWriter {
         const double rowHeight = BookLayout::kLegendRowHeight;
         const QFont headerFont = song(3.6);
         text(left, margin(), contentWidth(), 6, Qt::AlignLeft | Qt::AlignTop,
-             tr("%1 — 绣线表").arg(title()), fitted(headerFont, title(), contentWidth() / 2));
+             QCoreApplication::translate("PatternBook", "%1 — 绣线表").arg(title()),
+             fitted(headerFont, title(), contentWidth() / 2));
         text(left, margin(), contentWidth(), 6, Qt::AlignRight | Qt::AlignTop,
-             tr("%1 格布，%2 股线").arg(settings_.fabricCount).arg(settings_.strands), headerFont);
+             QCoreApplication::translate("PatternBook", "%1 格布，%2 股线")
+                 .arg(settings_.fabricCount)
+                 .arg(settings_.strands),
+             headerFont);
 
         const double gap = 6;
         const double columnWidth = (contentWidth() - gap) / BookLayout::kLegendColumns;
@@ -465,8 +468,11 @@ class BookWriter {
         const double threadWidth = columnWidth - widths[0] - widths[1] - widths[3] - widths[4];
         const QFont cellFont = song(3.6);
         const QFont headingFont = song(3.4);
-        const std::array<QString, 5> headings{tr("符号"), tr("色块"), tr("线号"), tr("针数"),
-                                              tr("支数")};
+        const std::array<QString, 5> headings{QCoreApplication::translate("PatternBook", "符号"),
+                                              QCoreApplication::translate("PatternBook", "色块"),
+                                              QCoreApplication::translate("PatternBook", "线号"),
+                                              QCoreApplication::translate("PatternBook", "针数"),
+                                              QCoreApplication::translate("PatternBook", "支数")};
 
         const int perColumn = layout_.legendRowsPerColumn();
         const int firstEntry = k * layout_.legendEntriesPerPage();
@@ -502,10 +508,14 @@ class BookWriter {
         const QFont noteFont = song(2.8);
         double noteY = layout_.footerTop() + 2;
         const QStringList notes{
-            anyRare ? tr("* 针数少于可忽略数的绣线：绣图上有它的符号，普通图例里没有列出。")
+            anyRare ? QCoreApplication::translate(
+                          "PatternBook",
+                          "* 针数少于可忽略数的绣线：绣图上有它的符号，普通图例里没有列出。")
                     : QString(),
-            tr("支数：每个十字每股用线 (2×√2 + 2) × 25.4 ÷ %1 毫米（正面两条对角线，背面两条边），"
-               "乘以针数和 %2 股，加 %3% 起针收针的余量；每支绣线 8 米 × 6 股，向上取整。")
+            QCoreApplication::translate(
+                "PatternBook",
+                "支数：每个十字每股用线 (2×√2 + 2) × 25.4 ÷ %1 毫米（正面两条对角线，背面两条边），"
+                "乘以针数和 %2 股，加 %3% 起针收针的余量；每支绣线 8 米 × 6 股，向上取整。")
                 .arg(settings_.fabricCount)
                 .arg(settings_.strands)
                 .arg(static_cast<int>(std::lround(kThreadAllowance * 100)))};
@@ -576,7 +586,7 @@ class BookWriter {
 } // namespace
 
 QString bookPageText(int page, int pages) {
-    return tr("第 %1 页 / 共 %2 页").arg(page).arg(pages);
+    return QCoreApplication::translate("PatternBook", "第 %1 页 / 共 %2 页").arg(page).arg(pages);
 }
 
 std::optional<QByteArray> renderPatternBook(const ChartSource& source, const BookSettings& settings,
