@@ -9,6 +9,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -120,6 +121,19 @@ class Form7 : public QWidget {
     // working folder and advances `counter`.
     OutputResult savePatternFile(const PatternFormat& format, int& counter,
                                  const ChartProgress& progress = {});
+    // The messages of one kind of save. An empty `notGenerated`: the canvas
+    // may be saved as it stands, at any time.
+    struct SaveTexts {
+        QString notGenerated;
+        QString failed;
+        QString saved;
+    };
+    // Saves the format named as the next numbered file and tells how it went.
+    // A format drawn with `showStage` yields while it is drawn; `advice` adds
+    // a line to the success message.
+    bool saveNumberedFile(const char* formatName, int& counter, const SaveTexts& texts,
+                          const std::function<void(ChartStage)>& showStage = {},
+                          const std::function<QString()>& advice = {});
     void showPrintStage(ChartStage stage);
     // The book settings shown, and keeping the ones chosen for the run.
     void showBookSettings();

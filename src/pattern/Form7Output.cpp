@@ -7,6 +7,7 @@
 #include "app/OutputFiles.h"
 #include "imaging/DibImage.h"
 #include "pattern/Form7.h"
+#include "platform/BusyPointer.h"
 #include "platform/ChartPrinter.h"
 #include "platform/EventYield.h"
 #include "platform/PictureBox.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <functional>
 
 namespace tessaline {
 
@@ -39,117 +41,89 @@ OutputResult Form7::savePatternFile(const PatternFormat& format, int& counter,
                              file.bytes);
 }
 
-bool Form7::Command4_Click() {
+bool Form7::saveNumberedFile(const char* formatName, int& counter, const SaveTexts& texts,
+                             const std::function<void(ChartStage)>& showStage,
+                             const std::function<QString()>& advice) {
     AppContext& context = form1_.context();
-    // The whole canvas, also the parts scrolled out of the viewport, under
-    // the next free number: an earlier chart is never replaced.
-    const OutputResult saved = savePatternFile(*patternFormatNamed("chart"), saveCount);
+    // The canvas may be saved as it stands at any time; the other formats
+    // need a finished generation and an idle window.
+    if (!texts.notGenerated.isEmpty()) {
+        if (busy()) {
+            return false;
+        }
+        if (!chartDrawn_) {
+            context.dialogs.message(this, texts.notGenerated, tr("Quillmere 你身边的好软件"));
+            return false;
+        }
+    }
+    const PatternFormat& format = *patternFormatNamed(formatName);
+    OutputResult saved;
+    if (showStage) {
+        // A drawn format: its loop yields, so the window shows its progress.
+        const LoopScope loop(*this);
+        const BusyPointer pointer;
+        EventYielder yielder;
+        ChartProgress progress;
+        progress.stage = showStage;
+        progress.step =
+            yieldingStep(yielder, [this](int done, int total) { setProgress(done, total); });
+        saved = savePatternFile(format, counter, progress);
+        Label1->hide();
+    } else {
+        saved = savePatternFile(format, counter);
+    }
     if (!saved.ok()) {
-        context.dialogs.message(
-            this, tr("  绣图文件保存失败，无法写入") + context.workingFileText(saved.path),
-            QStringLiteral("Quillmere,make life fun!"), MessageIcon::Critical);
-        return false;
-    }
-    context.dialogs.message(this, tr("  绣图文件保存成功在") + context.workingFileText(saved.path),
-                            QStringLiteral("Quillmere,make life fun!"));
-    return true;
-}
-
-bool Form7::CommandPdf_Click() {
-    if (busy()) {
-        return false;
-    }
-    AppContext& context = form1_.context();
-    if (!chartDrawn_) {
-        context.dialogs.message(this, tr("请先点一次 生成 按钮，再保存PDF文件"),
-                                tr("Quillmere 你身边的好软件"));
-        return false;
-    }
-    const LoopScope loop(*this);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    EventYielder yielder;
-    ChartProgress progress;
-    progress.stage = [this](ChartStage stage) { showPrintStage(stage); };
-    progress.step = yieldingStep(yielder);
-    const OutputResult saved = savePatternFile(*patternFormatNamed("pdf"), pdfCount, progress);
-    QApplication::restoreOverrideCursor();
-    Label1->hide();
-    if (!saved.ok()) {
-        context.dialogs.message(
-            this, tr("  PDF文件保存失败，无法写入") + context.workingFileText(saved.path),
-            QStringLiteral("Quillmere,make life fun!"), MessageIcon::Critical);
+        context.dialogs.message(this, texts.failed + context.workingFileText(saved.path),
+                                QStringLiteral("Quillmere,make life fun!"), MessageIcon::Critical);
         return false;
     }
     if (disposeWhenIdle_) {
         return true; // the window was closed meanwhile: no one to tell
     }
-    QString text = tr("  绣图PDF文件保存成功在") + context.workingFileText(saved.path);
-    if (const QString advice = smallCellsAdvice(pdfCellSize(chartSource())); !advice.isEmpty()) {
-        text += QLatin1Char('\n') + advice;
+    QString text = texts.saved + context.workingFileText(saved.path);
+    if (const QString more = advice ? advice() : QString(); !more.isEmpty()) {
+        text += QLatin1Char('\n') + more;
     }
     context.dialogs.message(this, text, QStringLiteral("Quillmere,make life fun!"));
     return true;
 }
 
+bool Form7::Command4_Click() {
+    // The whole canvas, also the parts scrolled out of the viewport, under
+    // the next free number: an earlier chart is never replaced.
+    return saveNumberedFile("chart", saveCount,
+                            {.notGenerated = {},
+                             .failed = tr("  绣图文件保存失败，无法写入"),
+                             .saved = tr("  绣图文件保存成功在")});
+}
+
+bool Form7::CommandPdf_Click() {
+    return saveNumberedFile(
+        "pdf", pdfCount,
+        {.notGenerated = tr("请先点一次 生成 按钮，再保存PDF文件"),
+         .failed = tr("  PDF文件保存失败，无法写入"),
+         .saved = tr("  绣图PDF文件保存成功在")},
+        [this](ChartStage stage) { showPrintStage(stage); },
+        [this] { return smallCellsAdvice(pdfCellSize(chartSource())); });
+}
+
 bool Form7::CommandOxs_Click() {
-    if (busy()) {
-        return false;
-    }
-    AppContext& context = form1_.context();
-    if (!chartDrawn_) {
-        context.dialogs.message(this, tr("请先点一次 生成 按钮，再保存OXS文件"),
-                                tr("Quillmere 你身边的好软件"));
-        return false;
-    }
-    const OutputResult saved = savePatternFile(*patternFormatNamed("oxs"), oxsCount);
-    if (!saved.ok()) {
-        context.dialogs.message(
-            this, tr("  OXS文件保存失败，无法写入") + context.workingFileText(saved.path),
-            QStringLiteral("Quillmere,make life fun!"), MessageIcon::Critical);
-        return false;
-    }
-    context.dialogs.message(this,
-                            tr("  绣图OXS文件保存成功在") + context.workingFileText(saved.path),
-                            QStringLiteral("Quillmere,make life fun!"));
-    return true;
+    return saveNumberedFile("oxs", oxsCount,
+                            {.notGenerated = tr("请先点一次 生成 按钮，再保存OXS文件"),
+                             .failed = tr("  OXS文件保存失败，无法写入"),
+                             .saved = tr("  绣图OXS文件保存成功在")});
 }
 
 bool Form7::CommandBook_Click() {
-    if (busy()) {
-        return false;
-    }
-    AppContext& context = form1_.context();
-    if (!chartDrawn_) {
-        context.dialogs.message(this, tr("请先点一次 生成 按钮，再保存图册"),
-                                QStringLiteral("Quillmere 你身边的好软件"));
-        return false;
-    }
-    const LoopScope loop(*this);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    EventYielder yielder;
-    ChartProgress progress;
-    progress.stage = [this](ChartStage) {
-        Label1->setText(tr("正在生成图册，请等待...."));
-        Label1->show();
-        setProgress(0, 1);
-    };
-    progress.step =
-        yieldingStep(yielder, [this](int done, int total) { setProgress(done, total); });
-    const OutputResult saved = savePatternFile(*patternFormatNamed("book"), bookCount, progress);
-    QApplication::restoreOverrideCursor();
-    Label1->hide();
-    if (!saved.ok()) {
-        context.dialogs.message(
-            this, tr("  图册文件保存失败，无法写入") + context.workingFileText(saved.path),
-            QStringLiteral("Quillmere,make life fun!"), MessageIcon::Critical);
-        return false;
-    }
-    if (disposeWhenIdle_) {
-        return true; // the window was closed meanwhile: no one to tell
-    }
-    context.dialogs.message(this, tr("  绣图图册保存成功在") + context.workingFileText(saved.path),
-                            QStringLiteral("Quillmere,make life fun!"));
-    return true;
+    return saveNumberedFile("book", bookCount,
+                            {.notGenerated = tr("请先点一次 生成 按钮，再保存图册"),
+                             .failed = tr("  图册文件保存失败，无法写入"),
+                             .saved = tr("  绣图图册保存成功在")},
+                            [this](ChartStage) {
+                                Label1->setText(tr("正在生成图册，请等待...."));
+                                Label1->show();
+                                setProgress(0, 1);
+                            });
 }
 
 void Form7::showPrintStage(ChartStage stage) {
