@@ -4,14 +4,11 @@
 #include "BenchPatterns.h"
 #include "pattern/PatternThreads.h"
 #include "render/ChartCanvas.h"
-#include "render/FontSetup.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
 #include <cmath>
-#include <cstdlib>
 #include <memory>
 
 namespace tessaline {
@@ -80,15 +77,3 @@ BENCHMARK(BM_GenerateWorstCase500Colors)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tessaline
-
-int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QGuiApplication app(argc, argv);
-    tessaline::installFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

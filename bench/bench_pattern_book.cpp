@@ -4,13 +4,10 @@
 #include "BenchPatterns.h"
 #include "pattern/PatternThreads.h"
 #include "pattern/ThreadPalette.h"
-#include "render/FontSetup.h"
 #include "render/PatternBook.h"
 
-#include <QGuiApplication>
 #include <algorithm>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -67,15 +64,3 @@ BENCHMARK(BM_PatternBook)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tessaline
-
-int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QGuiApplication app(argc, argv);
-    tessaline::installFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
