@@ -59,6 +59,8 @@ class HalftoneShrink {
     // Rows averaged across, red, green and blue per target column, for the
     // last few source rows (a ring, by source row).
     std::vector<std::uint32_t> across_;
+    // One target row's weighted sums, red, green and blue per column.
+    std::vector<std::uint32_t> sums_;
     int ringRows_ = 0;
     int nextSource_ = 0;
     int nextTarget_ = 0;

@@ -76,8 +76,9 @@ TEST(PictureLoader, JpegsShrunkWhileDecodedAreTheWholePictureStretched) {
         const QImage whole = loadPicture(path).image;
         ASSERT_FALSE(whole.isNull());
         const QSize own = whole.size();
-        for (const QSize shown : {QSize(230, 153), QSize(100, 67), QSize(57, 38), QSize(16, 16),
-                                  QSize(own.width() - 1, own.height() - 1), QSize(16, 400)}) {
+        for (const QSize shown :
+             {QSize(230, 153), QSize(100, 67), QSize(57, 38), QSize(16, 16),
+              QSize(own.width() - 1, own.height() - 1), QSize(16, 400), QSize(3, 2)}) {
             if (!(shown.width() < own.width() && shown.height() < own.height())) {
                 continue;
             }
