@@ -234,8 +234,8 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
         }
     }
 
-    // The fonts load while the picture decodes; they are ready before any
-    // text is drawn.
+    // The font database fills while the picture decodes; it is ready before
+    // any text is drawn.
     std::optional<FontPreload> fonts;
     if (drawsText(options)) {
         fonts.emplace();

@@ -1,8 +1,6 @@
 #include "render/FontSetup.h"
 
 #include <QFontDatabase>
-#include <QImage>
-#include <QPainter>
 #include <QString>
 #include <QStringList>
 #include <QThread>
@@ -39,15 +37,9 @@ QFont arialFont(qreal pointSize) {
 
 FontPreload::FontPreload()
     : thread_(QThread::create([] {
-          // The whole database first, then each face with a Chinese and a
-          // Latin character, as the chart draws them.
+          // Only the database: Qt keeps the faces it opens per thread, so
+          // faces opened here would be opened again by the thread that draws.
           QFontDatabase::families();
-          QImage scratch(64, 32, QImage::Format_RGB32);
-          QPainter painter(&scratch);
-          for (const QFont& font : {songFont(9), arialFont(9)}) {
-              painter.setFont(font);
-              painter.drawText(0, 24, QStringLiteral("王A1"));
-          }
       })) {
     thread_->start();
 }

@@ -16,12 +16,12 @@ void installFontSubstitutes();
 QFont songFont(qreal pointSize);
 QFont arialFont(qreal pointSize);
 
-// Loads the chart's two faces on a thread of their own while the caller goes
-// on (decoding the picture), so that the first text drawn does not wait for
-// the font database and the font files. Qt's font database is thread-safe
-// and text may be drawn on a QImage outside the main thread. Start it after
-// the application object and installFontSubstitutes(); wait() (or the
-// destructor) joins the thread, and no text may be drawn before that.
+// Fills Qt's font database (every installed family, through fontconfig) on a
+// thread of its own while the caller goes on (decoding the picture), so that
+// the first text drawn does not wait for it. The database is shared by all
+// threads and thread-safe. Start it after the application object and
+// installFontSubstitutes(); wait() (or the destructor) joins the thread, and
+// no text may be drawn before that.
 class FontPreload {
   public:
     FontPreload();
