@@ -60,36 +60,40 @@ convert_cmd() {
     echo env -u DISPLAY -u QT_QPA_PLATFORM "$tessaline" convert "$1" --width 230 \
         -o "$work/chart.bmp" --json "$work/pattern.json"
 }
-# Median milliseconds of a command, the runs taking turns with a second one
-# so that both see the same machine load.
+# Median milliseconds of three commands, the runs taking turns so that all
+# three see the same machine load.
 race() {
-    local -n first=$1 second=$2
-    local a=() b=() i
+    local -n first=$1 second=$2 third=$3
+    local a=() b=() c=() i
     "${first[@]}" >/dev/null
     "${second[@]}" >/dev/null
+    "${third[@]}" >/dev/null
     for ((i = 0; i < runs; i++)); do
         a+=("$(ms "${first[@]}")")
         b+=("$(ms "${second[@]}")")
+        c+=("$(ms "${third[@]}")")
     done
-    echo "$(printf '%s\n' "${a[@]}" | median) $(printf '%s\n' "${b[@]}" | median)"
+    echo "$(printf '%s\n' "${a[@]}" | median) $(printf '%s\n' "${b[@]}" | median)" \
+        "$(printf '%s\n' "${c[@]}" | median)"
 }
 
 read -ra small_cmd <<<"$(convert_cmd "$work/small.jpg")"
-fixed_ms=$(for ((i = 0; i < runs; i++)); do ms "${small_cmd[@]}"; done | median)
 fixed_mb=$(peak_mb "${small_cmd[@]}")
 
 missed=0
-printf '%-12s %10s %10s %10s %10s %10s %10s\n' photo "tess ms" "djpeg ms" "goal ms" "tess MB" "djpeg MB" "goal MB"
+printf '%-12s %10s %10s %10s %10s %10s %10s %10s\n' photo "tess ms" "djpeg ms" "fixed ms" "goal ms" \
+    "tess MB" "djpeg MB" "goal MB"
 for photo in baseline progressive; do
     read -ra tess_cmd <<<"$(convert_cmd "$work/$photo.jpg")"
     djpeg_cmd=("$djpeg" -outfile /dev/null "$work/$photo.jpg")
-    read -r tess_ms djpeg_ms <<<"$(race tess_cmd djpeg_cmd)"
+    # The fixed cost is raced along, so that all three share the machine's load.
+    read -r tess_ms djpeg_ms fixed_ms <<<"$(race tess_cmd djpeg_cmd small_cmd)"
     tess_mb=$(peak_mb "${tess_cmd[@]}")
     djpeg_mb=$(peak_mb "${djpeg_cmd[@]}")
     goal_ms=$(awk -v d="$djpeg_ms" -v f="$fixed_ms" 'BEGIN { printf "%d", 1.1 * d + f }')
     goal_mb=$(awk -v d="$djpeg_mb" -v f="$fixed_mb" 'BEGIN { printf "%d", 1.2 * d + f }')
-    printf '%-12s %10s %10s %10s %10s %10s %10s\n' "$photo" "$tess_ms" "$djpeg_ms" "$goal_ms" \
-        "$tess_mb" "$djpeg_mb" "$goal_mb"
+    printf '%-12s %10s %10s %10s %10s %10s %10s %10s\n' "$photo" "$tess_ms" "$djpeg_ms" \
+        "$fixed_ms" "$goal_ms" "$tess_mb" "$djpeg_mb" "$goal_mb"
     if ((tess_ms > goal_ms)); then
         echo "goal missed: $photo takes $tess_ms ms, above $goal_ms ms"
         missed=1
@@ -99,6 +103,6 @@ for photo in baseline progressive; do
         missed=1
     fi
 done
-echo "fixed cost (the photograph at chart size): $fixed_ms ms, $fixed_mb MB; runs: $runs"
+echo "fixed cost: the photograph at chart size, $fixed_mb MB at its peak; runs: $runs"
 ((missed == 0)) && echo "all goals met"
 exit "$missed"
