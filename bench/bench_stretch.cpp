@@ -2,9 +2,14 @@
 // chart: Qt's own on the whole picture, and ours fed one row at a time as
 // the decoder gives them (the command line's large-JPEG road). Goal: the
 // row-fed stretch at most 40 ms, a small part of the decode it runs beside.
+// Then the same photograph as a JPEG file, decoded whole and decoded into
+// the frame: the second should take no longer than the first, as the rows
+// it stretches are read back while still in the cache.
+#include "render/PictureLoader.h"
 #include "render/Stretch.h"
 
 #include <QImage>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdint>
 
@@ -50,6 +55,33 @@ void BM_RowFedShrink(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RowFedShrink)->Unit(benchmark::kMillisecond);
+
+// The photograph as a JPEG file, written once.
+const std::filesystem::path& photoFile() {
+    static QTemporaryDir folder;
+    static const std::filesystem::path path = [] {
+        const QString name = folder.filePath(QStringLiteral("photo.jpg"));
+        photo().save(name, "JPG", 92);
+        return std::filesystem::path(name.toStdString());
+    }();
+    return path;
+}
+
+void BM_JpegDecodedWhole(benchmark::State& state) {
+    const std::filesystem::path& path = photoFile();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(loadPicture(path).image);
+    }
+}
+BENCHMARK(BM_JpegDecodedWhole)->Unit(benchmark::kMillisecond);
+
+void BM_JpegDecodedIntoFrame(benchmark::State& state) {
+    const std::filesystem::path& path = photoFile();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(loadPicture(path, [](QSize) { return kChart; }).loaded.image);
+    }
+}
+BENCHMARK(BM_JpegDecodedIntoFrame)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
