@@ -6,8 +6,8 @@
 #include "render/ChartTexts.h"
 #include "render/ColorConvert.h"
 #include "render/FontSetup.h"
+#include "render/PdfBytes.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -591,30 +591,13 @@ QString bookPageText(int page, int pages) {
 
 std::optional<QByteArray> renderPatternBook(const ChartSource& source, const BookSettings& settings,
                                             const ChartProgress& progress) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    bool done = false;
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("Tessaline"));
-        writer.setTitle(chartTitleText(source.title));
-        const QPageSize size(settings.paper == PaperSize::Letter ? QPageSize::Letter
-                                                                 : QPageSize::A4);
-        writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                         QPageLayout::Millimeter));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            return std::nullopt;
-        }
-        BookWriter book(writer, painter, source, settings, progress);
-        done = book.write();
-        painter.end();
-    }
-    if (!done) {
-        return std::nullopt;
-    }
-    return bytes;
+    const QPageSize size(settings.paper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4);
+    const QPageLayout layout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                             QPageLayout::Millimeter);
+    return drawPdfBytes(layout, chartTitleText(source.title),
+                        [&](QPdfWriter& writer, QPainter& painter) {
+                            return BookWriter(writer, painter, source, settings, progress).write();
+                        });
 }
 
 } // namespace tessaline

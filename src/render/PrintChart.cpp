@@ -1,8 +1,8 @@
 #include "render/PrintChart.h"
 
 #include "render/ChartCanvas.h"
+#include "render/PdfBytes.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -57,26 +57,10 @@ QPageLayout pdfPageLayout() {
 
 std::optional<QByteArray> renderChartPdf(const ChartSource& source, const ChartProgress& progress,
                                          ChartPlacement* placement, const QPageLayout& layout) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    bool done = false;
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("Tessaline"));
-        writer.setPageLayout(layout);
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            return std::nullopt;
-        }
+    return drawPdfBytes(layout, QString(), [&](QPdfWriter& writer, QPainter& painter) {
         scaleToMillimetres(painter);
-        done = printChart(painter, pageSizeMillimetres(writer), source, progress, placement);
-        painter.end();
-    }
-    if (!done) {
-        return std::nullopt;
-    }
-    return bytes;
+        return printChart(painter, pageSizeMillimetres(writer), source, progress, placement);
+    });
 }
 
 double pdfCellSize(const ChartSource& source) {
