@@ -15,6 +15,8 @@ packages=(
   xvfb xauth poppler-utils
   # bench/thread_limit_quality.sh: the photographs and the pipeline it races
   imagemagick mate-backgrounds
+  # bench/decode_floor.sh: djpeg's decode to race, and GNU time for the peaks
+  libjpeg-turbo-progs time
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
   # the installed desktop entry and metainfo are checked; cpack -G DEB
   desktop-file-utils appstream dpkg-dev
