@@ -370,6 +370,10 @@
         <source>    绣图颜色太多，请减色后再生成。。。 </source>
         <translation>    The pattern has too many colors. Please reduce them before generating.    </translation>
     </message>
+    <message>
+        <source>Tessaline使用说明.mht</source>
+        <translation>Tessaline User Guide.mht</translation>
+    </message>
 </context>
 <context>
     <name>tessaline::Form2</name>
@@ -732,6 +736,22 @@
     <message>
         <source>  绣图图册保存成功在</source>
         <translation>  The pattern book was saved as </translation>
+    </message>
+    <message>
+        <source>保存效果图</source>
+        <translation>Save look</translation>
+    </message>
+    <message>
+        <source>请先点一次 生成 按钮，再保存效果图</source>
+        <translation>Please click Generate once before saving the finished look</translation>
+    </message>
+    <message>
+        <source>  效果图保存失败，无法写入</source>
+        <translation>  The finished look could not be saved, cannot write </translation>
+    </message>
+    <message>
+        <source>  绣图效果图保存成功在</source>
+        <translation>  The finished look was saved as </translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,17 @@ std::optional<int> numberInRange(const std::string& option, const std::string& t
     return static_cast<int>(*value);
 }
 
+// Every output's option, for the message when none was given.
+std::string nothingToWrite() {
+    std::string message = "nothing to write: give";
+    for (const PatternFormat& format : patternFormats()) {
+        message += ' ';
+        message += format.option;
+        message += ',';
+    }
+    return message + " --effect or --print";
+}
+
 // The options that take a value, as written on the command line.
 const std::set<std::string_view>& valueOptions() {
     static const std::set<std::string_view> options = [] {
@@ -141,7 +152,7 @@ class Reader {
         } else if (name == "--lang") {
             o_.language = interfaceLanguageNamed(value);
             if (!o_.language) {
-                error = "--lang: " + inQuotes(value) + " is neither \"en\" nor \"zh\"";
+                error = "--lang: " + inQuotes(value) + " is no language code";
             }
         } else if (name == "--match") {
             if (value == "rgb") {
@@ -286,7 +297,7 @@ std::string checkCombination(const ConvertOptions& o, const std::set<std::string
         return "no picture given: tessaline convert PICTURE [options]";
     }
     if (o.patternPaths.empty() && o.effectPath.empty() && !o.print) {
-        return "nothing to write: give -o, --pdf, --book, --effect, --json, --oxs or --print";
+        return nothingToWrite();
     }
     std::set<std::filesystem::path> targets;
     int toStandardOutput = 0;

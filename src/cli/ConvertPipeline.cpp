@@ -185,14 +185,14 @@ bool replaceThreads(const std::vector<ThreadSwap>& swaps, const ThreadMatching& 
     return true;
 }
 
-// Whether an output draws text: the printout and every pattern file but the
-// data ones.
+// Whether an output draws text: the printout, and the pattern formats that
+// say so.
 bool drawsText(const ConvertOptions& options) {
     if (options.print) {
         return true;
     }
-    for (const auto& [format, path] : options.patternPaths) {
-        if (format != "json" && format != "oxs") {
+    for (const auto& [name, path] : options.patternPaths) {
+        if (patternFormatNamed(name)->drawsText) {
             return true;
         }
     }

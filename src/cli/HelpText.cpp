@@ -1,9 +1,14 @@
 #include "cli/HelpText.h"
 
+#include "render/PatternFormats.h"
+
+#include <string>
+
 namespace tessaline {
 
-std::string_view helpText() {
-    return R"(Usage:
+namespace {
+
+constexpr std::string_view kBeforeOutputs = R"(Usage:
   tessaline [PICTURE] [--lang en|zh]     start the program (needs a display), with
                                          PICTURE opened in the main window
   tessaline --desktop [PICTURE]          the same, working in the pictures folder's
@@ -74,37 +79,14 @@ Pattern:
                         else Chinese); the windows take it too
 
 Outputs (at least one; any combination):
-  -o FILE, --output FILE  the chart canvas as BMP, or PNG when FILE ends in .png
-  --pdf FILE            the one-page A4 printout
-  --book FILE           the pattern book, a PDF of several pages to stitch from:
-                        a cover with the pattern, its size in stitches and its
-                        finished size on 11, 14, 16 and 18-count fabric; the
-                        chart over as many pages as it needs, each repeating
-                        the last two rows and columns of its neighbours
-                        (shaded) and numbered as the whole pattern; a legend
-                        with every thread's stitches and skeins to buy
+)";
+
+// The outputs that are not pattern formats, and the settings of the formats.
+constexpr std::string_view kOtherOutputs =
+    R"(  --effect FILE         the reduced region as a BMP picture (as "保存效果" saves it)
   --paper a4|letter     the book's paper (default a4)
   --pitch MM            the book's cell size, 2..6 millimetres (default 2.54,
                         10 cells an inch)
-  --print               print the one-page printout on the default printer,
-                        as "打印" does
-  --printer NAME        print it on the printer (print queue) NAME
-  --effect FILE         the reduced region as a BMP picture (as "保存效果" saves it)
-  --json FILE           the pattern as JSON:
-                        {"width": W, "height": H, "category": "DMC", "threadCount": n,
-                         "replacements": [{"from": "310", "to": "321", "cells": 40}],
-                         "colors": ["RRGGBB", ...], "cells": [p, ...],
-                         "legend": [{"symbol": "A", "thread": "3713",
-                                     "amount": 123, "rgb": "FFC9B8"}, ...]}
-                        colors: each cell's colour after the effect preview;
-                        cells: each cell's thread, its palette position 1..423
-                        (DMC) or its colour's position in the colour list (CC);
-                        both row by row from the top-left cell. legend: the
-                        legend's threads in order (CC: the colour's own hex).
-                        replacements: each --replace in order with the number
-                        of cells it changed (0 when FROM was not in the pattern).
-                        With --fabric each legend entry also has "skeins": the
-                        whole skeins it needs (see --fabric).
   --fabric COUNT        the fabric, in stitches an inch: 11, 14 (default), 16,
                         18, 22, 25 or 28; the book's legend and the JSON count
                         skeins for it, the OXS file takes it. Skeins per
@@ -112,13 +94,13 @@ Outputs (at least one; any combination):
                         x 25.4 / COUNT mm of each strand (two diagonals on the
                         front, two sides on the back), plus 20 % for starting
                         and ending; a skein is 8 m of 6 strands; rounded up.
-  --oxs FILE            the pattern as OXS, the open cross-stitch XML that
-                        stitching apps and pattern editors read: the title,
-                        the threads with their numbers ("DMC 310"; CC: the
-                        colour's RRGGBB), colours, symbols and strands, and
-                        one full stitch per cell; its stitches per inch are
-                        the --fabric count (14 unless given)
-  FILE "-" is standard output (for one output at most). Every file is written
+  --print               print the one-page printout on the default printer,
+                        as "打印" does
+  --printer NAME        print it on the printer (print queue) NAME
+)";
+
+constexpr std::string_view kAfterOutputs =
+    R"(  FILE "-" is standard output (for one output at most). Every file is written
   beside its target and renamed into place only when all of them are complete
   and standard output was written: after any failure, or when the command is
   interrupted, no output is written and no staging file stays behind. Pipes,
@@ -140,6 +122,21 @@ Examples:
       --offset 120,40 --method 高分辨彩色图 --json pattern.json
   tessaline convert photo.jpg --method 0 --threads 25 --match lab -o chart.png
 )";
+
+} // namespace
+
+std::string_view helpText() {
+    // The pattern formats describe themselves (render/PatternFormats).
+    static const std::string text = [] {
+        std::string assembled(kBeforeOutputs);
+        for (const PatternFormat& format : patternFormats()) {
+            assembled += format.help;
+        }
+        assembled += kOtherOutputs;
+        assembled += kAfterOutputs;
+        return assembled;
+    }();
+    return text;
 }
 
 } // namespace tessaline

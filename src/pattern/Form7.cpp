@@ -8,6 +8,7 @@
 #include "platform/ScrollBar.h"
 #include "platform/UserDialogs.h"
 #include "render/ChartCanvas.h"
+#include "render/PatternFormats.h"
 #include "windows/FrmPreview.h"
 #include "workspace/Rounding.h"
 
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace tessaline {
 
@@ -72,15 +74,7 @@ void Form7::buildControls() {
     Command1->setGeometry(12, 10, 64, 26);
     Command5 = new QPushButton(tr("中止"), this);
     Command5->setGeometry(80, 10, 64, 26);
-    Command4 = new QPushButton(tr("保存"), this);
-    Command4->setGeometry(148, 10, 64, 26);
-    CommandPdf = new QPushButton(tr("保存PDF"), this);
-    CommandPdf->setGeometry(216, 10, 72, 26);
-    CommandOxs = new QPushButton(tr("保存OXS"), this);
-    CommandOxs->setGeometry(292, 10, 72, 26);
-    CommandOxs->setEnabled(false);
     Command6 = new QPushButton(tr("最终效果预览"), this);
-    Command6->setGeometry(368, 10, 100, 26);
 
     // Both lists take typed text but keep their fixed entries.
     Combo1 = new QComboBox(this);
@@ -112,30 +106,28 @@ void Form7::buildControls() {
     txtCount->setGeometry(690, 44, 92, 22);
     txtCount->setReadOnly(true);
 
-    CommandBook = new QPushButton(tr("保存图册"), this);
-    CommandBook->setGeometry(12, kBookRowTop, 80, 26);
-    CommandBook->setEnabled(false);
     auto* paperLabel = new QLabel(tr("图册纸张"), this);
-    paperLabel->setGeometry(100, kBookRowTop, 56, 26);
+    paperLabel->setGeometry(12, kBookRowTop, 56, 26);
     ComboPaper = new QComboBox(this);
     ComboPaper->addItem(QStringLiteral("A4"), static_cast<int>(PaperSize::A4));
     ComboPaper->addItem(QStringLiteral("Letter"), static_cast<int>(PaperSize::Letter));
-    ComboPaper->setGeometry(158, kBookRowTop, 76, 26);
+    ComboPaper->setGeometry(70, kBookRowTop, 76, 26);
     auto* pitchLabel = new QLabel(tr("每格"), this);
-    pitchLabel->setGeometry(244, kBookRowTop, 30, 26);
+    pitchLabel->setGeometry(156, kBookRowTop, 30, 26);
     SpinPitch = new QDoubleSpinBox(this);
     SpinPitch->setRange(kMinBookPitchMm, kMaxBookPitchMm);
     SpinPitch->setDecimals(2);
     SpinPitch->setSingleStep(0.1);
     SpinPitch->setSuffix(tr(" 毫米"));
-    SpinPitch->setGeometry(276, kBookRowTop, 96, 26);
+    SpinPitch->setGeometry(188, kBookRowTop, 96, 26);
     auto* fabricLabel = new QLabel(tr("绣布"), this);
-    fabricLabel->setGeometry(382, kBookRowTop, 30, 26);
+    fabricLabel->setGeometry(294, kBookRowTop, 30, 26);
     ComboFabric = new QComboBox(this);
     for (const int count : kFabricCounts) {
         ComboFabric->addItem(tr("%1 格").arg(count), count);
     }
-    ComboFabric->setGeometry(414, kBookRowTop, 76, 26);
+    ComboFabric->setGeometry(326, kBookRowTop, 76, 26);
+    buildSaveButtons();
 
     Label1 = new QLabel(tr("准备开始生成绣图,请等待约10秒 ..."), this);
     Label1->setGeometry(12, kStatusTop, 400, 20);
@@ -161,10 +153,6 @@ void Form7::buildControls() {
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(CommandPdf, &QPushButton::clicked, this, [this] { CommandPdf_Click(); });
-    connect(CommandOxs, &QPushButton::clicked, this, [this] { CommandOxs_Click(); });
-    connect(CommandBook, &QPushButton::clicked, this, [this] { CommandBook_Click(); });
     connect(ComboPaper, &QComboBox::currentIndexChanged, this, [this] { keepBookSettings(); });
     connect(SpinPitch, &QDoubleSpinBox::valueChanged, this, [this] { keepBookSettings(); });
     connect(ComboFabric, &QComboBox::currentIndexChanged, this, [this] { keepBookSettings(); });
@@ -176,6 +164,51 @@ void Form7::buildControls() {
             [this](int value) { Picture3->move(-value, Picture3->y()); });
     connect(Vchange, &QScrollBar::valueChanged, this,
             [this](int value) { Picture3->move(Picture3->x(), -value); });
+}
+
+void Form7::buildSaveButtons() {
+    // The top row's buttons follow "中止", then the final preview; the book
+    // row's follow the book's settings.
+    constexpr int kGap = 4;
+    constexpr int kMinButtonWidth = 64;
+    int topLeft = Command5->geometry().right() + 1 + kGap;
+    int bookLeft = ComboFabric->geometry().right() + 1 + 2 * kGap;
+    for (const PatternFormat& format : patternFormats()) {
+        const WindowSave& window = format.window;
+        if (window.caption == nullptr) {
+            continue;
+        }
+        auto* button = new QPushButton(tr(window.caption), this);
+        const int width = std::max(kMinButtonWidth, button->sizeHint().width());
+        int& left = window.row == WindowSave::Row::Top ? topLeft : bookLeft;
+        button->setGeometry(left, window.row == WindowSave::Row::Top ? 10 : kBookRowTop, width, 26);
+        left += width + kGap;
+        button->setEnabled(window.enabled == WindowSave::Enabled::Always);
+        const std::string_view name = format.name;
+        connect(button, &QPushButton::clicked, this, [this, name] { saveFormat(name); });
+        saves_.push_back({&format, button, 0});
+    }
+    Command4 = saveButton("chart");
+    Command6->setGeometry(topLeft, 10, 100, 26);
+}
+
+QPushButton* Form7::saveButton(std::string_view formatName) const {
+    const SaveControl* control = saveControl(formatName);
+    return control != nullptr ? control->button : nullptr;
+}
+
+int Form7::savedCount(std::string_view formatName) const {
+    const SaveControl* control = saveControl(formatName);
+    return control != nullptr ? control->count : 0;
+}
+
+const Form7::SaveControl* Form7::saveControl(std::string_view formatName) const {
+    for (const SaveControl& control : saves_) {
+        if (control.format->name == formatName) {
+            return &control;
+        }
+    }
+    return nullptr;
 }
 
 void Form7::loadWindow() {
@@ -268,8 +301,7 @@ void Form7::Command6_Click() {
         preview_ = new FrmPreview();
         preview_->setAttribute(Qt::WA_DeleteOnClose);
     }
-    preview_->open(
-        FinalPreviewSource{gw, gh, maxColor, chartIndex_.get(), chartPattern_.get(), &threads_});
+    preview_->open(chartSource());
 }
 
 void Form7::closeEvent(QCloseEvent* event) {

@@ -1,16 +1,18 @@
 #pragma once
 // The generation window: chart kind, ignorable count and merging strength;
 // "生成" builds the colour index, thread table and symbols and draws the
-// chart with its legend, with progress and abort; then the chart is saved,
-// printed, written as PDF or OXS or shown in the final preview.
+// chart with its legend, with progress and abort; then the chart is printed,
+// shown in the final preview or saved in any pattern format the window
+// offers, one save button each (render/PatternFormats).
 #include "app/OutputFiles.h"
 #include "pattern/PatternThreads.h"
 #include "render/ChartSource.h"
 
 #include <QPointer>
 #include <QWidget>
-#include <functional>
 #include <memory>
+#include <string_view>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -40,18 +42,11 @@ class Form7 : public QWidget {
     int maxColor = 0;
     bool isRunning = false;
     int generated = 0;
-    int saveCount = 0;
-    int pdfCount = 0;
-    int oxsCount = 0;
-    int bookCount = 0;
 
     // --- controls ---
-    QPushButton* Command1 = nullptr;    // "生成"
-    QPushButton* Command5 = nullptr;    // "中止" while generating, "打印" after
-    QPushButton* Command4 = nullptr;    // "保存"
-    QPushButton* CommandPdf = nullptr;  // "保存PDF"
-    QPushButton* CommandOxs = nullptr;  // "保存OXS", usable once a chart is drawn
-    QPushButton* CommandBook = nullptr; // "保存图册"
+    QPushButton* Command1 = nullptr; // "生成"
+    QPushButton* Command5 = nullptr; // "中止" while generating, "打印" after
+    QPushButton* Command4 = nullptr; // "保存": the chart format's save button
     // The pattern book's settings: paper, cell pitch, fabric count.
     QComboBox* ComboPaper = nullptr;
     QDoubleSpinBox* SpinPitch = nullptr;
@@ -79,14 +74,21 @@ class Form7 : public QWidget {
     const PatternThreads& threads() const { return threads_; }
     const QImage& canvas() const;
 
+    // The save button of a pattern format ("chart", "pdf", ...); null for
+    // a format the window does not offer.
+    QPushButton* saveButton(std::string_view formatName) const;
+    // How many numbered files of that format this window has saved, that is
+    // the number of the last one ("myxiu003.pdf": 3).
+    int savedCount(std::string_view formatName) const;
+
     // --- handlers ---
-    void Command1_Click();    // generate
-    void Command5_Click();    // abort, or print
-    bool Command4_Click();    // save the canvas; false when nothing was saved
-    bool CommandPdf_Click();  // save the printout as PDF
-    bool CommandOxs_Click();  // save the pattern as OXS for stitching apps
-    bool CommandBook_Click(); // save the pattern book as PDF
-    void Command6_Click();    // final preview
+    void Command1_Click(); // generate
+    void Command5_Click(); // abort, or print
+    // Saves the format as the next numbered file and tells how it went;
+    // false when nothing was saved. Every save button calls it.
+    bool saveFormat(std::string_view formatName);
+    bool Command4_Click() { return saveFormat("chart"); } // save the canvas
+    void Command6_Click();                                // final preview
     void Check1_Click();
     void Combo2_Change();
     void HScroll1_Change();
@@ -111,6 +113,7 @@ class Form7 : public QWidget {
 
   private:
     void buildControls();
+    void buildSaveButtons();
     void loadWindow();
     void setProgress(int done, int total);
     void setMainControlsEnabled(bool enabled);
@@ -121,25 +124,21 @@ class Form7 : public QWidget {
     // working folder and advances `counter`.
     OutputResult savePatternFile(const PatternFormat& format, int& counter,
                                  const ChartProgress& progress = {});
-    // The messages of one kind of save. An empty `notGenerated`: the canvas
-    // may be saved as it stands, at any time.
-    struct SaveTexts {
-        QString notGenerated;
-        QString failed;
-        QString saved;
-    };
-    // Saves the format named as the next numbered file and tells how it went.
-    // A format drawn with `showStage` yields while it is drawn; `advice` adds
-    // a line to the success message.
-    bool saveNumberedFile(const char* formatName, int& counter, const SaveTexts& texts,
-                          const std::function<void(ChartStage)>& showStage = {},
-                          const std::function<QString()>& advice = {});
     void showPrintStage(ChartStage stage);
     // The book settings shown, and keeping the ones chosen for the run.
     void showBookSettings();
     void keepBookSettings();
 
     Form1& form1_;
+    // One save button for each format the window offers, in the formats'
+    // order, with the number of its last numbered file.
+    struct SaveControl {
+        const PatternFormat* format = nullptr;
+        QPushButton* button = nullptr;
+        int count = 0;
+    };
+    std::vector<SaveControl> saves_;
+    const SaveControl* saveControl(std::string_view formatName) const;
     PatternThreads threads_;
     // The matrices the last generation drew from: a later effect preview or
     // edit rewrites the shared ones, and the printout, PDF and final preview

@@ -9,6 +9,7 @@
 #include "platform/TextButton.h"
 #include "platform/UserDialogs.h"
 #include "render/ChartCanvas.h"
+#include "render/PatternFormats.h"
 #include "windows/FrmPreview.h"
 
 #include <QApplication>
@@ -40,11 +41,11 @@ void Form7::setMainControlsEnabled(bool enabled) {
 void Form7::finishRun(bool showPrintCaption) {
     setMainControlsEnabled(true);
     Command1->setEnabled(true);
-    Command4->setEnabled(true);
-    CommandPdf->setEnabled(true);
-    // The OXS file and the book hold the pattern as charted: only a finished chart.
-    CommandOxs->setEnabled(chartDrawn_);
-    CommandBook->setEnabled(chartDrawn_);
+    // Formats that hold the pattern as charted wait for a finished chart.
+    for (const SaveControl& save : saves_) {
+        save.button->setEnabled(save.format->window.enabled == WindowSave::Enabled::Always ||
+                                chartDrawn_);
+    }
     if (showPrintCaption) {
         Command5->setText(tr("打印"));
         command5Aborts_ = false;
@@ -65,10 +66,9 @@ void Form7::Command1_Click() {
     Picture3->cls();
     isRunning = true;
     Command1->setEnabled(false);
-    Command4->setEnabled(false);
-    CommandPdf->setEnabled(false);
-    CommandOxs->setEnabled(false);
-    CommandBook->setEnabled(false);
+    for (const SaveControl& save : saves_) {
+        save.button->setEnabled(false);
+    }
     setMainControlsEnabled(false);
     Label1->show();
     if (state.patternSettings.whichType.empty()) {

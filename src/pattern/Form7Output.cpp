@@ -1,7 +1,8 @@
-// What leaves the generation window: the canvas saved as a numbered bitmap,
-// the one-page printout on the default printer, the same page as PDF, and
-// the pattern as OXS for stitching apps, and the pattern book.
-// Files are pattern formats (render/PatternFormats) saved by savePatternFile.
+// What leaves the generation window: the one-page printout on the default
+// printer, and the pattern in every format the window offers (the canvas as
+// a numbered bitmap, the printout as PDF, the pattern book, OXS for
+// stitching apps, the finished look), each saved by saveFormat as
+// render/PatternFormats describes it.
 #include "app/Form1.h"
 #include "app/NumberedName.h"
 #include "app/OutputFiles.h"
@@ -20,7 +21,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <functional>
+#include <algorithm>
 
 namespace tessaline {
 
@@ -41,89 +42,67 @@ OutputResult Form7::savePatternFile(const PatternFormat& format, int& counter,
                              file.bytes);
 }
 
-bool Form7::saveNumberedFile(const char* formatName, int& counter, const SaveTexts& texts,
-                             const std::function<void(ChartStage)>& showStage,
-                             const std::function<QString()>& advice) {
+bool Form7::saveFormat(std::string_view formatName) {
+    auto control = std::find_if(saves_.begin(), saves_.end(), [&](const SaveControl& save) {
+        return save.format->name == formatName;
+    });
+    if (control == saves_.end()) {
+        return false;
+    }
+    const PatternFormat& format = *control->format;
+    const WindowSave& window = format.window;
     AppContext& context = form1_.context();
     // The canvas may be saved as it stands at any time; the other formats
     // need a finished generation and an idle window.
-    if (!texts.notGenerated.isEmpty()) {
+    if (window.notGenerated != nullptr) {
         if (busy()) {
             return false;
         }
         if (!chartDrawn_) {
-            context.dialogs.message(this, texts.notGenerated, tr("Quillmere 你身边的好软件"));
+            context.dialogs.message(this, tr(window.notGenerated), tr("Quillmere 你身边的好软件"));
             return false;
         }
     }
-    const PatternFormat& format = *patternFormatNamed(formatName);
     OutputResult saved;
-    if (showStage) {
+    if (window.status != WindowSave::Status::None) {
         // A drawn format: its loop yields, so the window shows its progress.
         const LoopScope loop(*this);
         const BusyPointer pointer;
         EventYielder yielder;
         ChartProgress progress;
-        progress.stage = showStage;
+        progress.stage = [this, &window](ChartStage stage) {
+            if (window.status == WindowSave::Status::PrintStages) {
+                showPrintStage(stage);
+                return;
+            }
+            Label1->setText(tr(window.drawingText));
+            Label1->show();
+            setProgress(0, 1);
+        };
         progress.step =
             yieldingStep(yielder, [this](int done, int total) { setProgress(done, total); });
-        saved = savePatternFile(format, counter, progress);
+        saved = savePatternFile(format, control->count, progress);
         Label1->hide();
     } else {
-        saved = savePatternFile(format, counter);
+        saved = savePatternFile(format, control->count);
     }
     if (!saved.ok()) {
-        context.dialogs.message(this, texts.failed + context.workingFileText(saved.path),
+        context.dialogs.message(this, tr(window.failed) + context.workingFileText(saved.path),
                                 QStringLiteral("Quillmere,make life fun!"), MessageIcon::Critical);
         return false;
     }
     if (disposeWhenIdle_) {
         return true; // the window was closed meanwhile: no one to tell
     }
-    QString text = texts.saved + context.workingFileText(saved.path);
-    if (const QString more = advice ? advice() : QString(); !more.isEmpty()) {
-        text += QLatin1Char('\n') + more;
+    QString text = tr(window.saved) + context.workingFileText(saved.path);
+    if (window.advisesCellSize) {
+        if (const QString advice = smallCellsAdvice(pdfCellSize(chartSource()));
+            !advice.isEmpty()) {
+            text += QLatin1Char('\n') + advice;
+        }
     }
     context.dialogs.message(this, text, QStringLiteral("Quillmere,make life fun!"));
     return true;
-}
-
-bool Form7::Command4_Click() {
-    // The whole canvas, also the parts scrolled out of the viewport, under
-    // the next free number: an earlier chart is never replaced.
-    return saveNumberedFile("chart", saveCount,
-                            {.notGenerated = {},
-                             .failed = tr("  绣图文件保存失败，无法写入"),
-                             .saved = tr("  绣图文件保存成功在")});
-}
-
-bool Form7::CommandPdf_Click() {
-    return saveNumberedFile(
-        "pdf", pdfCount,
-        {.notGenerated = tr("请先点一次 生成 按钮，再保存PDF文件"),
-         .failed = tr("  PDF文件保存失败，无法写入"),
-         .saved = tr("  绣图PDF文件保存成功在")},
-        [this](ChartStage stage) { showPrintStage(stage); },
-        [this] { return smallCellsAdvice(pdfCellSize(chartSource())); });
-}
-
-bool Form7::CommandOxs_Click() {
-    return saveNumberedFile("oxs", oxsCount,
-                            {.notGenerated = tr("请先点一次 生成 按钮，再保存OXS文件"),
-                             .failed = tr("  OXS文件保存失败，无法写入"),
-                             .saved = tr("  绣图OXS文件保存成功在")});
-}
-
-bool Form7::CommandBook_Click() {
-    return saveNumberedFile("book", bookCount,
-                            {.notGenerated = tr("请先点一次 生成 按钮，再保存图册"),
-                             .failed = tr("  图册文件保存失败，无法写入"),
-                             .saved = tr("  绣图图册保存成功在")},
-                            [this](ChartStage) {
-                                Label1->setText(tr("正在生成图册，请等待...."));
-                                Label1->show();
-                                setProgress(0, 1);
-                            });
 }
 
 void Form7::showPrintStage(ChartStage stage) {

@@ -29,8 +29,9 @@ constexpr bool greySwatchMethod(int colorBit) {
 }
 
 struct ChartSource : Pattern {
-    ChartSource(Pattern pattern, int gridSize, ChartKind kind, bool greySwatches)
-        : Pattern(std::move(pattern)), gridSize(gridSize), kind(kind), greySwatches(greySwatches) {}
+    ChartSource(Pattern pattern, int blockSize, ChartKind chartKind, bool greyLegendSwatches)
+        : Pattern(std::move(pattern)), gridSize(blockSize), kind(chartKind),
+          greySwatches(greyLegendSwatches) {}
 
     int gridSize = 10;
     ChartKind kind = ChartKind::SymbolsOnly;

@@ -38,11 +38,46 @@ struct PatternFile {
     bool ok() const { return problem.empty(); }
 };
 
+// How the generation window offers a format: a save button in one of its
+// two rows, enabled from the start or only once a chart is drawn, and the
+// messages of a save. The texts are the window's, translated in its context
+// (tessaline::Form7); the button is left out when `caption` is null.
+struct WindowSave {
+    enum class Row { Top, Book };
+    enum class Enabled {
+        Always,        // usable before a generation (it may still explain why not)
+        OnceGenerated, // usable once a chart is drawn
+    };
+    enum class Status {
+        None,        // written at once
+        PrintStages, // drawn with the printout's stages on the status line
+        Drawing,     // drawn with `drawingText` on the status line
+    };
+    const char* caption = nullptr;
+    Row row = Row::Top;
+    Enabled enabled = Enabled::OnceGenerated;
+    // Shown when asked before a generation; null: the canvas is saved as it
+    // stands at any time.
+    const char* notGenerated = nullptr;
+    const char* failed = nullptr; // followed by the file's name
+    const char* saved = nullptr;  // followed by the file's name
+    Status status = Status::None;
+    const char* drawingText = nullptr;
+    // The success message adds the printout's small-cell advice.
+    bool advisesCellSize = false;
+};
+
 struct PatternFormat {
-    std::string_view name;      // "chart", "pdf", "book", "json", "oxs"
+    std::string_view name;      // "chart", "pdf", "book", "json", "oxs", "finished"
     std::string_view option;    // of `tessaline convert`: "-o", "--pdf", "--book", "--json", ...
     std::string_view extension; // of the window's numbered files: ".bmp", ".pdf", "-book.pdf"
-    std::string_view step;      // what the command line reports while writing it, if anything
+    std::string_view step = {}; // what the command line reports while writing it, if anything
+    // Writing it draws text, so the chart's fonts must be loaded first.
+    bool drawsText = false;
+    // Its lines in `tessaline convert --help`: the option with its argument
+    // and what the file holds, each line ending in a newline.
+    std::string_view help = {};
+    WindowSave window = {};
     PatternFile (*write)(const PatternFileRequest& request);
 };
 

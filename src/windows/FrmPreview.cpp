@@ -1,7 +1,6 @@
 #include "windows/FrmPreview.h"
 
-#include "pattern/PatternThreads.h"
-#include "render/ColorConvert.h"
+#include "render/FinishedLookImage.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -10,13 +9,6 @@
 #include <QScreen>
 
 namespace tessaline {
-
-Color finalPreviewCellColor(const FinalPreviewSource& source, int x, int y) {
-    if (source.maxColor < 51) {
-        return source.threads->indexColor((*source.colorIndexMatrix)(x, y));
-    }
-    return (*source.patternMatrix)(x, y);
-}
 
 FrmPreview::FrmPreview(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -34,8 +26,8 @@ FrmPreview::FrmPreview(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 }
 
-void FrmPreview::open(const FinalPreviewSource& source) {
-    source_ = source;
+void FrmPreview::open(const Pattern& pattern) {
+    pattern_.emplace(pattern);
     // Drawn again on the second tick after every opening.
     tickCount = 0;
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -64,20 +56,12 @@ void FrmPreview::Timer1_Timer() {
 }
 
 void FrmPreview::drawPattern() {
-    if (source_.threads == nullptr || source_.colorIndexMatrix == nullptr ||
-        source_.patternMatrix == nullptr) {
+    if (!pattern_) {
         return;
     }
-    const int gw = std::min(source_.gw, kMaxPatternSide);
-    const int gh = std::min(source_.gh, kMaxPatternSide);
+    // Below the two text lines.
     QPainter painter(&drawing_);
-    for (int y = 0; y < gh; ++y) {
-        for (int x = 0; x < gw; ++x) {
-            // A solid 3 x 3 cell, cells touching, below the two text lines.
-            painter.fillRect(3 * x + 11, 3 * y + 61, 3, 3,
-                             toQColor(finalPreviewCellColor(source_, x, y)));
-        }
-    }
+    painter.drawImage(11, 61, finishedLookImage(*pattern_));
     update();
 }
 

@@ -3,30 +3,15 @@
 // a cell in the real thread colours, to be judged from a distance. It draws
 // on the second tick of its timer, once the window and its texts are up, and
 // closes on a click.
-#include "app/Xiubas.h"
+#include "pattern/Pattern.h"
 
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 
 class QLabel;
 
 namespace tessaline {
-
-struct PatternThreads;
-
-// What the preview paints: the generated pattern and its threads.
-struct FinalPreviewSource {
-    int gw = 0;
-    int gh = 0;
-    int maxColor = 0;
-    const CellMatrix* colorIndexMatrix = nullptr;
-    const CellMatrix* patternMatrix = nullptr;
-    const PatternThreads* threads = nullptr;
-};
-
-// The colour of cell (x, y): its thread's colour for up to 50 colours,
-// the pattern's own colour above that.
-Color finalPreviewCellColor(const FinalPreviewSource& source, int x, int y);
 
 class FrmPreview : public QWidget {
     Q_OBJECT
@@ -34,8 +19,9 @@ class FrmPreview : public QWidget {
     explicit FrmPreview(QWidget* parent = nullptr);
 
     // Covers the screen and starts the timer; the pattern is drawn on its
-    // second tick.
-    void open(const FinalPreviewSource& source);
+    // second tick, in its finished look (pattern/FinishedLook). The pattern's
+    // threads and matrices must outlive the preview's use of them.
+    void open(const Pattern& pattern);
 
     int tickCount = 0;
     QLabel* Label1 = nullptr;
@@ -54,7 +40,7 @@ class FrmPreview : public QWidget {
   private:
     void drawPattern();
 
-    FinalPreviewSource source_;
+    std::optional<Pattern> pattern_;
     QImage drawing_;
 };
 

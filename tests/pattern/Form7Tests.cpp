@@ -217,7 +217,7 @@ TEST(Generate, AbortLeavesAPartialChartAndTheAbortCaption) {
     EXPECT_TRUE(f.Command1->isEnabled());
     EXPECT_TRUE(w.form->Command4->isEnabled());
     // Like "打印" (still "中止"), "保存PDF" refuses a partial chart.
-    EXPECT_FALSE(f.CommandPdf_Click());
+    EXPECT_FALSE(f.saveFormat("pdf"));
     EXPECT_EQ(w.dialogs.messages.back().text,
               QStringLiteral("请先点一次 生成 按钮，再保存PDF文件"));
 }
@@ -270,11 +270,11 @@ TEST(Save, NumbersFilesPerWindowAndWritesTheWholeCanvas) {
     w.form->Label10_Click();
     w.form->generateCommand();
     Form7& again = *w.form->form7();
-    EXPECT_EQ(again.saveCount, 0);
+    EXPECT_EQ(again.savedCount("chart"), 0);
     again.Command1_Click();
     ASSERT_TRUE(again.Command4_Click());
     EXPECT_TRUE(w.dialogs.messages.back().text.endsWith(QStringLiteral("myxiu004.bmp")));
-    EXPECT_EQ(again.saveCount, 4);
+    EXPECT_EQ(again.savedCount("chart"), 4);
     ClsDIB kept;
     ASSERT_TRUE(kept.LoadBitMap(first.toStdString()));
     EXPECT_EQ(dibToImage(kept), dibToImage(saved));
@@ -287,7 +287,7 @@ TEST(Save, AFailedSaveSaysSoAndDoesNotUseTheNumber) {
     const std::filesystem::path folder = w.context.workingFolder;
     w.context.workingFolder = folder / "missing";
     EXPECT_FALSE(f.Command4_Click());
-    EXPECT_EQ(f.saveCount, 0);
+    EXPECT_EQ(f.savedCount("chart"), 0);
     EXPECT_FALSE(w.dialogs.messages.back().text.contains(QStringLiteral("成功")));
     EXPECT_TRUE(w.dialogs.messages.back().text.endsWith(
         QDir::toNativeSeparators(QStringLiteral("/missing/myxiu001.bmp"))));
@@ -297,22 +297,22 @@ TEST(Save, AFailedSaveSaysSoAndDoesNotUseTheNumber) {
 TEST(SaveOxs, OnlyAFinishedChartIsSavedUnderTheNextFreeNumber) {
     GenerationFixture w(bandPicture(230, 250));
     Form7& f = w.open();
-    EXPECT_FALSE(f.CommandOxs->isEnabled());
-    EXPECT_FALSE(f.CommandOxs_Click());
+    EXPECT_FALSE(f.saveButton("oxs")->isEnabled());
+    EXPECT_FALSE(f.saveFormat("oxs"));
     EXPECT_EQ(w.dialogs.messages.back().text,
               QStringLiteral("请先点一次 生成 按钮，再保存OXS文件"));
     // An aborted chart is not one to save.
     QTimer::singleShot(0, &f, [&f] { f.Command5_Click(); });
     f.Command1_Click();
-    EXPECT_FALSE(f.CommandOxs->isEnabled());
-    EXPECT_FALSE(f.CommandOxs_Click());
+    EXPECT_FALSE(f.saveButton("oxs")->isEnabled());
+    EXPECT_FALSE(f.saveFormat("oxs"));
 
     f.Command1_Click();
-    EXPECT_TRUE(f.CommandOxs->isEnabled());
+    EXPECT_TRUE(f.saveButton("oxs")->isEnabled());
     const std::filesystem::path folder = w.context.workingFolder;
     w.context.workingFolder = folder / "missing";
-    EXPECT_FALSE(f.CommandOxs_Click());
-    EXPECT_EQ(f.oxsCount, 0);
+    EXPECT_FALSE(f.saveFormat("oxs"));
+    EXPECT_EQ(f.savedCount("oxs"), 0);
     EXPECT_EQ(w.dialogs.messages.back().title, QStringLiteral("Quillmere,make life fun!"));
     EXPECT_TRUE(w.dialogs.messages.back().text.startsWith(QStringLiteral("  OXS文件保存失败")));
     w.context.workingFolder = folder;
@@ -322,8 +322,8 @@ TEST(SaveOxs, OnlyAFinishedChartIsSavedUnderTheNextFreeNumber) {
     ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
     earlier.write("kept");
     earlier.close();
-    ASSERT_TRUE(f.CommandOxs_Click());
-    EXPECT_EQ(f.oxsCount, 2);
+    ASSERT_TRUE(f.saveFormat("oxs"));
+    EXPECT_EQ(f.savedCount("oxs"), 2);
     EXPECT_TRUE(
         w.dialogs.messages.back().text.startsWith(QStringLiteral("  绣图OXS文件保存成功在")));
     EXPECT_TRUE(w.dialogs.messages.back().text.endsWith(QStringLiteral("myxiu002.oxs")));
@@ -339,8 +339,8 @@ TEST(SaveOxs, OnlyAFinishedChartIsSavedUnderTheNextFreeNumber) {
 TEST(Book, OnlyAfterAGenerationNumberedBesideThePrintoutWithTheSettingsOfTheRun) {
     GenerationFixture w;
     Form7& f = w.open();
-    EXPECT_FALSE(f.CommandBook->isEnabled());
-    EXPECT_FALSE(f.CommandBook_Click());
+    EXPECT_FALSE(f.saveButton("book")->isEnabled());
+    EXPECT_FALSE(f.saveFormat("book"));
     EXPECT_EQ(w.dialogs.messages.back().text, QStringLiteral("请先点一次 生成 按钮，再保存图册"));
     // The settings chosen are kept for the run.
     f.SpinPitch->setValue(6);
@@ -351,10 +351,10 @@ TEST(Book, OnlyAfterAGenerationNumberedBesideThePrintoutWithTheSettingsOfTheRun)
     EXPECT_EQ(w.form->bookSettings.fabricCount, 18);
 
     f.Command1_Click();
-    EXPECT_TRUE(f.CommandBook->isEnabled());
-    ASSERT_TRUE(f.CommandPdf_Click());
-    ASSERT_TRUE(f.CommandBook_Click());
-    EXPECT_EQ(f.bookCount, 1);
+    EXPECT_TRUE(f.saveButton("book")->isEnabled());
+    ASSERT_TRUE(f.saveFormat("pdf"));
+    ASSERT_TRUE(f.saveFormat("book"));
+    EXPECT_EQ(f.savedCount("book"), 1);
     EXPECT_TRUE(w.dialogs.messages.back().text.startsWith(QStringLiteral("  绣图图册保存成功在")));
     EXPECT_TRUE(w.dialogs.messages.back().text.endsWith(QStringLiteral("myxiu001-book.pdf")));
     QFile book(w.folder.filePath(QStringLiteral("myxiu001-book.pdf")));
@@ -368,8 +368,8 @@ TEST(Book, OnlyAfterAGenerationNumberedBesideThePrintoutWithTheSettingsOfTheRun)
     // A failed save says so and keeps the number.
     const std::filesystem::path folder = w.context.workingFolder;
     w.context.workingFolder = folder / "missing";
-    EXPECT_FALSE(f.CommandBook_Click());
-    EXPECT_EQ(f.bookCount, 1);
+    EXPECT_FALSE(f.saveFormat("book"));
+    EXPECT_EQ(f.savedCount("book"), 1);
     EXPECT_TRUE(w.dialogs.messages.back().text.startsWith(QStringLiteral("  图册文件保存失败")));
     w.context.workingFolder = folder;
 
@@ -382,7 +382,7 @@ TEST(Book, OnlyAfterAGenerationNumberedBesideThePrintoutWithTheSettingsOfTheRun)
     EXPECT_EQ(again.ComboPaper->currentIndex(), 1);
     EXPECT_EQ(again.ComboFabric->currentData().toInt(), 18);
     again.Command1_Click();
-    ASSERT_TRUE(again.CommandBook_Click());
+    ASSERT_TRUE(again.saveFormat("book"));
     EXPECT_TRUE(w.dialogs.messages.back().text.endsWith(QStringLiteral("myxiu002-book.pdf")));
 }
 
@@ -423,7 +423,7 @@ TEST(Print, TheJobIsTheOnePageChartAndAStoppedSymbolPassSendsNone) {
     // A strength change leaves the drawn chart to print, as to save as PDF.
     f.isRunning = true;
     f.HScroll1->setValue(f.HScroll1->value() - 1);
-    EXPECT_TRUE(f.CommandPdf_Click());
+    EXPECT_TRUE(f.saveFormat("pdf"));
     const int messages = static_cast<int>(w.dialogs.messages.size());
     f.Command5_Click();
     EXPECT_EQ(static_cast<int>(w.dialogs.messages.size()), messages);
@@ -466,7 +466,7 @@ TEST(Pdf, WritesTheNumberedPrintout) {
     GenerationFixture w;
     Form7& f = w.open();
     f.Command1_Click();
-    ASSERT_TRUE(f.CommandPdf_Click());
+    ASSERT_TRUE(f.saveFormat("pdf"));
     QFile pdf(w.folder.filePath(QStringLiteral("myxiu001.pdf")));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
@@ -482,12 +482,12 @@ TEST(Pdf, WhileItIsWrittenAnotherGenerateOrPdfIsRefused) {
     QTimer::singleShot(0, &f, [&] {
         triedInside = f.busy();
         f.Command1_Click();
-        EXPECT_FALSE(f.CommandPdf_Click());
+        EXPECT_FALSE(f.saveFormat("pdf"));
     });
-    ASSERT_TRUE(f.CommandPdf_Click());
+    ASSERT_TRUE(f.saveFormat("pdf"));
     EXPECT_TRUE(triedInside);
     EXPECT_FALSE(f.busy());
-    EXPECT_EQ(f.pdfCount, 1);
+    EXPECT_EQ(f.savedCount("pdf"), 1);
     EXPECT_EQ(f.generated, 1);
     EXPECT_EQ(f.maxColor, threadsBefore);
     EXPECT_TRUE(QFile::exists(w.folder.filePath(QStringLiteral("myxiu001.pdf"))));
@@ -504,7 +504,7 @@ TEST(Pdf, ClosingTheWindowMidWayAndGeneratingAgainFreesTheOldWindowAfterwards) {
         w.form->previewDone = 1;
         w.form->generateCommand();
     });
-    EXPECT_TRUE(f.CommandPdf_Click());
+    EXPECT_TRUE(f.saveFormat("pdf"));
     ASSERT_FALSE(old.isNull()); // still here while its handler returns
     ASSERT_TRUE(w.form->hasForm7());
     EXPECT_NE(w.form->form7(), old.data());
@@ -565,18 +565,6 @@ TEST(FinalPreview, ShowsTheChartAsGeneratedAfterTheSharedMatricesChange) {
     preview->Timer1_Timer();
     preview->Timer1_Timer();
     EXPECT_EQ(preview->drawing().pixel(12, 62), toQRgb(generated));
-}
-
-TEST(FinalPreview, UsesPatternColoursAboveFiftyColours) {
-    auto index = std::make_unique<CellMatrix>();
-    auto pattern = std::make_unique<CellMatrix>();
-    PatternThreads threads;
-    (*index)(0, 0) = 393;
-    (*pattern)(0, 0) = 0x123456;
-    FinalPreviewSource source{1, 1, 50, index.get(), pattern.get(), &threads};
-    EXPECT_NE(finalPreviewCellColor(source, 0, 0), 0x123456);
-    source.maxColor = 51;
-    EXPECT_EQ(finalPreviewCellColor(source, 0, 0), 0x123456);
 }
 
 } // namespace

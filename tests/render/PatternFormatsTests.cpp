@@ -1,7 +1,9 @@
 // The pattern file formats: what each registered writer makes, and the
 // chart's encoding chosen by the file's name.
 #include "ChartTestSupport.h"
+#include "pattern/FinishedLook.h"
 #include "render/ChartCanvas.h"
+#include "render/ColorConvert.h"
 #include "render/PatternFormats.h"
 
 #include <QImage>
@@ -70,6 +72,23 @@ TEST(PatternFormats, ChartIsABitmapUnlessItsNameEndsInPngAndKeepsADrawnCanvas) {
     const PatternFile saved =
         format.write({.source = source, .target = "myxiu001.bmp", .drawnCanvas = &onScreen});
     EXPECT_EQ(decoded(saved).convertToFormat(QImage::Format_RGB32), onScreen);
+}
+
+TEST(PatternFormats, FinishedLookIsAPngOfThreeByThreeCellsInTheirStitchedColours) {
+    const auto chart = makeChart(7, 5, [](int x, int y) { return lightThread((x * y) % 4); });
+    const ChartSource source = chart->source(ChartKind::SymbolsOnly);
+    const PatternFile file =
+        patternFormatNamed("finished")->write({.source = source, .target = "look.png"});
+    ASSERT_TRUE(file.ok()) << file.problem;
+    const QImage look = decoded(file);
+    ASSERT_EQ(look.size(), QSize(21, 15));
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 7; ++x) {
+            const QRgb expected = toQRgb(finishedLookColor(source, x, y));
+            EXPECT_EQ(look.pixel(3 * x, 3 * y), expected) << x << "," << y;
+            EXPECT_EQ(look.pixel(3 * x + 2, 3 * y + 2), expected) << x << "," << y;
+        }
+    }
 }
 
 } // namespace
