@@ -1,10 +1,9 @@
 // "帮助": the user guide beside the program. The desktop's own program for
 // MHTML files shows it where there is one; elsewhere (a plain Debian has
 // none) the guide opens in a window of ours, so the user always sees it.
-// An English interface opens the English guide, or the Chinese one where the
-// English guide is missing.
+// Each interface language opens its own guide, whose file name its
+// translation gives, or the Chinese one where that guide is missing.
 #include "app/Form1.h"
-#include "app/InterfaceLanguage.h"
 #include "platform/DesktopOpen.h"
 #include "platform/DocumentWindow.h"
 
@@ -15,8 +14,8 @@ namespace tessaline {
 
 namespace {
 
-const QString kHelpDocument = QStringLiteral("Tessaline使用说明.mht");
-const QString kEnglishHelpDocument = QStringLiteral("Tessaline User Guide.mht");
+// The Chinese guide; a translation names its own language's guide.
+const char* const kHelpDocument = QT_TRANSLATE_NOOP("tessaline::Form1", "Tessaline使用说明.mht");
 
 } // namespace
 
@@ -26,9 +25,9 @@ DocumentWindow* Form1::helpWindow() const {
 
 void Form1::Command13_Click() {
     const QDir folder(context_.programFolder);
-    QString path = folder.filePath(kHelpDocument);
-    if (englishInterface() && QFileInfo(folder.filePath(kEnglishHelpDocument)).isFile()) {
-        path = folder.filePath(kEnglishHelpDocument);
+    QString path = folder.filePath(tr(kHelpDocument));
+    if (!QFileInfo(path).isFile()) {
+        path = folder.filePath(QString::fromUtf8(kHelpDocument));
     }
     // Without the document there is nothing to open and nothing to say.
     if (!QFileInfo(path).isFile() || openWithDesktop(path)) {

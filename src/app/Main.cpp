@@ -40,11 +40,12 @@ int Main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
-    const InterfaceLanguage language = lang.language.value_or(systemInterfaceLanguage());
-    if (!setInterfaceLanguage(language)) {
-        std::fprintf(stderr, "tessaline: the English translation (tessaline_en.qm) was not "
-                             "found; the windows stay Chinese\n");
+    const ChosenLanguage language = chooseInterfaceLanguage(lang.language);
+    if (!language.error.empty()) {
+        std::fprintf(stderr, "tessaline: %s\n", language.error.c_str());
+        return 2;
     }
+    setInterfaceLanguage(language.language);
     // A save cut short by a signal leaves no staging file behind.
     removeLeftoversOnInterrupt();
     QApplication::setApplicationName(QStringLiteral("Tessaline"));

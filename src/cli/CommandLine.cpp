@@ -66,10 +66,11 @@ int runConvert(const std::vector<std::string>& args, char* programName) {
     char* appArgv[] = {programName, nullptr};
     QGuiApplication app(appArgc, appArgv);
     installFontSubstitutes();
-    if (!setInterfaceLanguage(parse.options.language.value_or(systemInterfaceLanguage()))) {
-        std::fprintf(stderr, "tessaline: the English translation (tessaline_en.qm) was not "
-                             "found; the chart texts stay Chinese\n");
+    const ChosenLanguage language = chooseInterfaceLanguage(parse.options.language);
+    if (!language.error.empty()) {
+        return reportProblem(kExitUsage, language.error);
     }
+    setInterfaceLanguage(language.language);
 
     ConvertProgress progress;
     if (stderrIsTerminal()) {

@@ -268,8 +268,8 @@ std::vector<int> refineAgainstPalette(const std::vector<Point>& points,
     }
     next = distinctSorted(std::move(next));
     std::sort(errors.begin(), errors.end(), std::greater<>());
-    for (const auto& [error, i] : errors) {
-        if (static_cast<int>(next.size()) >= limit || error <= 0) {
+    for (const auto& [pointError, i] : errors) {
+        if (static_cast<int>(next.size()) >= limit || pointError <= 0) {
             break;
         }
         const int p = palette.nearest(points[i].lab);

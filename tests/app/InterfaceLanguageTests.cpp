@@ -3,6 +3,9 @@
 #include "app/InterfaceLanguage.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -43,15 +46,62 @@ TEST(InterfaceLanguage, LangIsTakenOutOfTheArguments) {
     Arguments none({"tessaline"});
     EXPECT_FALSE(takeLanguageArgument(none.argc, none.pointers.data()).language);
 
-    Arguments unknown({"tessaline", "--lang", "fr"});
+    Arguments traditional({"tessaline", "--lang", "zh-TW"});
+    taken = takeLanguageArgument(traditional.argc, traditional.pointers.data());
+    EXPECT_EQ(taken.language, InterfaceLanguage{"zh_TW"});
+
+    Arguments unknown({"tessaline", "--lang", "french"});
     taken = takeLanguageArgument(unknown.argc, unknown.pointers.data());
     EXPECT_FALSE(taken.language);
-    EXPECT_EQ(taken.error, "--lang: \"fr\" is neither \"en\" nor \"zh\"");
+    EXPECT_EQ(taken.error, "--lang: \"french\" is no language code");
+
+    Arguments twice({"tessaline", "--lang", "en", "--lang=zh"});
+    taken = takeLanguageArgument(twice.argc, twice.pointers.data());
+    EXPECT_FALSE(taken.language);
+    EXPECT_EQ(taken.error, "--lang is given more than once");
 
     Arguments missing({"tessaline", "--lang"});
     taken = takeLanguageArgument(missing.argc, missing.pointers.data());
-    EXPECT_EQ(taken.error, "--lang needs a value: en or zh");
+    EXPECT_EQ(taken.error, "--lang needs a value: a language code such as en");
     EXPECT_EQ(missing.argc, 1);
+}
+
+TEST(InterfaceLanguage, TheLanguagesAreTheTranslationsFound) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    for (const char* name :
+         {"tessaline_en.qm", "tessaline_zh_TW.qm", "tessaline_x.qm", "other.qm"}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const QStringList folders{folder.path()};
+    const std::vector<InterfaceLanguage> available = availableInterfaceLanguages(folders);
+    EXPECT_EQ(available, (std::vector<InterfaceLanguage>{{"en"}, {"zh"}, {"zh_TW"}}));
+    EXPECT_EQ(interfaceLanguageList(available),
+              "en (American English), zh (简体中文), zh_TW (繁體中文)");
+
+    EXPECT_EQ(chooseInterfaceLanguage(InterfaceLanguage{"zh_TW"}, folders).language,
+              InterfaceLanguage{"zh_TW"});
+    const ChosenLanguage missing = chooseInterfaceLanguage(InterfaceLanguage{"fr"}, folders);
+    EXPECT_EQ(missing.error, "--lang: \"fr\" is not a language of this program; it has: " +
+                                 interfaceLanguageList(available));
+    EXPECT_EQ(chooseInterfaceLanguage(InterfaceLanguage::Chinese, {}).language,
+              InterfaceLanguage::Chinese);
+}
+
+TEST(InterfaceLanguage, TheLocaleFindsTheLanguageOfItsScript) {
+    const std::vector<InterfaceLanguage> available{{"en"}, {"zh"}, {"zh_TW"}};
+    const auto forLocale = [&](const char* name) {
+        return languageOfLocale(QLocale(QString::fromLatin1(name)), available).code;
+    };
+    EXPECT_EQ(forLocale("zh_TW"), "zh_TW");
+    EXPECT_EQ(forLocale("zh_HK"), "zh_TW");
+    EXPECT_EQ(forLocale("zh_CN"), "zh");
+    EXPECT_EQ(forLocale("zh_SG"), "zh");
+    EXPECT_EQ(forLocale("en_GB"), "en");
+    EXPECT_EQ(forLocale("de_DE"), "zh");
+    // Without the translation a Hong Kong locale reads the sources' Chinese.
+    EXPECT_EQ(languageOfLocale(QLocale(QStringLiteral("zh_HK")), {{"en"}, {"zh"}}).code, "zh");
 }
 
 TEST(InterfaceLanguage, EnglishComesFromTheBuiltTranslation) {
@@ -59,13 +109,13 @@ TEST(InterfaceLanguage, EnglishComesFromTheBuiltTranslation) {
     const QStringList builtHere{QStringLiteral(TESSALINE_RUNTIME_DIR)};
     EXPECT_FALSE(
         setInterfaceLanguage(InterfaceLanguage::English, {QStringLiteral("/nonexistent")}));
-    EXPECT_FALSE(englishInterface());
+    EXPECT_EQ(interfaceLanguage(), InterfaceLanguage::Chinese);
     ASSERT_TRUE(setInterfaceLanguage(InterfaceLanguage::English, builtHere));
-    EXPECT_TRUE(englishInterface());
+    EXPECT_EQ(interfaceLanguage(), InterfaceLanguage::English);
     EXPECT_EQ(QCoreApplication::translate("tessaline::Form1", source), QStringLiteral("Generate"));
 
     ASSERT_TRUE(setInterfaceLanguage(InterfaceLanguage::Chinese));
-    EXPECT_FALSE(englishInterface());
+    EXPECT_EQ(interfaceLanguage(), InterfaceLanguage::Chinese);
     EXPECT_EQ(QCoreApplication::translate("tessaline::Form1", source), QString::fromUtf8(source));
 }
 
