@@ -196,8 +196,8 @@ QImage mainWindow() {
     button(p, twips(1200, 5400, 555, 375), say("还原", "還原", "1:1"));
     button(p, twips(1920, 5400, 945, 375), say("保存效果", "儲存效果", "Save image"));
     button(p, twips(2880, 5400, 1095, 375), say("效果预览->", "效果預覽->", "Preview ->"));
-    textButton(p, twips(180, 6300, 435, 255), say("放大", "放大", "Zoom in"), 660);
-    textButton(p, twips(840, 6300, 495, 255), say("缩小", "縮小", "Zoom out"), 720);
+    textButton(p, twips(180, 6300, 435, 255), say("放大", "放大", "Zoom+"), 660);
+    textButton(p, twips(840, 6300, 495, 255), say("缩小", "縮小", "Zoom-"), 720);
     textButton(p, twips(1560, 6300, 495, 255), say("文字", "文字", "Text"), 660);
     textButton(p, twips(2220, 6300, 855, 255), say("字体选择", "字型選擇", "Font"), 900);
     textButton(p, twips(3120, 6300, 855, 255), say("字体颜色", "字型顏色", "Font color"), 960);

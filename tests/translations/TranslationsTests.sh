@@ -2,7 +2,8 @@
 # Every translation covers the sources: for each translations/tessaline_<lang>.ts,
 # lupdate run over src/ finds no text the file lacks or still holds after it
 # left the sources, every text there is translated, each translation keeps
-# its source's %1..%9 markers, and the file names its own language.
+# its source's %1..%9 markers, and the file names its own language. The
+# user guides name the buttons by the captions of their languages.
 # Usage: TranslationsTests.sh LUPDATE SOURCE_DIR
 set -euo pipefail
 lupdate=$1
@@ -63,6 +64,42 @@ for ts in "${files[@]}"; do
             $bad = 1;
         }
         exit $bad;' "$ts"; then
+        status=1
+    fi
+done
+
+# Each user guide names the windows' buttons (<kbd>) by the captions its
+# language shows: guide.html by the sources' Chinese, guide-<lang>.html by
+# the translations in tessaline_<lang>.ts.
+for guide in "$source_dir"/assets/help/guide*.html; do
+    name=$(basename "$guide" .html)
+    if [ "$name" = guide ]; then
+        ts=${files[0]} field=source
+    else
+        ts=$source_dir/translations/tessaline_${name#guide-}.ts field=translation
+    fi
+    if [ ! -f "$ts" ]; then
+        echo "assets/help/$name.html has no translation $(basename "$ts")" >&2
+        status=1
+        continue
+    fi
+    if ! perl -0777 -e '
+        my ($guide, $ts, $field) = @ARGV;
+        my $read = sub { open(my $f, "<:raw", $_[0]) or die "$_[0]: $!"; local $/; <$f> };
+        my $plain = sub {
+            my $t = shift;
+            $t =~ s/&lt;/</g; $t =~ s/&gt;/>/g; $t =~ s/&apos;/\x27/g; $t =~ s/&quot;/"/g;
+            $t =~ s/&amp;/&/g;
+            return $t;
+        };
+        my %captions = map { $plain->($_) => 1 } $read->($ts) =~ m{<$field[^>]*>(.*?)</$field>}gs;
+        my $bad = 0;
+        for my $key ($read->($guide) =~ m{<kbd>(.*?)</kbd>}gs) {
+            next if $captions{$plain->($key)};
+            print STDERR "$guide: <kbd>$key</kbd> is no caption of the windows\n";
+            $bad = 1;
+        }
+        exit $bad;' "$guide" "$ts" "$field"; then
         status=1
     fi
 done
