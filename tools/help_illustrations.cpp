@@ -18,15 +18,25 @@ const QColor kGrid(32, 32, 32);
 const QColor kWindow(240, 240, 240);
 
 // The guide being drawn for: the pictures show the interface in its language.
-bool english = false;
+GuideLanguage language = GuideLanguage::Chinese;
 
 // The caption in the guide's language.
-QString say(const char* chinese, const char* inEnglish) {
-    return QString::fromUtf8(english ? inEnglish : chinese);
+QString say(const char* chinese, const char* traditional, const char* inEnglish) {
+    switch (language) {
+    case GuideLanguage::TraditionalChinese:
+        return QString::fromUtf8(traditional);
+    case GuideLanguage::English:
+        return QString::fromUtf8(inEnglish);
+    case GuideLanguage::Chinese:
+        break;
+    }
+    return QString::fromUtf8(chinese);
 }
 
 QFont chinese(int pixels, bool bold = false) {
-    QFont font(english ? QStringLiteral("Liberation Sans") : QStringLiteral("AR PL UMing CN"));
+    QFont font(language == GuideLanguage::English              ? QStringLiteral("Liberation Sans")
+               : language == GuideLanguage::TraditionalChinese ? QStringLiteral("AR PL UMing TW")
+                                                               : QStringLiteral("AR PL UMing CN"));
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
@@ -99,13 +109,15 @@ QImage workflow() {
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const std::array<QString, 5> steps{say("导入图片", "Import"), say("大小与取景", "Size & frame"),
-                                       say("效果预览", "Preview"), say("生成绣图", "Generate"),
-                                       say("保存 / 打印", "Save / Print")};
-    const std::array<QString, 5> notes{
-        QStringLiteral("bmp jpg gif"), say("最大230×250针", "up to 230×250"),
-        say("减色、针格", "colors, grid"), say("DMC绣线、符号", "DMC, symbols"),
-        say("图纸和绣线表", "chart, threads")};
+    const std::array<QString, 5> steps{
+        say("导入图片", "匯入圖片", "Import"), say("大小与取景", "大小與取景", "Size & frame"),
+        say("效果预览", "效果預覽", "Preview"), say("生成绣图", "產生繡圖", "Generate"),
+        say("保存 / 打印", "儲存 / 列印", "Save / Print")};
+    const std::array<QString, 5> notes{QStringLiteral("bmp jpg gif"),
+                                       say("最大230×250针", "最大230×250針", "up to 230×250"),
+                                       say("减色、针格", "減色、針格", "colors, grid"),
+                                       say("DMC绣线、符号", "DMC繡線、符號", "DMC, symbols"),
+                                       say("图纸和绣线表", "圖紙和繡線表", "chart, threads")};
     for (int i = 0; i < 5; ++i) {
         const QRectF box(12 + i * 150, 30, 118, 80);
         p.setPen(QPen(kAccent, 2));
@@ -141,18 +153,18 @@ QImage mainWindow() {
     p.setPen(kInk);
     p.setFont(chinese(13));
     p.drawText(QRect(8, 0, 300, 22), Qt::AlignVCenter,
-               say("文件    设置    帮助", "File    Settings    Help"));
+               say("文件    设置    帮助", "檔案    設定    說明", "File    Settings    Help"));
     p.translate(0, 24);
 
-    button(p, twips(120, 120, 975, 375), say("导入图片", "Import"));
-    button(p, twips(1080, 120, 975, 375), say("绣图图库", "Gallery"));
-    button(p, twips(2040, 120, 1095, 375), say("绣图设置", "Pattern settings"));
-    button(p, twips(3120, 120, 855, 375), say("帮助", "Help"));
+    button(p, twips(120, 120, 975, 375), say("导入图片", "匯入圖片", "Import"));
+    button(p, twips(1080, 120, 975, 375), say("绣图图库", "繡圖圖庫", "Gallery"));
+    button(p, twips(2040, 120, 1095, 375), say("绣图设置", "繡圖設定", "Pattern settings"));
+    button(p, twips(3120, 120, 855, 375), say("帮助", "說明", "Help"));
     textButton(p, twips(5100, 240, 3675, 255),
-               say("绣布：宽高21x24厘米", "Fabric: 70x80 (about 21x24 cm)"));
-    textButton(p, twips(9360, 240, 555, 255), say("生成", "Generate"), 960);
-    textButton(p, twips(10320, 240, 495, 255), say("编辑", "Edit"), 840);
-    textButton(p, twips(11160, 240, 495, 255), say("打印", "Print"), 840);
+               say("绣布：宽高21x24厘米", "繡布：寬高21x24公分", "Fabric: 70x80 (about 21x24 cm)"));
+    textButton(p, twips(9360, 240, 555, 255), say("生成", "產生", "Generate"), 960);
+    textButton(p, twips(10320, 240, 495, 255), say("编辑", "編輯", "Edit"), 840);
+    textButton(p, twips(11160, 240, 495, 255), say("打印", "列印", "Print"), 840);
     scrollBar(p, twips(360, 600, 3615, 255));
     scrollBar(p, twips(4080, 1080, 255, 3735));
     scrollBar(p, twips(360, 5040, 3615, 255));
@@ -168,7 +180,7 @@ QImage mainWindow() {
     p.setPen(kInk);
     p.setFont(chinese(12));
     p.drawText(QRect(frame.left() + 10, frame.top() - 2, 60, 16), Qt::AlignLeft,
-               say("我的图片", "My picture"));
+               say("我的图片", "我的圖片", "My picture"));
     const QRect picture(frame.left() + 20, frame.top() + 24, 200, 220);
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
@@ -179,20 +191,21 @@ QImage mainWindow() {
     p.setPen(QPen(QColor(0, 90, 200), 2, Qt::DashLine));
     p.drawRect(picture.adjusted(10, 10, -10, -10));
 
-    button(p, twips(120, 5400, 555, 375), say("局部", "Part"));
-    button(p, twips(660, 5400, 555, 375), say("全图", "Whole"));
-    button(p, twips(1200, 5400, 555, 375), say("还原", "1:1"));
-    button(p, twips(1920, 5400, 945, 375), say("保存效果", "Save image"));
-    button(p, twips(2880, 5400, 1095, 375), say("效果预览->", "Preview ->"));
-    textButton(p, twips(180, 6300, 435, 255), say("放大", "Zoom in"), 660);
-    textButton(p, twips(840, 6300, 495, 255), say("缩小", "Zoom out"), 720);
-    textButton(p, twips(1560, 6300, 495, 255), say("文字", "Text"), 660);
-    textButton(p, twips(2220, 6300, 855, 255), say("字体选择", "Font"), 900);
-    textButton(p, twips(3120, 6300, 855, 255), say("字体颜色", "Font color"), 960);
-    textButton(p, twips(4080, 6300, 855, 255), say("超级减色", "Reduction"), 1200);
+    button(p, twips(120, 5400, 555, 375), say("局部", "局部", "Part"));
+    button(p, twips(660, 5400, 555, 375), say("全图", "全圖", "Whole"));
+    button(p, twips(1200, 5400, 555, 375), say("还原", "還原", "1:1"));
+    button(p, twips(1920, 5400, 945, 375), say("保存效果", "儲存效果", "Save image"));
+    button(p, twips(2880, 5400, 1095, 375), say("效果预览->", "效果預覽->", "Preview ->"));
+    textButton(p, twips(180, 6300, 435, 255), say("放大", "放大", "Zoom+"), 660);
+    textButton(p, twips(840, 6300, 495, 255), say("缩小", "縮小", "Zoom-"), 720);
+    textButton(p, twips(1560, 6300, 495, 255), say("文字", "文字", "Text"), 660);
+    textButton(p, twips(2220, 6300, 855, 255), say("字体选择", "字型選擇", "Font"), 900);
+    textButton(p, twips(3120, 6300, 855, 255), say("字体颜色", "字型顏色", "Font color"), 960);
+    textButton(p, twips(4080, 6300, 855, 255), say("超级减色", "超級減色", "Reduction"), 1200);
     p.setPen(kInk);
     p.drawText(twips(180, 6960, 4095, 735), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                say("欢迎使用Tessaline，动手把你的照片做成十字绣！",
+                   "歡迎使用Tessaline，動手把你的照片做成十字繡！",
                    "Welcome to Tessaline! Turn your own photos into cross-stitch patterns."));
 
     // The stitch-grid view: four pixels to a stitch, grid lines on top and left.
@@ -254,7 +267,8 @@ QImage chart() {
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(kInk);
     p.setFont(chinese(16, true));
-    p.drawText(QRect(0, 4, 420, 24), Qt::AlignCenter, say("我的绣图  20×20", "My pattern  20×20"));
+    p.drawText(QRect(0, 4, 420, 24), Qt::AlignCenter,
+               say("我的绣图  20×20", "我的繡圖  20×20", "My pattern  20×20"));
 
     const int cell = 15;
     const QPoint origin(40, 50);
@@ -312,7 +326,7 @@ QImage chart() {
     const int left = 390;
     p.setFont(chinese(13, true));
     p.drawText(QRect(left, 50, 240, 20), Qt::AlignLeft,
-               say("符号   绣线      数量", "Symbol  Thread     Count"));
+               say("符号   绣线      数量", "符號   色號      數量", "Symbol  Thread     Count"));
     p.setFont(chinese(13));
     for (int i = 0; i < 4; ++i) {
         const int top = 80 + i * 28;
@@ -329,8 +343,8 @@ QImage chart() {
 
 } // namespace
 
-QImage drawHelpIllustration(const QString& name, bool inEnglish) {
-    english = inEnglish;
+QImage drawHelpIllustration(const QString& name, GuideLanguage guideLanguage) {
+    language = guideLanguage;
     if (name == QLatin1String("workflow")) {
         return workflow();
     }

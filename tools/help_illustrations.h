@@ -4,7 +4,9 @@
 #include <QImage>
 #include <QString>
 
-// The illustration the guide names images/<name>.png, its captions in
-// English for the English guide; a null image for a name the guide should
-// not use.
-QImage drawHelpIllustration(const QString& name, bool english = false);
+// The language a guide is written in, which its pictures' captions follow.
+enum class GuideLanguage { Chinese, TraditionalChinese, English };
+
+// The illustration the guide names images/<name>.png, its captions in the
+// guide's language; a null image for a name the guide should not use.
+QImage drawHelpIllustration(const QString& name, GuideLanguage language = GuideLanguage::Chinese);

@@ -1,9 +1,10 @@
-// Builds a user guide ("Tessaline使用说明.mht", "Tessaline User Guide.mht"):
-// the guide's HTML and the illustrations it names, in one MHTML file
-// (multipart/related, every part base64-coded and found by its
-// Content-Location) that browsers open as a single page. The page's own
-// language (<html lang="en">) chooses the illustrations' captions, its
-// <title> the document's subject.
+// Builds a user guide ("Tessaline使用说明.mht", "Tessaline User Guide.mht",
+// "Tessaline使用說明.mht"): the guide's HTML and the illustrations it names,
+// in one MHTML file (multipart/related, every part base64-coded and found by
+// its Content-Location) that browsers open as a single page. The page's own
+// language (<html lang="en">, "zh-TW", "zh-HK" or "zh-Hant" for Traditional
+// Chinese, Simplified Chinese otherwise) chooses the illustrations' captions,
+// its <title> the document's subject.
 //   make_help_document <guide.html> <output.mht>
 #include "help_illustrations.h"
 
@@ -34,6 +35,19 @@ QByteArray part(const QByteArray& type, const QByteArray& location, const QByteA
            "\r\n\r\n" + base64Lines(body) + "\r\n";
 }
 
+GuideLanguage pageLanguage(const QString& page) {
+    static const QRegularExpression declared(QStringLiteral("<html[^>]*\\blang=\"([^\"]*)\""));
+    const QString language = declared.match(page).captured(1).toLower();
+    if (language == QLatin1String("en") || language.startsWith(QLatin1String("en-"))) {
+        return GuideLanguage::English;
+    }
+    if (language == QLatin1String("zh-tw") || language == QLatin1String("zh-hk") ||
+        language.startsWith(QLatin1String("zh-hant"))) {
+        return GuideLanguage::TraditionalChinese;
+    }
+    return GuideLanguage::Chinese;
+}
+
 int fail(const char* what, const QString& detail) {
     std::fprintf(stderr, "make_help_document: %s %s\n", what, qPrintable(detail));
     return 1;
@@ -52,8 +66,7 @@ int main(int argc, char** argv) {
     }
     const QByteArray html = source.readAll();
     const QString page = QString::fromUtf8(html);
-    static const QRegularExpression englishPage(QStringLiteral("<html[^>]*\\blang=\"en"));
-    const bool english = englishPage.match(page).hasMatch();
+    const GuideLanguage language = pageLanguage(page);
     static const QRegularExpression titled(QStringLiteral("<title>([^<]*)</title>"));
     const QString title = titled.match(page).captured(1);
     if (title.isEmpty()) {
@@ -77,7 +90,7 @@ int main(int argc, char** argv) {
         if (drawn.contains(name)) {
             continue;
         }
-        const QImage picture = drawHelpIllustration(name, english);
+        const QImage picture = drawHelpIllustration(name, language);
         if (picture.isNull()) {
             return fail("no illustration named", name);
         }

@@ -1,6 +1,6 @@
-// The user guides as built, Chinese and English: each one MHTML file whose
-// parts a browser can find, with every illustration the page names present
-// and decodable.
+// The user guides as built, Chinese, English and Traditional Chinese: each
+// one MHTML file whose parts a browser can find, with every illustration the
+// page names present and decodable.
 #include "platform/MhtmlArchive.h"
 
 #include <QByteArray>
@@ -67,17 +67,22 @@ TEST_P(HelpDocument, IsOneMhtmlPageWithItsIllustrations) {
 
 INSTANTIATE_TEST_SUITE_P(
     Guides, HelpDocument,
-    ::testing::Values(Guide{QStringLiteral("Tessaline使用说明.mht"),
-                            QStringLiteral("Tessaline使用说明"),
-                            QStringList{"导入图片", "效果预览", "绣图设置", "生成绣图",
-                                        "保存和打印", "颜色替换", "最终效果预览"}},
-                      Guide{QStringLiteral("Tessaline User Guide.mht"),
-                            QStringLiteral("Tessaline User Guide"),
-                            QStringList{"Choose a picture", "Effect preview", "Pattern settings",
-                                        "Generate the pattern", "Save and print",
-                                        "Replacing colors", "Final preview"}}),
+    ::testing::Values(
+        Guide{QStringLiteral("Tessaline使用说明.mht"), QStringLiteral("Tessaline使用说明"),
+              QStringList{"导入图片", "效果预览", "绣图设置", "生成绣图", "保存和打印", "颜色替换",
+                          "最终效果预览"}},
+        Guide{QStringLiteral("Tessaline User Guide.mht"), QStringLiteral("Tessaline User Guide"),
+              QStringList{"Choose a picture", "Effect preview", "Pattern settings",
+                          "Generate the pattern", "Save and print", "Replacing colors",
+                          "Final preview"}},
+        Guide{QStringLiteral("Tessaline使用說明.mht"), QStringLiteral("Tessaline使用說明"),
+              QStringList{"匯入圖片", "效果預覽", "繡圖設定", "產生繡圖", "儲存和列印", "顏色替換",
+                          "最終效果預覽"}}),
     [](const ::testing::TestParamInfo<Guide>& info) {
-        return info.param.title.endsWith(QStringLiteral("Guide")) ? "English" : "Chinese";
+        if (info.param.title.endsWith(QStringLiteral("Guide"))) {
+            return "English";
+        }
+        return info.param.title.contains(QStringLiteral("說明")) ? "TraditionalChinese" : "Chinese";
     });
 
 } // namespace
