@@ -55,6 +55,7 @@ InterfaceLanguage systemInterfaceLanguage() {
 LanguageArgument takeLanguageArgument(int& argc, char** argv) {
     LanguageArgument result;
     int kept = 1;
+    int seen = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         std::optional<std::string_view> value;
@@ -68,6 +69,13 @@ LanguageArgument takeLanguageArgument(int& argc, char** argv) {
             value = arg.substr(std::strlen("--lang="));
         } else {
             argv[kept++] = argv[i];
+            continue;
+        }
+        // As convert refuses a repeated option: which one was meant is unknown.
+        if (seen++ > 0 && result.error.empty()) {
+            result.error = "--lang is given twice";
+        }
+        if (!result.error.empty()) {
             continue;
         }
         result.language = interfaceLanguageNamed(*value);

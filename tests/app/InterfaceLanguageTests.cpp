@@ -52,6 +52,16 @@ TEST(InterfaceLanguage, LangIsTakenOutOfTheArguments) {
     taken = takeLanguageArgument(missing.argc, missing.pointers.data());
     EXPECT_EQ(taken.error, "--lang needs a value: en or zh");
     EXPECT_EQ(missing.argc, 1);
+
+    // Given twice, even the same way, it is refused as convert refuses it.
+    for (const std::vector<std::string>& twice :
+         {std::vector<std::string>{"tessaline", "--lang", "en", "--lang=zh"},
+          std::vector<std::string>{"tessaline", "--lang=en", "--lang", "en"}}) {
+        Arguments repeated(twice);
+        taken = takeLanguageArgument(repeated.argc, repeated.pointers.data());
+        EXPECT_EQ(taken.error, "--lang is given twice");
+        EXPECT_EQ(repeated.argc, 1);
+    }
 }
 
 TEST(InterfaceLanguage, EnglishComesFromTheBuiltTranslation) {
