@@ -87,7 +87,7 @@ Outputs (at least one; any combination):
   --pitch MM            the book's cell size, 2..6 millimetres (default 2.54,
                         10 cells an inch)
   --print               print the one-page printout on the default printer,
-                        as "打印" does
+                        as "打印" does, once every file is written
   --printer NAME        print it on the printer (print queue) NAME
   --effect FILE         the reduced region as a BMP picture (as "保存效果" saves it)
   --json FILE           the pattern as JSON:
@@ -121,7 +121,8 @@ Outputs (at least one; any combination):
   FILE "-" is standard output (for one output at most). Every file is written
   beside its target and renamed into place only when all of them are complete
   and standard output was written: after any failure, or when the command is
-  interrupted, no output is written and no staging file stays behind. Pipes,
+  interrupted, no output is written and no staging file stays behind (those of
+  a run killed outright are removed by the next run in that folder). Pipes,
   devices and links are written through, never replaced; the picture itself is
   never an output.
 
