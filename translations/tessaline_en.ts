@@ -351,6 +351,10 @@
         <translation>Cannot save the effect picture: </translation>
     </message>
     <message>
+        <source>原因：</source>
+        <translation>Reason: </translation>
+    </message>
+    <message>
         <source>绣图效果图保存到</source>
         <translation>Effect picture saved as </translation>
     </message>
