@@ -62,6 +62,10 @@
         <source>绣图和效果图片将保存在：</source>
         <translation>Patterns and effect pictures will be saved in: </translation>
     </message>
+    <message>
+        <source>这个文件夹也无法写入，绣图和效果图片无法保存：</source>
+        <translation>This folder cannot be written either, so patterns and effect pictures cannot be saved: </translation>
+    </message>
 </context>
 <context>
     <name>PatternBook</name>
@@ -345,6 +349,10 @@
     <message>
         <source>无法保存绣图效果图：</source>
         <translation>Cannot save the effect picture: </translation>
+    </message>
+    <message>
+        <source>原因：</source>
+        <translation>Reason: </translation>
     </message>
     <message>
         <source>绣图效果图保存到</source>
@@ -648,6 +656,18 @@
     <message>
         <source>    打印异常，请确认您的打印机已经就绪。     </source>
         <translation>    Printing failed. Please make sure your printer is ready.     </translation>
+    </message>
+    <message>
+        <source>原因：</source>
+        <translation>Reason: </translation>
+    </message>
+    <message>
+        <source>打印服务（CUPS）没有运行</source>
+        <translation>the print scheduler (CUPS) is not running</translation>
+    </message>
+    <message>
+        <source>没有默认打印机</source>
+        <translation>there is no default printer</translation>
     </message>
     <message>
         <source>正在打印，请等待....</source>

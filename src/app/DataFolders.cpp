@@ -23,16 +23,20 @@ QString findDataFolder(const QString& executableFolder) {
 
 DesktopWorkingFolder desktopWorkingFolder(const QString& picturesFolder,
                                           const QString& fallbackFolder) {
-    if (picturesFolder.isEmpty()) {
-        return {fallbackFolder, QStringLiteral("Tessaline")};
-    }
-    const QString folder = QDir(picturesFolder).filePath(QStringLiteral("Tessaline"));
     // A folder that exists but cannot be written to is refused as well: the
     // first save would fail there.
-    if (QDir().mkpath(folder) && QFileInfo(folder).isWritable()) {
-        return {folder, {}};
+    const auto writable = [](const QString& folder) {
+        const QFileInfo info(folder);
+        return info.isDir() && info.isWritable();
+    };
+    if (picturesFolder.isEmpty()) {
+        return {fallbackFolder, QStringLiteral("Tessaline"), writable(fallbackFolder)};
     }
-    return {fallbackFolder, folder};
+    const QString folder = QDir(picturesFolder).filePath(QStringLiteral("Tessaline"));
+    if (QDir().mkpath(folder) && writable(folder)) {
+        return {folder, {}, true};
+    }
+    return {fallbackFolder, folder, writable(fallbackFolder)};
 }
 
 } // namespace tessaline

@@ -24,10 +24,13 @@ QString installedDataFolder(const QString& executableFolder);
 
 // The working folder of a program started from the desktop: "Tessaline" in
 // the user's pictures folder, made on first use. When it cannot be made,
-// `folder` is fallbackFolder and `failed` names the folder that was refused.
+// `folder` is fallbackFolder and `failed` names the folder that was refused;
+// `writable` then tells whether files can be saved in fallbackFolder (not
+// with HOME unset or read-only).
 struct DesktopWorkingFolder {
     QString folder;
     QString failed;
+    bool writable = true;
 };
 DesktopWorkingFolder desktopWorkingFolder(const QString& picturesFolder,
                                           const QString& fallbackFolder);

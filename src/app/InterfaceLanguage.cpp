@@ -163,7 +163,7 @@ LanguageArgument takeLanguageArgument(int& argc, char** argv) {
             continue;
         }
         if (result.language || !result.error.empty()) {
-            result.error = "--lang is given more than once";
+            result.error = "--lang is given twice";
             result.language.reset();
             continue;
         }

@@ -73,11 +73,15 @@ int Main(int argc, char** argv) {
     form.show();
     form.load();
     if (!desktop.failed.isEmpty()) {
+        // Only a folder that can be written is promised.
+        const QString where = desktop.writable
+                                  ? QCoreApplication::translate("Main", "绣图和效果图片将保存在：")
+                                  : QCoreApplication::translate(
+                                        "Main", "这个文件夹也无法写入，绣图和效果图片无法保存：");
         dialogs.message(&form,
                         QCoreApplication::translate("Main", "无法创建工作文件夹：") +
                             QDir::toNativeSeparators(desktop.failed) + QStringLiteral("\n") +
-                            QCoreApplication::translate("Main", "绣图和效果图片将保存在：") +
-                            QDir::toNativeSeparators(desktop.folder),
+                            where + QDir::toNativeSeparators(desktop.folder),
                         QStringLiteral("Tessaline"), MessageIcon::Warning);
     }
     if (!options.picture.isEmpty()) {

@@ -3,11 +3,14 @@
 #include "app/NumberedName.h"
 #include "platform/SystemFiles.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
 #include <limits>
+#include <mutex>
 #include <random>
+#include <set>
 
 namespace tessaline {
 
@@ -29,6 +32,70 @@ fs::path folderOf(const fs::path& file) {
     return file.parent_path().empty() ? fs::path(".") : file.parent_path();
 }
 
+// Our hidden files beside the targets: ".tessaline-PID-XXXXXX.part" while
+// a file is written, ".tessaline-PID-XXXXXX.keep" for the file a batch
+// replaces until the batch is complete. The process number tells the next
+// run whether their owner is gone.
+constexpr std::string_view kHiddenPrefix = ".tessaline-";
+constexpr std::string_view kStagedSuffix = ".part";
+constexpr std::string_view kKeptSuffix = ".keep";
+constexpr std::string_view kScratchPrefix = "tessaline-";
+
+std::string hiddenName(std::string_view suffix) {
+    static std::mutex guard;
+    static std::mt19937 random{std::random_device{}()};
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string name(kHiddenPrefix);
+    name += std::to_string(currentProcessId()) + "-";
+    const std::lock_guard lock(guard);
+    for (int i = 0; i < 6; ++i) {
+        name += kLetters[random() % (sizeof kLetters - 1)];
+    }
+    return name += suffix;
+}
+
+// The process number in one of our names (prefix, digits, "-", at least
+// six letters or digits, suffix), 0 when the name is not ours.
+int ownerOf(std::string_view name, std::string_view prefix, std::string_view suffix) {
+    if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) ||
+        !name.ends_with(suffix)) {
+        return 0;
+    }
+    name = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    const std::size_t dash = name.find('-');
+    if (dash == 0 || dash == std::string_view::npos || dash > 9 || name.size() - dash - 1 < 6) {
+        return 0;
+    }
+    int owner = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if (i < dash) {
+            if (c < '0' || c > '9') {
+                return 0;
+            }
+            owner = owner * 10 + (c - '0');
+        } else if (i > dash && !std::isalnum(static_cast<unsigned char>(c))) {
+            return 0;
+        }
+    }
+    return owner;
+}
+
+// Leftovers are looked for once per folder and run.
+void removeLeftoversOnce(const fs::path& folder) {
+    static std::mutex guard;
+    static std::set<fs::path> done;
+    std::error_code ec;
+    const fs::path key = fs::absolute(folder, ec).lexically_normal();
+    {
+        const std::lock_guard lock(guard);
+        if (!done.insert(key).second) {
+            return;
+        }
+    }
+    removeLeftovers(folder);
+}
+
 // A file being written beside its final place under a short hidden name,
 // removed unless it was renamed, also when the program is interrupted.
 class StagedFile {
@@ -40,15 +107,9 @@ class StagedFile {
 
     // Creates the staging file in `folder`; 0 or the system's error.
     int create(const fs::path& folder) {
-        static std::mt19937 random{std::random_device{}()};
-        static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+        removeLeftoversOnce(folder);
         for (int attempt = 0; attempt < 100; ++attempt) {
-            std::string name = ".tessaline-";
-            for (int i = 0; i < 6; ++i) {
-                name += kLetters[random() % (sizeof kLetters - 1)];
-            }
-            name += ".part";
-            const fs::path path = folder / name;
+            const fs::path path = folder / hiddenName(kStagedSuffix);
             errno = 0;
             // "x": made new or not at all, never an existing file.
             file_ = openFile(path, "wbx");
@@ -142,6 +203,76 @@ fs::path linkDestination(const fs::path& link, std::error_code& ec) {
     return {};
 }
 
+// The folder of a file not yet made, by identity where it exists.
+bool sameFolder(const fs::path& first, const fs::path& second) {
+    std::error_code ec;
+    if (fs::equivalent(first, second, ec) && !ec) {
+        return true;
+    }
+    if (fs::exists(first, ec) || fs::exists(second, ec)) {
+        return false;
+    }
+    const fs::path a = fs::absolute(first, ec).lexically_normal();
+    const fs::path b = fs::absolute(second, ec).lexically_normal();
+    return a == b;
+}
+
+// One rename of a batch's commit, and how to take it back.
+struct PutInPlace {
+    fs::path destination;
+    fs::path kept; // the file it replaces, under a second name; empty if none
+    bool renamed = false;
+};
+
+// Keeps the regular file at `destination`, if there is one, under a new
+// hidden name beside it: a second name where the file system has hard
+// links (the file stays where it is), else moved there. 0 or the error.
+int keepReplaced(const fs::path& destination, fs::path& kept) {
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::symlink_status(destination, ec))) {
+        return 0; // nothing there, or something a rename will not replace
+    }
+    const fs::path folder = folderOf(destination);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path name = folder / hiddenName(kKeptSuffix);
+        int error = linkFile(destination, name);
+        if (hardLinksMissing(error)) {
+            // Reserved first, so the move replaces nothing of anyone's.
+            error = createExclusive(name);
+            if (error == 0) {
+                fs::rename(destination, name, ec);
+                if (ec) {
+                    std::error_code ignored;
+                    fs::remove(name, ignored);
+                    return ec.value() != 0 ? ec.value() : EIO;
+                }
+            }
+        }
+        if (error == 0) {
+            kept = name;
+            return 0;
+        }
+        if (error != EEXIST) {
+            return error;
+        }
+    }
+    return EEXIST;
+}
+
+// Puts back what a failed commit replaced and removes what it added.
+void undoPlacing(const std::vector<PutInPlace>& placed) {
+    for (auto step = placed.rbegin(); step != placed.rend(); ++step) {
+        std::error_code ignored;
+        if (!step->kept.empty()) {
+            fs::rename(step->kept, step->destination, ignored);
+            // Both names of one file: the rename did nothing.
+            fs::remove(step->kept, ignored);
+        } else if (step->renamed) {
+            fs::remove(step->destination, ignored);
+        }
+    }
+}
+
 // Writes all of `bytes` to a file that is not replaced: a pipe, a device.
 OutputResult writeThrough(const fs::path& target, const fs::path& shownAs,
                           const std::vector<std::uint8_t>& bytes) {
@@ -197,6 +328,67 @@ std::string OutputResult::message(const std::string& shownName) const {
         }
     }
     return "cannot write " + name + ": " + why;
+}
+
+void removeLeftovers(const fs::path& folder) {
+    std::error_code ec;
+    fs::directory_iterator entries(folder, ec);
+    if (ec) {
+        return;
+    }
+    const int self = currentProcessId();
+    for (const fs::directory_entry& entry : entries) {
+        const std::string name = entry.path().filename().string();
+        const fs::file_status status = entry.symlink_status(ec);
+        if (ec) {
+            continue;
+        }
+        int owner = 0;
+        bool folderOfOurs = false;
+        if (fs::is_regular_file(status)) {
+            owner = ownerOf(name, kHiddenPrefix, kStagedSuffix);
+            if (owner == 0) {
+                owner = ownerOf(name, kHiddenPrefix, kKeptSuffix);
+            }
+        } else if (fs::is_directory(status)) {
+            owner = ownerOf(name, kScratchPrefix, "");
+            folderOfOurs = true;
+        }
+        if (owner == 0 || owner == self || processExists(owner)) {
+            continue;
+        }
+        std::error_code ignored;
+        if (folderOfOurs) {
+            fs::remove_all(entry.path(), ignored);
+        } else {
+            fs::remove(entry.path(), ignored);
+        }
+    }
+}
+
+std::string scratchFolderPattern() {
+    return std::string(kScratchPrefix) + std::to_string(currentProcessId()) + "-XXXXXX";
+}
+
+bool sameOutputFile(const fs::path& first, const fs::path& second) {
+    if (first.empty() || second.empty() || first.native() == kStandardOutput ||
+        second.native() == kStandardOutput) {
+        return false;
+    }
+    std::error_code ec;
+    if (fs::equivalent(first, second, ec) && !ec) {
+        return true;
+    }
+    // Not both there: the names the links lead to, in folders compared by
+    // identity.
+    std::error_code firstError;
+    std::error_code secondError;
+    const fs::path a = linkDestination(first, firstError);
+    const fs::path b = linkDestination(second, secondError);
+    if (firstError || secondError || fs::exists(a, ec) || fs::exists(b, ec)) {
+        return false;
+    }
+    return a.filename() == b.filename() && sameFolder(folderOf(a), folderOf(b));
 }
 
 std::string readableName(const fs::path& path) {
@@ -384,16 +576,37 @@ OutputResult OutputBatch::commit() {
             }
         }
     }
+    // The renames, all or none: a file a rename replaces is kept under a
+    // second name until every rename is done, and put back if one fails.
+    // An interruption waits until the batch stands complete.
+    const HeldSignals held;
+    std::vector<PutInPlace> placed;
     for (const auto& output : outputs_) {
         if (output->kind != Output::Kind::Staged) {
             continue;
         }
+        PutInPlace& step = placed.emplace_back();
+        step.destination = output->destination;
+        if (const int error = keepReplaced(output->destination, step.kept); error != 0) {
+            undoPlacing(placed);
+            return fail(failure(OutputFault::CommitFailed, output->target,
+                                "the file it replaces cannot be kept until all are written: " +
+                                    systemReason(error, "")));
+        }
         std::error_code ec;
         fs::rename(output->staged.path(), output->destination, ec);
         if (ec) {
+            undoPlacing(placed);
             return fail(failure(OutputFault::CommitFailed, output->target, ec.message()));
         }
+        step.renamed = true;
         output->staged.release();
+    }
+    for (const PutInPlace& step : placed) {
+        if (!step.kept.empty()) {
+            std::error_code ignored;
+            fs::remove(step.kept, ignored);
+        }
     }
     outputs_.clear();
     return {};

@@ -1,7 +1,7 @@
 #pragma once
 // Every file the program writes goes through here, from the windows and the
 // command line alike. A file is first written to a staging file beside its
-// target (".tessaline-XXXXXX.part", short whatever the target is called);
+// target (".tessaline-PID-XXXXXX.part", short whatever the target is called);
 // every write and the final flush are checked, and only a complete file is
 // renamed onto the target, so a failure leaves whatever stood there before.
 // Targets that are not regular files are written through, never replaced:
@@ -45,6 +45,21 @@ struct OutputResult {
 // name from another system's encoding is still shown and still tells apart.
 std::string readableName(const std::filesystem::path& path);
 
+// True when two output names lead to one file: the same file (device and
+// inode) through links or hard links, or for a file not yet made the same
+// name in the same folder, the folder compared by identity too. "-" and
+// empty names are no file.
+bool sameOutputFile(const std::filesystem::path& first, const std::filesystem::path& second);
+
+// Removes what runs that no longer exist left in `folder`: their staging
+// and kept files (".tessaline-PID-XXXXXX.part", ".keep") and scratch
+// folders ("tessaline-PID-XXXXXX", as scratchFolderPattern names them),
+// told by the process number in the name. The first staging file a run
+// makes in a folder does this there.
+void removeLeftovers(const std::filesystem::path& folder);
+// The name pattern of a run's scratch folder, with this process's number.
+std::string scratchFolderPattern();
+
 // A set of outputs written all or nothing. Staged files are written as the
 // bytes arrive; the bytes of outputs written through wait for commit().
 class OutputBatch {
@@ -68,7 +83,9 @@ class OutputBatch {
 
     // Finishes the staged files, writes the outputs written through
     // (standard output among them), and only then renames the staged files
-    // onto their targets. On a failure nothing further is committed.
+    // onto their targets, all or none: a file a rename replaces is kept
+    // until every rename is done and put back when one fails, and a
+    // termination signal waits until the renames are complete.
     OutputResult commit();
 
   private:

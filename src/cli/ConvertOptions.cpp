@@ -1,5 +1,6 @@
 #include "cli/ConvertOptions.h"
 
+#include "app/OutputFiles.h"
 #include "imaging/Form3Input.h"
 #include "pattern/ThreadChoice.h"
 #include "pattern/ThreadReplacement.h"
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <set>
 #include <string_view>
+#include <utility>
 
 namespace tessaline {
 
@@ -19,10 +21,13 @@ namespace {
 constexpr std::array kMethodCodes{0, 1, 2, 3, 4, 8, 16};
 constexpr std::array kGridSizes{6, 8, 10, 12, 16};
 
-std::optional<long long> wholeNumber(std::string_view text) {
+std::optional<long long> wholeNumber(std::string_view text, bool* tooLarge = nullptr) {
     long long value = 0;
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (tooLarge != nullptr) {
+        *tooLarge = ec == std::errc::result_out_of_range && ptr == end;
+    }
     if (text.empty() || ec != std::errc() || ptr != end) {
         return std::nullopt;
     }
@@ -36,7 +41,13 @@ std::string inQuotes(std::string_view text) {
 // A whole number within low..high, or the reason it is refused.
 std::optional<int> numberInRange(const std::string& option, const std::string& text, long long low,
                                  long long high, std::string& error) {
-    const std::optional<long long> value = wholeNumber(text);
+    bool tooLarge = false;
+    const std::optional<long long> value = wholeNumber(text, &tooLarge);
+    if (tooLarge) {
+        error = option + ": " + text + " is outside " + std::to_string(low) + ".." +
+                std::to_string(high);
+        return std::nullopt;
+    }
     if (!value) {
         error = option + ": " + inQuotes(text) + " is not a whole number";
         return std::nullopt;
@@ -171,8 +182,9 @@ class Reader {
         } else if (name == "--pitch") {
             readPitch(value);
         } else if (name == "--fabric") {
+            // A count past int is no fabric count, not one wrapped round to it.
             const std::optional<long long> count = wholeNumber(value);
-            if (count && isFabricCount(static_cast<int>(*count))) {
+            if (count && std::in_range<int>(*count) && isFabricCount(static_cast<int>(*count))) {
                 o_.book.fabricCount = static_cast<int>(*count);
                 o_.fabricGiven = true;
             } else {
@@ -207,6 +219,12 @@ class Reader {
     }
 
     void readReplacement(const std::string& value) {
+        if (o_.replacements.size() >=
+            static_cast<std::size_t>(ThreadReplacement::kMaxReplacements)) {
+            error = "--replace: at most " + std::to_string(ThreadReplacement::kMaxReplacements) +
+                    " replacements can be given";
+            return;
+        }
         const std::size_t eq = value.find('=');
         if (eq == std::string::npos) {
             error = "--replace: " + inQuotes(value) + " is not FROM=TO (two DMC thread numbers)";
@@ -265,12 +283,6 @@ class Reader {
     std::set<std::string> seen_;
 };
 
-std::filesystem::path comparable(const std::string& path) {
-    std::error_code ec;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
-    return (ec ? std::filesystem::path(path) : absolute).lexically_normal();
-}
-
 // Whole-mode sizes follow the picture; region-only options are refused
 // there rather than silently ignored.
 std::string checkCombination(const ConvertOptions& o, const std::set<std::string>& given) {
@@ -290,6 +302,12 @@ std::string checkCombination(const ConvertOptions& o, const std::set<std::string
             }
         }
     }
+    // The fabric counts skeins for the book and the JSON, and is the OXS
+    // file's stitch count; nothing else takes it.
+    if (given.count("--fabric") != 0 && o.patternPath("book").empty() &&
+        o.patternPath("json").empty() && o.patternPath("oxs").empty()) {
+        return "--fabric applies to --book, --json and --oxs only";
+    }
     if (o.category == ThreadCategory::Cc && given.count("--threads") != 0) {
         return "--threads applies to --category DMC only (CC keeps the pattern's own colours)";
     }
@@ -299,7 +317,7 @@ std::string checkCombination(const ConvertOptions& o, const std::set<std::string
     if (o.patternPaths.empty() && o.effectPath.empty() && !o.print) {
         return nothingToWrite();
     }
-    std::set<std::filesystem::path> targets;
+    std::vector<const std::string*> named;
     int toStandardOutput = 0;
     std::vector<const std::string*> paths{&o.effectPath};
     for (const auto& named : o.patternPaths) {
@@ -312,9 +330,13 @@ std::string checkCombination(const ConvertOptions& o, const std::set<std::string
         if (path->empty() || *path == "-") {
             continue;
         }
-        if (!targets.insert(comparable(*path)).second) {
-            return "the file " + inQuotes(*path) + " is named for two outputs";
+        // One file under two names (a link, "./"), however it is named.
+        for (const std::string* earlier : named) {
+            if (sameOutputFile(*earlier, *path)) {
+                return "the file " + inQuotes(*path) + " is named for two outputs";
+            }
         }
+        named.push_back(path);
     }
     return {};
 }

@@ -14,6 +14,7 @@
 #include "render/PrintChart.h"
 #include "workspace/WorkspaceModel.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -133,6 +134,9 @@ std::string printProblem(const PrintOutcome& printed) {
         return {};
     case PrintStatus::NoPrinter:
         return "cannot print: there is no default printer (name one with --printer)";
+    case PrintStatus::NoScheduler:
+        return "cannot print: the print scheduler (CUPS) is not running, so no printer can be "
+               "reached";
     case PrintStatus::UnknownPrinter:
         return "cannot print: there is no printer named \"" + printed.queue.toStdString() + "\"";
     case PrintStatus::Stopped:
@@ -262,7 +266,11 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
 
     const auto bench = std::make_unique<Workbench>();
     const bool needsScratch = options.method != 0 || !options.effectPath.empty();
-    QTemporaryDir scratchFolder;
+    // Named with our process number, so that the next run removes it should
+    // this one be killed.
+    removeLeftovers(QFile::encodeName(QDir::tempPath()).toStdString());
+    QTemporaryDir scratchFolder(QDir::tempPath() + QLatin1Char('/') +
+                                QString::fromStdString(scratchFolderPattern()));
     if (needsScratch && !scratchFolder.isValid()) {
         return failure(kExitFailure, "cannot create a temporary folder: " +
                                          scratchFolder.errorString().toStdString());
@@ -370,6 +378,12 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
     if (!options.patternPath("pdf").empty() && printedCellsTooSmall(pdfCellSize(source))) {
         note = smallCellsNote(pdfCellSize(source));
     }
+    // Standard output first, then the files: all or nothing.
+    if (const OutputResult committed = outputs.commit(); !committed.ok()) {
+        return failure(kExitOutput, outputProblem(committed));
+    }
+    // A print job cannot be taken back: it goes only once every file is in
+    // place, so a run that failed and is run again prints once.
     if (options.print) {
         step("printing");
         const PrintOutcome printed =
@@ -380,11 +394,6 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
         if (printedCellsTooSmall(printed.cell)) {
             note = smallCellsNote(printed.cell);
         }
-    }
-
-    // Standard output first, then the files: all or nothing.
-    if (const OutputResult committed = outputs.commit(); !committed.ok()) {
-        return failure(kExitOutput, outputProblem(committed));
     }
     ConvertResult done;
     done.note = note;

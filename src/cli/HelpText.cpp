@@ -95,7 +95,7 @@ constexpr std::string_view kOtherOutputs =
                         front, two sides on the back), plus 20 % for starting
                         and ending; a skein is 8 m of 6 strands; rounded up.
   --print               print the one-page printout on the default printer,
-                        as "打印" does
+                        as "打印" does, once every file is written
   --printer NAME        print it on the printer (print queue) NAME
 )";
 
@@ -103,7 +103,8 @@ constexpr std::string_view kAfterOutputs =
     R"(  FILE "-" is standard output (for one output at most). Every file is written
   beside its target and renamed into place only when all of them are complete
   and standard output was written: after any failure, or when the command is
-  interrupted, no output is written and no staging file stays behind. Pipes,
+  interrupted, no output is written and no staging file stays behind (those of
+  a run killed outright are removed by the next run in that folder). Pipes,
   devices and links are written through, never replaced; the picture itself is
   never an output.
 

@@ -146,7 +146,11 @@ bool Form1::Command3_Click() {
     if (!saved.ok()) {
         const QString text = tr("无法保存绣图效果图：") + context_.workingFileText(saved.path);
         Label4->setText(text);
-        context_.dialogs.message(this, text, QStringLiteral("quillmere"), MessageIcon::Critical);
+        // The message also says why, in the system's words.
+        const QString reason = saved.reason.empty() ? QString::fromStdString(saved.message())
+                                                    : QString::fromStdString(saved.reason);
+        context_.dialogs.message(this, text + QLatin1Char('\n') + tr("原因：") + reason,
+                                 QStringLiteral("quillmere"), MessageIcon::Critical);
         return false;
     }
     context_.state.patternMatrix = *sampled;

@@ -87,7 +87,12 @@ bool Form7::saveFormat(std::string_view formatName) {
         saved = savePatternFile(format, control->count);
     }
     if (!saved.ok()) {
-        context.dialogs.message(this, tr(window.failed) + context.workingFileText(saved.path),
+        // The system's words say why (a full disk, no permission, ...).
+        const QString reason = saved.reason.empty() ? QString::fromStdString(saved.message())
+                                                    : QString::fromStdString(saved.reason);
+        context.dialogs.message(this,
+                                tr(window.failed) + context.workingFileText(saved.path) +
+                                    QLatin1Char('\n') + tr("原因：") + reason,
                                 QStringLiteral("Quillmere,make life fun!"), MessageIcon::Critical);
         return false;
     }
@@ -153,8 +158,15 @@ void Form7::printChartOnPrinter() {
     if (outcome.status != PrintStatus::Printed) {
         finishRun(true);
         Label1->hide();
-        form1_.context().dialogs.message(this, tr("    打印异常，请确认您的打印机已经就绪。     "),
-                                         QStringLiteral("Quillmere "));
+        QString text = tr("    打印异常，请确认您的打印机已经就绪。     ");
+        if (outcome.status == PrintStatus::NoScheduler) {
+            text += QLatin1Char('\n') + tr("原因：") + tr("打印服务（CUPS）没有运行");
+        } else if (outcome.status == PrintStatus::NoPrinter) {
+            text += QLatin1Char('\n') + tr("原因：") + tr("没有默认打印机");
+        } else if (!outcome.problem.isEmpty()) {
+            text += QLatin1Char('\n') + tr("原因：") + outcome.problem;
+        }
+        form1_.context().dialogs.message(this, text, QStringLiteral("Quillmere "));
         return;
     }
     Label1->setText(tr("正在打印，请等待...."));

@@ -103,9 +103,17 @@ void ThreadReplacement::replace(int target, int replacement, const CellChanged& 
     }
     std::copy(colorList_.begin() + i + 1, colorList_.begin() + colorCount_ + 1,
               colorList_.begin() + i);
-    colorCount_ = std::max(colorCount_ - 1, 1);
+    --colorCount_;
+    // The replacement is now a thread of the pattern: listed, it can be
+    // replaced in turn.
+    const bool listed = entryOf(replacement) == 0;
+    if (listed) {
+        colorList_[at(++colorCount_)] = replacement;
+    }
+    colorCount_ = std::max(colorCount_, 1);
     replacedColors_[at(replaceCount_)] = target;
     replacementColors_[at(replaceCount_)] = replacement;
+    replacementListed_[at(replaceCount_)] = listed;
     ++replaceCount_;
     recolor(target, replacement, changed, yield);
 }
@@ -116,6 +124,11 @@ void ThreadReplacement::undo(const CellChanged& changed, const Yield& yield) {
     }
     const int k = --replaceCount_;
     recolor(replacementColors_[at(k)], replacedColors_[at(k)], changed, yield);
+    if (const int i = entryOf(replacementColors_[at(k)]); replacementListed_[at(k)] && i != 0) {
+        std::copy(colorList_.begin() + i + 1, colorList_.begin() + colorCount_ + 1,
+                  colorList_.begin() + i);
+        --colorCount_;
+    }
     colorCount_ = std::min(colorCount_ + 1, kMaxPatternColors);
     colorList_[at(colorCount_)] = replacedColors_[at(k)];
 }

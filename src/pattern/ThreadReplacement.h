@@ -76,13 +76,16 @@ class ThreadReplacement {
     Color threadColor(int thread) const;
 
     // Replaces target by replacement in every cell and removes target's
-    // entry from the list (the list never drops below one entry). Nothing
-    // happens when the target is not listed or the limit is reached.
+    // entry from the list (the list never drops below one entry). A
+    // replacement not listed yet joins the end of the list, so a later
+    // replacement finds it again. Nothing happens when the target is not
+    // listed or the limit is reached.
     void replace(int target, int replacement, const CellChanged& changed = {},
                  const Yield& yield = {});
     // Undoes the last replacement: every cell of its replacement thread,
     // including those that had it before, takes the replaced thread again,
-    // and the replaced thread goes back to the end of the list.
+    // the replaced thread goes back to the end of the list, and a
+    // replacement thread that joined the list with it leaves it again.
     void undo(const CellChanged& changed = {}, const Yield& yield = {});
     // Writes each cell's thread colour into patternMatrix.
     void commit(CellMatrix& patternMatrix, const Yield& yield = {}) const;
@@ -99,6 +102,8 @@ class ThreadReplacement {
     int replaceCount_ = 0;
     std::array<int, kMaxReplacements> replacedColors_{};
     std::array<int, kMaxReplacements> replacementColors_{};
+    // Whether replacement k put its replacement thread on the list.
+    std::array<bool, kMaxReplacements> replacementListed_{};
     std::unique_ptr<CellMatrix> workCopy_ = std::make_unique<CellMatrix>();
 };
 

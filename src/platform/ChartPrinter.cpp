@@ -56,7 +56,9 @@ PrintOutcome printChartOnQueue(const QString& queue, const ChartSource& source,
     const QPrinterInfo info =
         queue.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(queue);
     if (info.isNull()) {
-        outcome.status = queue.isEmpty() ? PrintStatus::NoPrinter : PrintStatus::UnknownPrinter;
+        outcome.status = !printSchedulerRunning() ? PrintStatus::NoScheduler
+                         : queue.isEmpty()        ? PrintStatus::NoPrinter
+                                                  : PrintStatus::UnknownPrinter;
         outcome.queue = queue;
         return outcome;
     }

@@ -13,6 +13,7 @@ enum class PrintStatus {
     Printed,        // the print system accepted the job
     Stopped,        // the progress callback stopped the drawing; no job was sent
     NoPrinter,      // there is no default printer
+    NoScheduler,    // the print scheduler (CUPS) is not running: no printer can be known
     UnknownPrinter, // no queue of the asked name
     Failed,         // the document could not be made or the job was refused
 };

@@ -18,6 +18,10 @@ struct PrintSubmission {
 // True when the print system can take documents as PDF files (CUPS).
 bool printSystemTakesPdf();
 
+// False when the print scheduler (the CUPS server) cannot be reached, so
+// that no printer can be known; true where this cannot be told.
+bool printSchedulerRunning();
+
 // Hands the PDF document to `queue` as one job titled `title`.
 PrintSubmission submitPdfJob(const QString& queue, const QByteArray& pdf, const QString& title);
 

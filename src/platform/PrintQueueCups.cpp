@@ -12,6 +12,16 @@ bool printSystemTakesPdf() {
     return true;
 }
 
+bool printSchedulerRunning() {
+    http_t* connection = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(),
+                                      1, 5000, nullptr);
+    if (connection == nullptr) {
+        return false;
+    }
+    httpClose(connection);
+    return true;
+}
+
 PrintSubmission submitPdfJob(const QString& queue, const QByteArray& pdf, const QString& title) {
     PrintSubmission submission;
     const QByteArray name = queue.toUtf8();

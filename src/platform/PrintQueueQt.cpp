@@ -8,6 +8,10 @@ bool printSystemTakesPdf() {
     return false;
 }
 
+bool printSchedulerRunning() {
+    return true;
+}
+
 PrintSubmission submitPdfJob(const QString&, const QByteArray&, const QString&) {
     return {false, 0, QStringLiteral("no PDF print system")};
 }

@@ -18,6 +18,26 @@ bool syncFile(std::FILE* file);
 
 enum class RenameOutcome { Done, TargetExists, Failed };
 
+// Creates `path` as a new empty file and closes it, never touching a file
+// already there: 0, or the system's error (EEXIST when the name is taken).
+int createExclusive(const std::filesystem::path& path);
+
+// Gives the file `from` the second name `to`: 0, or the system's error
+// (EEXIST when `to` is taken; see hardLinksMissing).
+int linkFile(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// Whether an error of linkFile means the file system has no hard links
+// (vfat, exFAT, some network shares) rather than a real failure.
+bool hardLinksMissing(int error);
+
+// For tests: linkFile fails as on a file system without hard links.
+void simulateMissingHardLinks(bool missing);
+
+// This program's process number, and whether a process of that number
+// still exists (true where it cannot be told).
+int currentProcessId();
+bool processExists(int processId);
+
 // Moves `from` to `to` unless `to` already exists, in one step where the
 // file system allows it (so two savers can never take the same name).
 RenameOutcome renameWithoutReplacing(const std::filesystem::path& from,
@@ -33,6 +53,18 @@ void releaseFromCleanup(int ticket);
 // Installs the handlers that remove what keepForCleanup holds and then let
 // the signal end the program as it would have.
 void removeLeftoversOnInterrupt();
+
+// While one lives, SIGINT, SIGTERM, SIGHUP and SIGPIPE are held back: one
+// that arrives takes effect (removing what keepForCleanup holds, then
+// ending the program) only when the last HeldSignals ends. Outputs are put
+// in place under it, so an interruption never leaves half a batch.
+class HeldSignals {
+  public:
+    HeldSignals();
+    ~HeldSignals();
+    HeldSignals(const HeldSignals&) = delete;
+    HeldSignals& operator=(const HeldSignals&) = delete;
+};
 
 // Releases its ticket when it goes out of scope.
 class CleanupTicket {

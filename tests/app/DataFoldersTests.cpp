@@ -56,6 +56,15 @@ TEST(DataFolders, DesktopWorkingFolderIsMadeOnFirstUseElseTheFallback) {
     const DesktopWorkingFolder unknown = desktopWorkingFolder(QString(), home.path());
     EXPECT_EQ(unknown.folder, home.path());
     EXPECT_FALSE(unknown.failed.isEmpty());
+    EXPECT_TRUE(unknown.writable);
+    // No home to fall back on either (a file, also for root): nothing is
+    // promised.
+    const QString noHome = root.filePath(QStringLiteral("not-a-folder"));
+    touch(noHome);
+    const DesktopWorkingFolder nowhere = desktopWorkingFolder(blocked, noHome);
+    EXPECT_EQ(nowhere.failed, blocked + QStringLiteral("/Tessaline"));
+    EXPECT_FALSE(nowhere.writable);
+    EXPECT_FALSE(desktopWorkingFolder(QString(), noHome).writable);
 }
 
 } // namespace

@@ -1,12 +1,15 @@
 // The one way the program writes files: numbering, failed writes, targets
 // that are not regular files, the input protected, names in any encoding.
 #include "app/OutputFiles.h"
+#include "platform/SystemFiles.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -221,6 +224,171 @@ TEST(OutputFiles, AFailedWriteKeepsTheEarlierFileAndSaysWhy) {
     }
     EXPECT_EQ(readText(folder / "chart.pdf"), good);
     EXPECT_EQ(folder.names(), (std::vector<std::string>{"chart.pdf", "myxiu001.pdf"}));
+}
+
+TEST(OutputFiles, AFlushThatFailsOnASmallWriteKeepsTheEarlierFile) {
+    // Smaller than the stream's buffer: the write itself succeeds and only
+    // the final flush meets the limit.
+    Folder folder;
+    const std::string good(100, 'g');
+    ASSERT_TRUE(writeOutputFile(folder / "p.json", bytesOf(good)).ok());
+    const std::string small(3000, 's');
+    {
+        const FileSizeLimit limit(1000);
+        const OutputResult written = writeOutputFile(folder / "p.json", bytesOf(small));
+        EXPECT_EQ(written.fault, OutputFault::WriteFailed);
+        EXPECT_NE(written.message().find("File too large"), std::string::npos) << written.message();
+    }
+    EXPECT_EQ(readText(folder / "p.json"), good);
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"p.json"});
+}
+
+// Every file system without hard links is simulated by making the link call
+// fail; the fallbacks must keep every guarantee.
+class WithoutHardLinks {
+  public:
+    explicit WithoutHardLinks(bool missing) { simulateMissingHardLinks(missing); }
+    ~WithoutHardLinks() { simulateMissingHardLinks(false); }
+};
+
+TEST(OutputFiles, ABatchThatFailsAtARenamePutsEveryEarlierFileBack) {
+    for (const bool linksMissing : {false, true}) {
+        SCOPED_TRACE(linksMissing ? "without hard links" : "with hard links");
+        const WithoutHardLinks links(linksMissing);
+        Folder folder;
+        writeText(folder / "a.json", "old a");
+        writeText(folder / "c.pdf", "old c");
+        std::ostringstream out;
+        {
+            OutputBatch batch(out);
+            std::size_t slot = 0;
+            for (const char* name : {"a.json", "b.png", "c.pdf"}) {
+                ASSERT_TRUE(batch.add(folder / name, slot).ok());
+                ASSERT_TRUE(batch.write(slot, std::string_view("new")).ok());
+            }
+            // A folder appears where the last file goes: its rename fails
+            // after the first two succeeded.
+            fs::remove(folder / "c.pdf");
+            fs::create_directory(folder / "c.pdf");
+            const OutputResult committed = batch.commit();
+            EXPECT_EQ(committed.fault, OutputFault::CommitFailed);
+            EXPECT_EQ(committed.path, folder / "c.pdf");
+        }
+        EXPECT_EQ(readText(folder / "a.json"), "old a");
+        EXPECT_FALSE(fs::exists(folder / "b.png"));
+        EXPECT_TRUE(fs::is_directory(folder / "c.pdf"));
+        EXPECT_EQ(folder.names(), (std::vector<std::string>{"a.json", "c.pdf"}));
+
+        // The same batch without the folder commits whole, keeping nothing.
+        fs::remove(folder / "c.pdf");
+        OutputBatch batch(out);
+        std::size_t slot = 0;
+        for (const char* name : {"a.json", "b.png", "c.pdf"}) {
+            ASSERT_TRUE(batch.add(folder / name, slot).ok());
+            ASSERT_TRUE(batch.write(slot, std::string_view(name)).ok());
+        }
+        ASSERT_TRUE(batch.commit().ok());
+        EXPECT_EQ(readText(folder / "a.json"), "a.json");
+        EXPECT_EQ(readText(folder / "c.pdf"), "c.pdf");
+        EXPECT_EQ(folder.names(), (std::vector<std::string>{"a.json", "b.png", "c.pdf"}));
+    }
+}
+
+TEST(OutputFiles, ConcurrentNumberedSavesWithoutHardLinksLoseNoFile) {
+    const WithoutHardLinks links(true);
+    Folder folder;
+    constexpr int kSavers = 4;
+    constexpr int kSaves = 50;
+    std::vector<std::thread> savers;
+    std::vector<int> failures(kSavers, 0);
+    for (int saver = 0; saver < kSavers; ++saver) {
+        savers.emplace_back([&folder, &failures, saver] {
+            std::int32_t counter = 0; // each a window of its own
+            for (int save = 0; save < kSaves; ++save) {
+                const std::string text = std::to_string(saver) + "/" + std::to_string(save);
+                if (!writeNumberedFile(folder.path(), "myxiu", ".oxs", counter, bytesOf(text))
+                         .ok()) {
+                    ++failures[static_cast<std::size_t>(saver)];
+                }
+            }
+        });
+    }
+    for (std::thread& saver : savers) {
+        saver.join();
+    }
+    EXPECT_EQ(failures, std::vector<int>(kSavers, 0));
+    std::set<std::string> contents;
+    for (const std::string& name : folder.names()) {
+        contents.insert(readText(folder / name));
+    }
+    EXPECT_EQ(folder.names().size(), std::size_t{kSavers * kSaves});
+    EXPECT_EQ(contents.size(), std::size_t{kSavers * kSaves}); // every save is there
+}
+
+TEST(OutputFiles, LeftoversOfRunsThatAreGoneAreRemovedByTheNextRun) {
+    Folder folder;
+    // 999999999 is past every process number a system hands out.
+    const std::string gone = "999999999";
+    const std::string self = std::to_string(currentProcessId());
+    for (const std::string& name : std::vector<std::string>{
+             ".tessaline-" + gone + "-ab12cd.part", ".tessaline-" + gone + "-ab12cd.keep",
+             ".tessaline-" + self + "-ab12cd.part", ".tessaline-1-ab12cd.part",
+             ".tessaline-ab12cd.part", "tessaline-" + gone + "-notes.txt"}) {
+        writeText(folder / name, "");
+    }
+    fs::create_directory(folder / ("tessaline-" + gone + "-Xy12Zw"));
+    writeText(folder / ("tessaline-" + gone + "-Xy12Zw") / "tmppicv.bmp", "scratch");
+    fs::create_directory(folder / ("tessaline-" + self + "-Xy12Zw"));
+
+    // The first file this run writes there clears what the dead run left;
+    // a live run's files (this one's, process 1's) and names not quite ours stay.
+    ASSERT_TRUE(writeOutputFile(folder / "c.json", bytesOf("{}")).ok());
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{".tessaline-1-ab12cd.part",
+                                                        ".tessaline-" + self + "-ab12cd.part",
+                                                        ".tessaline-ab12cd.part", "c.json",
+                                                        "tessaline-" + self + "-Xy12Zw",
+                                                        "tessaline-" + gone + "-notes.txt"}));
+    EXPECT_NE(scratchFolderPattern().find("tessaline-" + self + "-"), std::string::npos);
+}
+
+TEST(OutputFiles, TwoNamesOfOneFileAreOneOutput) {
+    Folder folder;
+    writeText(folder / "a.json", "a");
+    fs::create_symlink("a.json", folder / "l.oxs");
+    fs::create_hard_link(folder / "a.json", folder / "h.json");
+    fs::create_directory(folder / "sub");
+    fs::create_directory_symlink("sub", folder / "via");
+    fs::create_symlink("sub/new.pdf", folder / "dangling.pdf");
+    EXPECT_TRUE(sameOutputFile(folder / "a.json", folder / "l.oxs"));
+    EXPECT_TRUE(sameOutputFile(folder / "h.json", folder / "a.json"));
+    EXPECT_TRUE(sameOutputFile(folder / "sub" / ".." / "a.json", folder / "a.json"));
+    // Files not made yet: the same name in the same folder, however reached.
+    EXPECT_TRUE(sameOutputFile(folder / "via" / "new.pdf", folder / "sub" / "new.pdf"));
+    EXPECT_TRUE(sameOutputFile(folder / "dangling.pdf", folder / "via" / "new.pdf"));
+    EXPECT_FALSE(sameOutputFile(folder / "sub" / "new.pdf", folder / "sub" / "other.pdf"));
+    EXPECT_FALSE(sameOutputFile(folder / "a.json", folder / "sub" / "a.json"));
+    EXPECT_FALSE(sameOutputFile("-", "-"));
+}
+
+TEST(OutputFilesDeathTest, ASignalDuringACommitWaitsUntilItIsDone) {
+    Folder folder;
+    const fs::path staged = folder / "staged.part";
+    const fs::path marker = folder / "after.txt";
+    writeText(staged, "");
+    EXPECT_EXIT(
+        {
+            removeLeftoversOnInterrupt();
+            const CleanupTicket ticket(staged);
+            {
+                const HeldSignals held;
+                std::raise(SIGTERM);
+                writeText(marker, "still running");
+            }
+            std::_Exit(0); // not reached: the held signal ends the program
+        },
+        ::testing::KilledBySignal(SIGTERM), "");
+    EXPECT_EQ(readText(marker), "still running");
+    EXPECT_FALSE(fs::exists(staged)); // removed as on any interruption
 }
 
 #endif

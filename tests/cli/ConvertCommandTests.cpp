@@ -400,15 +400,38 @@ TEST_F(ConvertCommand, PrintsOnTheQueueOrExitsFiveWithOneLine) {
             EXPECT_EQ(refused.exitCode, 5) << queue;
             EXPECT_TRUE(refused.err.contains(queue)) << refused.err.toStdString();
             EXPECT_EQ(refused.err.trimmed().count('\n'), 0) << refused.err.toStdString();
-            EXPECT_FALSE(dir.exists("q.json")) << queue;
+            // The files were in place before the job went out.
+            EXPECT_TRUE(dir.exists("q.json")) << queue;
+            dir.remove("q.json");
         }
         EXPECT_EQ(server.jobCount(QStringLiteral("TessReject")), 0);
+
+        // A run whose output fails prints nothing, so running it again
+        // prints once.
+        QProcess full;
+        full.setProcessEnvironment(headlessEnvironment());
+        full.setWorkingDirectory(dir.path());
+        full.setStandardOutputFile(QStringLiteral("/dev/full"));
+        full.start(QStringLiteral(TESSALINE_EXECUTABLE),
+                   convert(base + QStringList{"--json", "-", "--print"}));
+        ASSERT_TRUE(full.waitForFinished(120000));
+        EXPECT_EQ(full.exitCode(), 5);
+        EXPECT_EQ(server.jobCount(QStringLiteral("TessPDF")), 1);
     }
     PrivatePrintServer empty;
     ASSERT_TRUE(empty.running()) << empty.problem().toStdString();
     const CommandRun none = runTessaline(convert(base + QStringList{"--print"}), dir.path());
     EXPECT_EQ(none.exitCode, 5);
     EXPECT_TRUE(none.err.contains("no default printer")) << none.err.toStdString();
+
+    // No scheduler to ask: the message names it rather than the printer.
+    QProcessEnvironment noScheduler = headlessEnvironment();
+    noScheduler.insert(QStringLiteral("CUPS_SERVER"), dir.filePath("no-cupsd.sock"));
+    const CommandRun stopped =
+        runTessaline(convert(base + QStringList{"--print"}), dir.path(), noScheduler);
+    EXPECT_EQ(stopped.exitCode, 5);
+    EXPECT_TRUE(stopped.err.contains("print scheduler (CUPS) is not running"))
+        << stopped.err.toStdString();
 }
 
 TEST_F(ConvertCommand, TheLocaleOrLangChoosesTheChartsLanguage) {

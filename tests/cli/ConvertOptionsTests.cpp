@@ -2,6 +2,8 @@
 // one line that names a refused value.
 #include "cli/ConvertOptions.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace tessaline {
@@ -162,6 +164,50 @@ TEST(ConvertOptions, PaperPitchAndFabric) {
     EXPECT_EQ(parse({"a", "--pdf", "p.pdf", "--paper", "a4"}).error,
               "--paper applies to --book only");
     EXPECT_TRUE(parse({"a", "--json", "-", "--fabric", "16"}).ok());
+    EXPECT_TRUE(parse({"a", "--oxs", "p.oxs", "--fabric", "16"}).ok());
+    // Nothing that takes the fabric: refused, as paper and pitch without a book.
+    EXPECT_EQ(parse({"a", "-o", "c.png", "--pdf", "p.pdf", "--fabric", "16"}).error,
+              "--fabric applies to --book, --json and --oxs only");
+    // A count that does not fit an int is not wrapped round to one that does.
+    EXPECT_EQ(parse({"a", "--book", "b.pdf", "--fabric", "4294967310"}).error,
+              "--fabric: \"4294967310\" is not a fabric count (11, 14, 16, 18, 22, 25 or 28)");
+}
+
+TEST(ConvertOptions, LimitsTheHelpStatesAreKept) {
+    // At most 201 replacements, as the replacement window keeps.
+    std::vector<std::string> args{"a", "--json", "-"};
+    for (int i = 0; i < 201; ++i) {
+        args.insert(args.end(), {"--replace", i % 2 == 0 ? "310=321" : "321=310"});
+    }
+    const ConvertParse most = parse(args);
+    ASSERT_TRUE(most.ok()) << most.error;
+    EXPECT_EQ(most.options.replacements.size(), 201U);
+    args.insert(args.end(), {"--replace", "310=321"});
+    EXPECT_EQ(parse(args).error, "--replace: at most 201 replacements can be given");
+    // Numbers past what the machine holds are outside the range, not
+    // unreadable.
+    EXPECT_EQ(parse({"a", "--json", "-", "--width", "99999999999999999999"}).error,
+              "--width: 99999999999999999999 is outside 16..230");
+    EXPECT_EQ(parse({"a", "--json", "-", "--threads", "4294967298"}).error,
+              "--threads: 4294967298 is outside 2..423");
+}
+
+TEST(ConvertOptions, OneFileUnderTwoNamesIsRefused) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "tessaline-options-links";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    std::filesystem::create_symlink("a.json", folder / "l.oxs");
+    const std::string json = (folder / "a.json").string();
+    const std::string oxs = (folder / "l.oxs").string();
+    // The link leads to a file not made yet, and then to one that exists.
+    EXPECT_EQ(parse({"a", "--json", json, "--oxs", oxs}).error,
+              "the file \"" + oxs + "\" is named for two outputs");
+    std::ofstream(folder / "a.json") << "{}";
+    EXPECT_NE(parse({"a", "--oxs", oxs, "--json", json}).error.find("named for two outputs"),
+              std::string::npos);
+    EXPECT_TRUE(parse({"a", "--json", json, "--oxs", (folder / "b.oxs").string()}).ok());
+    std::filesystem::remove_all(folder);
 }
 
 TEST(ConvertOptions, RefusesWhatCannotBeMeant) {

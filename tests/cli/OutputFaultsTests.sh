@@ -127,5 +127,29 @@ expect_code "${PIPESTATUS[0]}" 141 "SIGPIPE"
 expect_clean "SIGPIPE" "${keep[@]}" p.json
 set +m
 
+# SIGKILL leaves staging files and the scratch folder; the next run in that
+# folder removes them, as their process is gone.
+"$T" convert large.bmp --width 230 -o c.bmp --json p.json 2>/dev/null &
+pid=$!
+for _ in $(seq 2000); do
+    [[ -n $(ls -A "$TMPDIR") ]] && break
+    sleep 0.005
+done
+kill -s KILL $pid
+wait $pid 2>/dev/null
+[[ -n $(ls -A . | grep "^\.tessaline-$pid-") ]] || fail "SIGKILL: no staging file to clear"
+run --json p.json || fail "run after SIGKILL"
+expect_clean "after SIGKILL" "${keep[@]}" p.json
+
+# Two outputs that are one file through a link: refused before anything is
+# written, whichever name comes first.
+echo old >p.json
+ln -s p.json l.oxs
+err=$(run --json p.json --oxs l.oxs 2>&1)
+expect_code $? 2 "one file named twice through a link"
+[[ $err == *"named for two outputs"* && $(cat p.json) == old ]] || fail "link named twice: $err"
+expect_clean "link named twice" "${keep[@]}" p.json l.oxs
+rm -f l.oxs
+
 [[ $failures -eq 0 ]] && echo "all output fault checks passed"
 exit $((failures > 0))

@@ -92,6 +92,30 @@ TEST(ConvertPipeline, WritesJsonToTheGivenStreamOnlyAfterSuccess) {
     EXPECT_TRUE(none.str().empty());
 }
 
+TEST(ConvertPipeline, ReplacementsChainInTheOrderGiven) {
+    QTemporaryDir tmp;
+    const QDir dir(tmp.path());
+    const std::string picture =
+        savePng(makePicture(16, 16, quadrantColour), dir, "quad.png").toStdString();
+    // Each thread that arrived by the step before is replaced in turn, and
+    // the black quadrant ends where it began.
+    const ConvertParse parse =
+        parseConvertOptions({picture, "--width", "16", "--method", "0", "--json", "-", "--replace",
+                             "310=989", "--replace", "989=321", "--replace=321=310"});
+    ASSERT_TRUE(parse.ok()) << parse.error;
+    std::ostringstream out;
+    const ConvertResult result = convertPicture(parse.options, out);
+    ASSERT_TRUE(result.ok()) << result.error;
+    const QJsonObject p = parseJson(QByteArray::fromStdString(out.str()));
+    const QJsonArray steps = p.value("replacements").toArray();
+    ASSERT_EQ(steps.size(), 3);
+    for (const QJsonValue step : steps) {
+        EXPECT_EQ(step.toObject().value("cells").toInt(), 64);
+    }
+    EXPECT_EQ(steps[2].toObject().value("to").toString(), QStringLiteral("310"));
+    EXPECT_EQ(intsOf(p.value("cells"))[8], kBlackPos);
+}
+
 TEST(ConvertPipeline, WritesOxsBesideJsonWithTheSameThreadsAndCells) {
     QTemporaryDir tmp;
     const QDir dir(tmp.path());

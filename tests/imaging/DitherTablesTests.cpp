@@ -1,9 +1,10 @@
+#include "imaging/DitherArithmetic.h"
 #include "imaging/DitherTables.h"
 
-#include "imaging/DitherArithmetic.h"
-
 #include <algorithm>
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace tessaline {
 namespace {
@@ -22,6 +23,35 @@ TEST(DitherTables, MatrixIsAPermutationWithKnownCorners) {
     EXPECT_EQ(m[103], 255); // row 6, column 7
     EXPECT_EQ(m[15 + 16 * 6], 252);
     EXPECT_EQ(m[8 + 16 * 8], 1);
+}
+
+// Position-weighted sums pin each whole table: swapping any two thresholds
+// changes the sum by (i - j) x (m[j] - m[i]), never zero, which the
+// permutation check above and a few known entries would let through.
+template <typename Table> std::uint64_t positionalChecksum(const Table& values) {
+    std::uint64_t sum = 0;
+    std::uint64_t position = 1;
+    for (const auto value : values) {
+        sum += position++ * value;
+    }
+    return sum;
+}
+
+TEST(DitherTables, EachWholeTableIsPinnedByAPositionalChecksum) {
+    EXPECT_EQ(positionalChecksum(ditherMatrix()), 4203936U);
+    // The three orientations the colour reductions read, rows 0 to 15.
+    std::vector<int> blue;
+    std::vector<int> green;
+    std::vector<int> red;
+    for (int y = 0; y < 16; ++y) {
+        const auto t = dither::rowThresholds(y, true);
+        blue.insert(blue.end(), t.blue.begin(), t.blue.end());
+        green.insert(green.end(), t.green.begin(), t.green.end());
+        red.insert(red.end(), t.red.begin(), t.red.end());
+    }
+    EXPECT_EQ(positionalChecksum(blue), 4084336U);
+    EXPECT_EQ(positionalChecksum(green), 4203936U);
+    EXPECT_EQ(positionalChecksum(red), 4304144U);
 }
 
 TEST(DitherTables, BitMaskAndInitHandOutTheSameTables) {

@@ -289,8 +289,13 @@ TEST(Save, AFailedSaveSaysSoAndDoesNotUseTheNumber) {
     EXPECT_FALSE(f.Command4_Click());
     EXPECT_EQ(f.savedCount("chart"), 0);
     EXPECT_FALSE(w.dialogs.messages.back().text.contains(QStringLiteral("成功")));
-    EXPECT_TRUE(w.dialogs.messages.back().text.endsWith(
-        QDir::toNativeSeparators(QStringLiteral("/missing/myxiu001.bmp"))));
+    // The file and, on a line of its own, why it failed.
+    const QStringList lines = w.dialogs.messages.back().text.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(
+        lines[0].endsWith(QDir::toNativeSeparators(QStringLiteral("/missing/myxiu001.bmp"))));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("原因：")));
+    EXPECT_GT(lines[1].size(), 4);
     w.context.workingFolder = folder;
 }
 
@@ -315,6 +320,7 @@ TEST(SaveOxs, OnlyAFinishedChartIsSavedUnderTheNextFreeNumber) {
     EXPECT_EQ(f.savedCount("oxs"), 0);
     EXPECT_EQ(w.dialogs.messages.back().title, QStringLiteral("Quillmere,make life fun!"));
     EXPECT_TRUE(w.dialogs.messages.back().text.startsWith(QStringLiteral("  OXS文件保存失败")));
+    EXPECT_TRUE(w.dialogs.messages.back().text.contains(QStringLiteral("\n原因：")));
     w.context.workingFolder = folder;
 
     // An earlier file of that name is kept.
@@ -371,6 +377,7 @@ TEST(Book, OnlyAfterAGenerationNumberedBesideThePrintoutWithTheSettingsOfTheRun)
     EXPECT_FALSE(f.saveFormat("book"));
     EXPECT_EQ(f.savedCount("book"), 1);
     EXPECT_TRUE(w.dialogs.messages.back().text.startsWith(QStringLiteral("  图册文件保存失败")));
+    EXPECT_TRUE(w.dialogs.messages.back().text.contains(QStringLiteral("\n原因：")));
     w.context.workingFolder = folder;
 
     // The next window shows them again and passes over the book saved.
@@ -403,7 +410,8 @@ TEST(Print, WithoutAPrinterShowsTheFailureMessage) {
     ASSERT_EQ(f.Command5->text(), QStringLiteral("打印"));
     f.Command5_Click();
     ASSERT_FALSE(w.dialogs.messages.empty());
-    EXPECT_EQ(w.dialogs.messages.back().text, kPrintFailed);
+    EXPECT_EQ(w.dialogs.messages.back().text,
+              kPrintFailed + QStringLiteral("\n原因：没有默认打印机"));
     EXPECT_EQ(w.dialogs.messages.back().title, QStringLiteral("Quillmere "));
 }
 
@@ -452,7 +460,10 @@ TEST(Print, ARefusingQueueFailsAndAPausedOneHoldsTheJob) {
     f.Command1_Click();
     f.Command5_Click();
     ASSERT_EQ(w.dialogs.messages.size(), 1u);
-    EXPECT_EQ(w.dialogs.messages.back().text, kPrintFailed);
+    // The print system's own words follow.
+    EXPECT_TRUE(
+        w.dialogs.messages.back().text.startsWith(kPrintFailed + QStringLiteral("\n原因：")));
+    EXPECT_GT(w.dialogs.messages.back().text.size(), kPrintFailed.size() + 4);
     EXPECT_EQ(f.Command5->text(), QStringLiteral("打印"));
 
     ASSERT_TRUE(server.setDefault(QStringLiteral("TessPaused")));

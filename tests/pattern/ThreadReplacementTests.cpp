@@ -146,13 +146,52 @@ TEST_F(ReplacementFixture, TheListKeepsOneEntryAndReplacementsStopAt201) {
     ASSERT_EQ(r.colorCount(), 1);
     r.replace(kDmcBlack, 10);
     EXPECT_EQ(r.colorCount(), 1); // never below one entry
+    EXPECT_EQ(r.entry(1), 10);    // the replacement takes the emptied list
     EXPECT_EQ(r.thread(2, 1), 10);
-    // The last entry stays listed, so it can be replaced again and again,
-    // until 201 replacements are on record.
+    // Back and forth, until 201 replacements are on record.
     for (int k = 0; k < 300; ++k) {
+        r.replace(10, kDmcBlack);
         r.replace(kDmcBlack, 10);
     }
     EXPECT_EQ(r.replaceCount(), ThreadReplacement::kMaxReplacements);
+    EXPECT_EQ(r.colorCount(), 1);
+}
+
+TEST_F(ReplacementFixture, ReplacementsChainInOrderAndUndoTakesBackTheLatest) {
+    // 3713 -> 321 -> 989 -> 3713: each thread that arrived is found again.
+    const int k321 = threadPositionOfNumber(dmcPalette(), "321");
+    const int k989 = threadPositionOfNumber(dmcPalette(), "989");
+    ThreadReplacement r = start();
+    int cells = 0;
+    const auto count = [&cells](int, int, int) { ++cells; };
+    r.replace(1, k321, count);
+    EXPECT_EQ(cells, 2);
+    EXPECT_EQ(r.entryOf(k321), 3); // joined the end of the list
+    r.replace(k321, k989, count);
+    r.replace(k989, 1, count);
+    EXPECT_EQ(cells, 6);
+    EXPECT_EQ(r.thread(1, 0), 1);
+    EXPECT_EQ(r.thread(1, 1), 1);
+    EXPECT_EQ(r.colorCount(), 3);
+    EXPECT_EQ(r.entryOf(k321), 0);
+    EXPECT_EQ(r.entryOf(k989), 0);
+
+    // Two replacements of different threads, one undo: the latest goes,
+    // the earlier one stays.
+    ThreadReplacement two = start();
+    two.replace(kDmcBlack, k321);
+    two.replace(10, k989);
+    two.undo();
+    EXPECT_EQ(two.replaceCount(), 1);
+    EXPECT_EQ(two.thread(2, 0), 10); // 350 is back
+    EXPECT_EQ(two.thread(0, 1), 10);
+    EXPECT_EQ(two.thread(0, 0), k321); // black stays replaced
+    EXPECT_EQ(two.thread(2, 1), k321);
+    EXPECT_EQ(two.entryOf(k989), 0); // 989 left the list with its undo
+    EXPECT_EQ(two.entry(two.colorCount()), 10);
+    EXPECT_EQ(two.entryOf(kDmcBlack), 0);
+    EXPECT_NE(two.entryOf(k321), 0);
+    EXPECT_EQ(two.colorCount(), 3);
 }
 
 TEST(SwatchListLayout, ElevenColoursMakeTwoRowsAndSeparatorsPickNothing) {
