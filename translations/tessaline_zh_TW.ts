@@ -62,6 +62,10 @@
         <source>绣图和效果图片将保存在：</source>
         <translation>繡圖和效果圖片將儲存在：</translation>
     </message>
+    <message>
+        <source>这个文件夹也无法写入，绣图和效果图片无法保存：</source>
+        <translation>這個資料夾也無法寫入，繡圖和效果圖片無法儲存：</translation>
+    </message>
 </context>
 <context>
     <name>PatternBook</name>
@@ -373,6 +377,10 @@
     <message>
         <source>Tessaline使用说明.mht</source>
         <translation>Tessaline使用說明.mht</translation>
+    </message>
+    <message>
+        <source>原因：</source>
+        <translation>原因：</translation>
     </message>
 </context>
 <context>
@@ -752,6 +760,18 @@
     <message>
         <source>  绣图效果图保存成功在</source>
         <translation>  繡圖效果圖已儲存在</translation>
+    </message>
+    <message>
+        <source>原因：</source>
+        <translation>原因：</translation>
+    </message>
+    <message>
+        <source>打印服务（CUPS）没有运行</source>
+        <translation>列印服務（CUPS）沒有執行</translation>
+    </message>
+    <message>
+        <source>没有默认打印机</source>
+        <translation>沒有預設印表機</translation>
     </message>
 </context>
 <context>
