@@ -11,6 +11,8 @@ std::string_view helpText() {
   tessaline convert PICTURE [options]    turn a picture into a pattern, no display needed
   tessaline palette-export INPUT OUTPUT  convert a binary .pal palette into text lines
   tessaline --help                       this text (also: tessaline convert --help)
+  tessaline --version                    the version and licence (also: tessaline
+                                         convert --version)
 
 convert runs the program's own steps: the picture is handed to the workspace,
 framed, reduced by the effect preview ("效果预览->"), mapped to the 423 DMC
@@ -132,7 +134,9 @@ Exit codes:
   other than 0, or --threads), 5 an output cannot be written or the printout
   was not accepted (no printer, no such printer, the printer refused the job).
   Problems are reported as one line on standard error; progress is shown there
-  only when it is a terminal.
+  only when it is a terminal. The window program exits with 6, after one line,
+  when it finds no display to open (DISPLAY and WAYLAND_DISPLAY unset, or the
+  display unreachable).
 
 Examples:
   tessaline convert photo.jpg --width 120 -o chart.png --pdf chart.pdf
@@ -140,6 +144,14 @@ Examples:
       --offset 120,40 --method 高分辨彩色图 --json pattern.json
   tessaline convert photo.jpg --method 0 --threads 25 --match lab -o chart.png
 )";
+}
+
+std::string_view versionText() {
+    return "tessaline " TESSALINE_VERSION "\n"
+           "Copyright (C) 2026 The Tessaline developers\n"
+           "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+           "This is free software: you are free to change and redistribute it.\n"
+           "There is NO WARRANTY, to the extent permitted by law.\n";
 }
 
 } // namespace tessaline
