@@ -1,8 +1,8 @@
 # Installing like any desktop program (`cmake --install build`): the program
 # in bin/, what it reads in share/tessaline/ (found from the executable, see
 # src/app/DataFolders.h), and the desktop entry, metainfo and icons where the
-# desktop looks for them. The Debian package (`cpack -G DEB` in the build
-# folder) holds the same files.
+# desktop looks for them, and the manual page. The Debian package
+# (debian/, `dpkg-buildpackage`) installs the same files.
 set(TESSALINE_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/tessaline)
 
 install(TARGETS tessaline RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -29,24 +29,4 @@ install(CODE "
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/${TESSALINE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/${TESSALINE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${TESSALINE_ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
-
-# The Debian package. dpkg-shlibdeps (dpkg-dev) names the libraries' packages;
-# the fonts the program asks for by name are added here.
-set(CPACK_PACKAGE_NAME tessaline)
-set(CPACK_PACKAGE_VENDOR "The Tessaline developers")
-set(CPACK_PACKAGE_CONTACT "The Tessaline developers <tessaline@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "turns a picture into a counted cross-stitch pattern")
-# The package description's lines, as dpkg shows them.
-string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
-    "Tessaline turns a picture or photograph into a counted cross-stitch pattern:"
-    "bring in a JPEG, GIF or BMP picture, choose the pattern size in stitches and"
-    "the part of the picture it covers, preview the colour-reduced result as a"
-    "stitch grid, and generate the chart with every colour mapped to the nearest"
-    "of 423 DMC threads, a symbol per thread, block lines, numbering and a legend;"
-    "then save or print it; tessaline convert does the same without a display.")
-set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, fonts-liberation")
-include(CPack)
+install(FILES ${PROJECT_SOURCE_DIR}/doc/tessaline.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

@@ -18,8 +18,8 @@ packages=(
   # bench/decode_floor.sh: djpeg's decode to race, and GNU time for the peaks
   libjpeg-turbo-progs time
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
-  # the installed desktop entry and metainfo are checked; cpack -G DEB
-  desktop-file-utils appstream dpkg-dev
+  # the installed desktop entry and metainfo are checked
+  desktop-file-utils appstream
 )
 
 missing=()

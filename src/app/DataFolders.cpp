@@ -21,6 +21,33 @@ QString findDataFolder(const QString& executableFolder) {
     return candidates[0];
 }
 
+QString programDesktopId() {
+    return QStringLiteral(TESSALINE_APP_ID);
+}
+
+QIcon programIcon(const QString& executableFolder) {
+    const QDir folder(executableFolder);
+    const QString themes[] = {
+        folder.absoluteFilePath(QStringLiteral("icons")),
+        QDir::cleanPath(folder.absoluteFilePath(QStringLiteral(TESSALINE_ICONS_FROM_BIN)))};
+    const QString file = QStringLiteral("/apps/") + programDesktopId() + QStringLiteral(".png");
+    for (const QString& theme : themes) {
+        QIcon icon;
+        // One folder per size: 16x16, 24x24, ... 256x256.
+        const QDir sizes(theme);
+        for (const QString& size : sizes.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QString path = sizes.filePath(size + file);
+            if (QFileInfo(path).isFile()) {
+                icon.addFile(path);
+            }
+        }
+        if (!icon.isNull()) {
+            return icon;
+        }
+    }
+    return QIcon::fromTheme(programDesktopId());
+}
+
 DesktopWorkingFolder desktopWorkingFolder(const QString& picturesFolder,
                                           const QString& fallbackFolder) {
     // A folder that exists but cannot be written to is refused as well: the

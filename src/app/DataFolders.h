@@ -4,6 +4,7 @@
 // data under the installation's share folder, found from the executable's
 // own folder so a moved installation still works. The program never writes
 // into either.
+#include <QIcon>
 #include <QString>
 
 namespace tessaline {
@@ -21,6 +22,16 @@ QString findDataFolder(const QString& executableFolder);
 // Where an installation beside executableFolder keeps its data
 // (share/tessaline beside the bin folder), whether or not it is there.
 QString installedDataFolder(const QString& executableFolder);
+
+// The desktop's name for the program: its desktop entry (without
+// ".desktop"), its metainfo and its icon, org.tessaline.Tessaline.
+QString programDesktopId();
+
+// The program's icon at every size the build drew: the icons folder beside
+// the executable (the build folder), else the hicolor theme's folders of
+// the installation (share/icons/hicolor beside the bin folder), else the
+// icon theme's.
+QIcon programIcon(const QString& executableFolder);
 
 // The working folder of a program started from the desktop: "Tessaline" in
 // the user's pictures folder, made on first use. When it cannot be made,

@@ -15,10 +15,58 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessaline {
+
+namespace {
+
+// Qt's notes while the application opens its display, held until it has:
+// where no display can be opened Qt ends the program with several lines and
+// an abort, and the user gets one line and kExitNoDisplay instead.
+struct HeldMessage {
+    QtMsgType type;
+    std::string category;
+    QString text;
+};
+
+std::vector<HeldMessage>& heldMessages() {
+    static std::vector<HeldMessage> held;
+    return held;
+}
+
+std::string noDisplayLine() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const QByteArray x11 = qgetenv("DISPLAY");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    std::string line = "tessaline: the windows need a display, and ";
+    if (!platform.isEmpty()) {
+        line += "the platform \"" + platform.toStdString() + "\" could not open one";
+    } else if (x11.isEmpty() && wayland.isEmpty()) {
+        line += "none is set (DISPLAY, WAYLAND_DISPLAY)";
+    } else {
+        line += "the display \"" + (x11.isEmpty() ? wayland : x11).toStdString() +
+                "\" cannot be opened";
+    }
+    return line + "; tessaline convert needs none";
+}
+
+void holdStartMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        // While the application starts, only a display that cannot be
+        // opened ends the program.
+        std::fprintf(stderr, "%s\n", noDisplayLine().c_str());
+        std::fflush(stderr);
+        std::_Exit(kExitNoDisplay);
+    }
+    heldMessages().push_back({type, context.category ? context.category : "", text});
+}
+
+} // namespace
 
 StartOptions readStartOptions(int argc, char** argv) {
     StartOptions options;
@@ -39,7 +87,14 @@ int Main(int argc, char** argv) {
         std::fprintf(stderr, "tessaline: %s\n", lang.error.c_str());
         return 2;
     }
+    const QtMessageHandler handler = qInstallMessageHandler(holdStartMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(handler);
+    for (const HeldMessage& held : heldMessages()) {
+        handler(held.type, QMessageLogContext(nullptr, 0, nullptr, held.category.c_str()),
+                held.text);
+    }
+    heldMessages().clear();
     const ChosenLanguage language = chooseInterfaceLanguage(lang.language);
     if (!language.error.empty()) {
         std::fprintf(stderr, "tessaline: %s\n", language.error.c_str());
@@ -48,7 +103,12 @@ int Main(int argc, char** argv) {
     setInterfaceLanguage(language.language);
     // A save cut short by a signal leaves no staging file behind.
     removeLeftoversOnInterrupt();
+    // The window class (X11) is the application's name, the desktop entry's
+    // StartupWMClass; the desktop file name (Wayland's app id) and the icon
+    // let taskbars match the windows to the menu entry.
     QApplication::setApplicationName(QStringLiteral("Tessaline"));
+    QGuiApplication::setDesktopFileName(programDesktopId());
+    QApplication::setWindowIcon(programIcon(QCoreApplication::applicationDirPath()));
     installFontSubstitutes();
     QApplication::setFont(songFont(9));
     const StartOptions options = readStartOptions(argc, argv);

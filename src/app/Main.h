@@ -3,6 +3,10 @@
 
 namespace tessaline {
 
+// The exit code of the window program that finds no display to open, after
+// one line on standard error (`tessaline convert` needs none).
+inline constexpr int kExitNoDisplay = 6;
+
 // The program's start: builds the dither tables, shows the main window and
 // runs it until it closes. Returns the process exit code.
 int Main(int argc, char** argv);

@@ -26,9 +26,12 @@ namespace {
 // written from it.
 constexpr std::size_t kWorkingMemoryBytes = std::size_t{192} << 20;
 
-void printHelp() {
-    const std::string_view text = helpText();
+void printText(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+void printHelp() {
+    printText(helpText());
 }
 
 int reportProblem(int exitCode, const std::string& problem) {
@@ -52,6 +55,10 @@ int runConvert(const std::vector<std::string>& args, char* programName) {
     const ConvertParse parse = parseConvertOptions(args);
     if (parse.options.help) {
         printHelp();
+        return kExitOk;
+    }
+    if (parse.options.version) {
+        printText(versionText());
         return kExitOk;
     }
     if (!parse.ok()) {
@@ -94,6 +101,10 @@ int runPaletteExportCommand(const std::vector<std::string>& args) {
         printHelp();
         return kExitOk;
     }
+    if (!args.empty() && args[0] == "--version") {
+        printText(versionText());
+        return kExitOk;
+    }
     const CommandOutcome outcome = runPaletteExport(args);
     if (outcome.exitCode != kExitOk) {
         return reportProblem(outcome.exitCode, outcome.error);
@@ -111,7 +122,8 @@ bool isCommandLineInvocation(int argc, char** argv) {
         return false;
     }
     const std::string_view word = argv[1];
-    return word == "convert" || word == "palette-export" || word == "--help" || word == "-h";
+    return word == "convert" || word == "palette-export" || word == "--help" || word == "-h" ||
+           word == "--version";
 }
 
 int runCommandLine(int argc, char** argv) {
@@ -127,6 +139,10 @@ int runCommandLine(int argc, char** argv) {
     }
     if (word == "--help" || word == "-h") {
         printHelp();
+        return kExitOk;
+    }
+    if (word == "--version") {
+        printText(versionText());
         return kExitOk;
     }
     return reportProblem(kExitUsage,

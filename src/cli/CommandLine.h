@@ -4,7 +4,8 @@
 
 namespace tessaline {
 
-// True when the first argument is one of the command words or a help flag.
+// True when the first argument is one of the command words, a help flag or
+// --version: none of these needs a display.
 bool isCommandLineInvocation(int argc, char** argv);
 
 // Runs the command and returns the process exit code. Creates its own

@@ -385,6 +385,10 @@ ConvertParse parseConvertOptions(const std::vector<std::string>& args) {
             o.help = true;
             return parse;
         }
+        if (!optionsEnded && arg == "--version") {
+            o.version = true;
+            return parse;
+        }
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
             continue;

@@ -70,6 +70,7 @@ struct ConvertOptions {
     std::string printer;
 
     bool help = false;
+    bool version = false; // --version: the program's version, nothing else
 
     // The file given for a pattern format; empty when not asked for.
     const std::string& patternPath(std::string_view format) const;

@@ -9,13 +9,15 @@ namespace tessaline {
 namespace {
 
 constexpr std::string_view kBeforeOutputs = R"(Usage:
-  tessaline [PICTURE] [--lang en|zh]     start the program (needs a display), with
+  tessaline [PICTURE] [--lang CODE]      start the program (needs a display), with
                                          PICTURE opened in the main window
   tessaline --desktop [PICTURE]          the same, working in the pictures folder's
                                          "Tessaline" folder (the desktop entry's way)
   tessaline convert PICTURE [options]    turn a picture into a pattern, no display needed
   tessaline palette-export INPUT OUTPUT  convert a binary .pal palette into text lines
   tessaline --help                       this text (also: tessaline convert --help)
+  tessaline --version                    the version and licence (also: tessaline
+                                         convert --version)
 
 convert runs the program's own steps: the picture is handed to the workspace,
 framed, reduced by the effect preview ("效果预览->"), mapped to the 423 DMC
@@ -74,9 +76,13 @@ Pattern:
   --match rgb|lab       how colours find their threads: rgb (default), the
                         plain squared RGB distance, or lab, the CIEDE2000
                         difference ("CIELAB ΔE2000")
-  --lang en|zh          the language of the chart's and printout's texts
-                        (default: English for an English locale, LANG=en_*,
-                        else Chinese); the windows take it too
+  --lang CODE           the language of the chart's and printout's texts: zh
+                        (Simplified Chinese, the program's own), or the code
+                        of a translation it ships: en (English), zh_TW
+                        (Traditional Chinese); a code it lacks is refused with
+                        the list. Default: the locale's language and script
+                        (LANG=en_GB: en, zh_HK: zh_TW), else Chinese; the
+                        windows take it too
 
 Outputs (at least one; any combination):
 )";
@@ -115,7 +121,9 @@ Exit codes:
   other than 0, or --threads), 5 an output cannot be written or the printout
   was not accepted (no printer, no such printer, the printer refused the job).
   Problems are reported as one line on standard error; progress is shown there
-  only when it is a terminal.
+  only when it is a terminal. The window program exits with 6, after one line,
+  when it finds no display to open (DISPLAY and WAYLAND_DISPLAY unset, or the
+  display unreachable).
 
 Examples:
   tessaline convert photo.jpg --width 120 -o chart.png --pdf chart.pdf
@@ -138,6 +146,14 @@ std::string_view helpText() {
         return assembled;
     }();
     return text;
+}
+
+std::string_view versionText() {
+    return "tessaline " TESSALINE_VERSION "\n"
+           "Copyright (C) 2026 The Tessaline developers\n"
+           "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+           "This is free software: you are free to change and redistribute it.\n"
+           "There is NO WARRANTY, to the extent permitted by law.\n";
 }
 
 } // namespace tessaline

@@ -7,6 +7,8 @@
 #include "windows/PictureHandOver.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -70,6 +72,47 @@ TEST(CommandLinePicture, OpensInTheMainWindowOrGetsTheBrowsersMessage) {
             QStringLiteral("   错误的图形文件，无法打开，请确认是jpg,gif,bmp格式中的一种   "));
     }
     EXPECT_EQ(form.Picture3->picture().size(), QSize(90, 50));
+}
+
+struct ProgramRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+ProgramRun runProgram(const QStringList& args, const QProcessEnvironment& env) {
+    QTemporaryDir folder;
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(folder.path());
+    process.start(QStringLiteral(TESSALINE_EXECUTABLE), args);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+TEST(WindowProgram, WithoutADisplaySaysSoInOneLineAndExitsSix) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"}) {
+        env.remove(QString::fromLatin1(name));
+    }
+    const ProgramRun unset = runProgram({}, env);
+    EXPECT_EQ(unset.exitCode, kExitNoDisplay);
+    EXPECT_EQ(unset.err, "tessaline: the windows need a display, and none is set (DISPLAY, "
+                         "WAYLAND_DISPLAY); tessaline convert needs none\n");
+    EXPECT_TRUE(unset.out.isEmpty());
+
+    // A display nobody runs, named with a picture to open.
+    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4093"));
+    const ProgramRun unreachable = runProgram({QStringLiteral("photo.jpg")}, env);
+    EXPECT_EQ(unreachable.exitCode, kExitNoDisplay);
+    EXPECT_EQ(unreachable.err, "tessaline: the windows need a display, and the display \":4093\" "
+                               "cannot be opened; tessaline convert needs none\n");
+
+    // What needs no window needs no display.
+    const ProgramRun version = runProgram({QStringLiteral("--version")}, env);
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.startsWith("tessaline ")) << version.out.data();
 }
 
 } // namespace

@@ -7,7 +7,9 @@
 #include <QBuffer>
 #include <QJsonArray>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <set>
 #include <sys/stat.h>
 
 namespace tessaline::test {
@@ -474,6 +476,53 @@ TEST_F(ConvertCommand, HelpDocumentsTheCommands) {
         EXPECT_TRUE(run.out.contains(word)) << word;
     }
     EXPECT_EQ(runTessaline({"convert", "--help"}, dir.path()).out, run.out);
+
+    // The version and licence, from the program and from convert alike, with
+    // no display and whatever else is on the line.
+    const CommandRun version = runTessaline({"--version"}, dir.path());
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.startsWith("tessaline " TESSALINE_VERSION "\n")) << version.out.data();
+    EXPECT_TRUE(version.out.contains("GPL version 3 or later"));
+    EXPECT_EQ(runTessaline({"convert", "--version"}, dir.path()).out, version.out);
+    EXPECT_EQ(runTessaline({"convert", "missing.jpg", "--version"}, dir.path()).out, version.out);
+    EXPECT_EQ(runTessaline({"palette-export", "--version"}, dir.path()).out, version.out);
+}
+
+// The options a text names: "--width", "-o", not "palette-export".
+std::set<std::string> optionsNamed(const QString& text) {
+    static const QRegularExpression option(
+        QStringLiteral("(?<![\\w-])--?[a-z][a-z0-9]*(?:-[a-z0-9]+)*"));
+    std::set<std::string> names;
+    for (const QRegularExpressionMatch& match : option.globalMatch(text)) {
+        names.insert(match.captured().toStdString());
+    }
+    return names;
+}
+
+TEST_F(ConvertCommand, TheManualPageNamesEveryOptionOfTheHelpAndTheVersion) {
+    QFile page(QStringLiteral(TESSALINE_MANUAL_PAGE));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    // The page as read: no comment lines, no font changes, plain hyphens.
+    QString manual;
+    for (const QString& line : QString::fromUtf8(page.readAll()).split(QLatin1Char('\n'))) {
+        if (!line.startsWith(QStringLiteral(".\\\""))) {
+            manual += line + QLatin1Char('\n');
+        }
+    }
+    manual.remove(QRegularExpression(QStringLiteral("\\\\f[BIRP]")));
+    manual.replace(QStringLiteral("\\-"), QStringLiteral("-"));
+
+    const CommandRun help = runTessaline({"--help"}, dir.path());
+    const std::set<std::string> helpOptions = optionsNamed(QString::fromUtf8(help.out));
+    EXPECT_GT(helpOptions.size(), 25U);
+    EXPECT_TRUE(helpOptions.count("-o") && helpOptions.count("--oxs"));
+    EXPECT_EQ(optionsNamed(manual), helpOptions);
+
+    const CommandRun version = runTessaline({"--version"}, dir.path());
+    const QString versionLine = QString::fromUtf8(version.out.left(version.out.indexOf('\n')));
+    EXPECT_TRUE(manual.contains(QStringLiteral(".TH TESSALINE 1 \"")) &&
+                manual.contains(QLatin1Char('"') + versionLine + QLatin1Char('"')))
+        << versionLine.toStdString();
 }
 
 } // namespace

@@ -22,7 +22,7 @@ fi
 # The exact layout: every file the build made for the program, nothing else.
 expected=(bin/tessaline share/tessaline/logo.dll
           share/applications/$id.desktop share/metainfo/$id.metainfo.xml
-          share/icons/hicolor/scalable/apps/$id.svg)
+          share/icons/hicolor/scalable/apps/$id.svg share/man/man1/tessaline.1)
 for size in 16 24 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x$size/apps/$id.png")
 done
@@ -58,6 +58,9 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >&2 ||
 grep -qx "Exec=tessaline --desktop %f" "$prefix/share/applications/$id.desktop" ||
     fail "the desktop entry does not start tessaline --desktop with the file"
 grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "the desktop entry names another icon"
+# The window class is the program's application name, "Tessaline" (app/Main.cpp).
+grep -qx "StartupWMClass=Tessaline" "$prefix/share/applications/$id.desktop" ||
+    fail "the desktop entry names another window class"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
     "$prefix/share/metainfo/$id.metainfo.xml" || fail "the metainfo names another desktop entry"
 

@@ -1,6 +1,6 @@
 // The installed program finds what ships with it from its own folder: the
-// start-up picture, the user guide, the gallery's samples and the English
-// translation. Run by
+// start-up picture, the user guide, the gallery's samples, the English
+// translation and the icon. Run by
 // InstallLayoutTests.sh with TESSALINE_INSTALL_PREFIX naming the prefix it
 // installed into.
 #include "../app/Form1Harness.h"
@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace tessaline::testing {
@@ -50,6 +51,15 @@ TEST(InstalledProgram, FindsItsStartPictureGuideSamplesAndTranslationUnderItsPre
     EXPECT_EQ(gallery->File1->path(), QDir(data).filePath(QStringLiteral("动漫")));
     EXPECT_GT(gallery->File1->count(), 1);
     EXPECT_TRUE(dialogs.messages.empty());
+
+    // The icon the windows show, at every size drawn, from the hicolor theme's folders.
+    QList<int> sides;
+    for (const QSize& size : programIcon(prefix.filePath(QStringLiteral("bin"))).availableSizes()) {
+        EXPECT_EQ(size.width(), size.height());
+        sides.append(size.width());
+    }
+    std::sort(sides.begin(), sides.end());
+    EXPECT_EQ(sides, (QList<int>{16, 24, 32, 48, 64, 128, 256}));
 
     // The English translation, from the same folder.
     EXPECT_TRUE(setInterfaceLanguage(InterfaceLanguage::English,
