@@ -272,7 +272,7 @@ std::string checkCombination(const ConvertOptions& o, const std::set<std::string
             }
         }
     }
-    if (o.patternPath("book").empty()) {
+    if (o.patternPath("book").empty() && !o.printBook) {
         for (const char* bookOnly : {"--paper", "--pitch"}) {
             if (given.count(bookOnly) != 0) {
                 return std::string(bookOnly) + " applies to --book only";
@@ -358,6 +358,11 @@ ConvertParse parseConvertOptions(const std::vector<std::string>& args) {
         }
         if (!optionsEnded && arg == "--print") {
             o.print = true;
+            continue;
+        }
+        if (!optionsEnded && arg == "--book-print") {
+            o.print = true;
+            o.printBook = true;
             continue;
         }
         const bool isOption = !optionsEnded && arg.size() > 1 && arg[0] == '-';

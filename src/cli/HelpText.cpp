@@ -88,6 +88,8 @@ Outputs (at least one; any combination):
                         10 cells an inch)
   --print               print the one-page printout on the default printer,
                         as "打印" does
+  --book-print          print the pattern book instead (--paper, --pitch and
+                        --fabric as for --book), as "打印" does with "图册"
   --printer NAME        print it on the printer (print queue) NAME
   --effect FILE         the reduced region as a BMP picture (as "保存效果" saves it)
   --json FILE           the pattern as JSON:

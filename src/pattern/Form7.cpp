@@ -136,6 +136,12 @@ void Form7::buildControls() {
         ComboFabric->addItem(tr("%1 格").arg(count), count);
     }
     ComboFabric->setGeometry(414, kBookRowTop, 76, 26);
+    auto* printLabel = new QLabel(tr("打印内容"), this);
+    printLabel->setGeometry(500, kBookRowTop, 56, 26);
+    ComboPrint = new QComboBox(this);
+    ComboPrint->addItem(tr("单页绣图"), false);
+    ComboPrint->addItem(tr("图册"), true);
+    ComboPrint->setGeometry(558, kBookRowTop, 100, 26);
 
     Label1 = new QLabel(tr("准备开始生成绣图,请等待约10秒 ..."), this);
     Label1->setGeometry(12, kStatusTop, 400, 20);

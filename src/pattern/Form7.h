@@ -9,6 +9,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -56,6 +57,8 @@ class Form7 : public QWidget {
     QComboBox* ComboPaper = nullptr;
     QDoubleSpinBox* SpinPitch = nullptr;
     QComboBox* ComboFabric = nullptr;
+    // What "打印" prints: the one-page chart or the pattern book.
+    QComboBox* ComboPrint = nullptr;
     QPushButton* Command6 = nullptr; // "最终效果预览"
     QComboBox* Combo1 = nullptr;     // chart kind
     QComboBox* Combo2 = nullptr;     // ignorable occurrence count
@@ -97,6 +100,13 @@ class Form7 : public QWidget {
     ChartKind chartKind() const;
     int ignorableCount() const;
 
+    // The chart on the canvas was drawn to its end from the pattern as it
+    // is now: the only chart that is saved, printed or written.
+    bool chartIsCurrent() const;
+    // Clears a chart of an earlier pattern from the canvas, so a reopened
+    // window offers nothing to save until the next "生成".
+    void forgetOutdatedChart();
+
     FrmPreview* finalPreview() const { return preview_; }
     // True while a generation, printout or PDF is being drawn: its loop is on
     // the stack and yields to the event loop, so the window must neither start
@@ -121,8 +131,7 @@ class Form7 : public QWidget {
     // working folder and advances `counter`.
     OutputResult savePatternFile(const PatternFormat& format, int& counter,
                                  const ChartProgress& progress = {});
-    // The messages of one kind of save. An empty `notGenerated`: the canvas
-    // may be saved as it stands, at any time.
+    // The messages of one kind of save: `notGenerated` before any "生成".
     struct SaveTexts {
         QString notGenerated;
         QString failed;
@@ -135,6 +144,10 @@ class Form7 : public QWidget {
                           const std::function<void(ChartStage)>& showStage = {},
                           const std::function<QString()>& advice = {});
     void showPrintStage(ChartStage stage);
+    // The one rule of every save, printout and PDF (Form7SaveRule.cpp):
+    // true for a current chart; otherwise it says why (`notGenerated` when
+    // nothing was generated) and nothing may be written.
+    bool chartMayLeave(const QString& notGenerated);
     // The book settings shown, and keeping the ones chosen for the run.
     void showBookSettings();
     void keepBookSettings();
@@ -154,6 +167,9 @@ class Form7 : public QWidget {
     // The last generation drew its whole chart: printing and PDF use it
     // (a later strength change does not undo the chart).
     bool chartDrawn_ = false;
+    // A generation started, and the pattern version it read.
+    bool chartStarted_ = false;
+    std::uint64_t chartVersion_ = 0;
     // Command5 aborts a generation (its caption "中止") rather than prints.
     bool command5Aborts_ = true;
 };

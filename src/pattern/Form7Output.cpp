@@ -18,6 +18,7 @@
 #include "windows/FrmPreview.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <functional>
@@ -45,16 +46,8 @@ bool Form7::saveNumberedFile(const char* formatName, int& counter, const SaveTex
                              const std::function<void(ChartStage)>& showStage,
                              const std::function<QString()>& advice) {
     AppContext& context = form1_.context();
-    // The canvas may be saved as it stands at any time; the other formats
-    // need a finished generation and an idle window.
-    if (!texts.notGenerated.isEmpty()) {
-        if (busy()) {
-            return false;
-        }
-        if (!chartDrawn_) {
-            context.dialogs.message(this, texts.notGenerated, tr("Quillmere 你身边的好软件"));
-            return false;
-        }
+    if (!chartMayLeave(texts.notGenerated)) {
+        return false;
     }
     const PatternFormat& format = *patternFormatNamed(formatName);
     OutputResult saved;
@@ -92,7 +85,7 @@ bool Form7::Command4_Click() {
     // The whole canvas, also the parts scrolled out of the viewport, under
     // the next free number: an earlier chart is never replaced.
     return saveNumberedFile("chart", saveCount,
-                            {.notGenerated = {},
+                            {.notGenerated = tr("请先点一次 生成 按钮，再保存绣图"),
                              .failed = tr("  绣图文件保存失败，无法写入"),
                              .saved = tr("  绣图文件保存成功在")});
 }
@@ -142,12 +135,7 @@ void Form7::Command5_Click() {
 }
 
 void Form7::printChartOnPrinter() {
-    if (busy()) {
-        return;
-    }
-    if (!chartDrawn_) {
-        form1_.context().dialogs.message(this, tr("请先点一次 生成 按钮，再打印"),
-                                         tr("Quillmere 你身边的好软件"));
+    if (!chartMayLeave(tr("请先点一次 生成 按钮，再打印"))) {
         return;
     }
     const LoopScope loop(*this);
@@ -164,7 +152,11 @@ void Form7::printChartOnPrinter() {
     progress.step = yieldingStep(
         yielder, [this](int done, int total) { setProgress(done, total); },
         [&] { return currentStage != ChartStage::Symbols || isRunning; });
-    const PrintOutcome outcome = printChartOnQueue(QString(), chartSource(), progress);
+    // The book on the paper, pitch and fabric chosen beside it.
+    const bool book = ComboPrint->currentData().toBool();
+    const PrintOutcome outcome =
+        book ? printBookOnQueue(QString(), chartSource(), form1_.bookSettings, progress)
+             : printChartOnQueue(QString(), chartSource(), progress);
     // finishRun restores the pointer on every way out.
     Command5->setEnabled(true);
     if (outcome.status == PrintStatus::Stopped) {
@@ -182,7 +174,7 @@ void Form7::printChartOnPrinter() {
     finishRun(false);
     Command5->setText(tr("打印.."));
     command5Aborts_ = false;
-    const QString advice = smallCellsAdvice(outcome.cell);
+    const QString advice = book ? QString() : smallCellsAdvice(outcome.cell);
     if (!advice.isEmpty() && !disposeWhenIdle_) {
         form1_.context().dialogs.message(this, advice, QStringLiteral("Quillmere "));
     }

@@ -162,6 +162,13 @@ TEST(ConvertOptions, PaperPitchAndFabric) {
     EXPECT_EQ(parse({"a", "--pdf", "p.pdf", "--paper", "a4"}).error,
               "--paper applies to --book only");
     EXPECT_TRUE(parse({"a", "--json", "-", "--fabric", "16"}).ok());
+    // Printing the book takes them too, and is an output of its own.
+    const ConvertParse printed = parse({"a", "--book-print", "--paper", "letter", "--pitch", "4"});
+    ASSERT_TRUE(printed.ok()) << printed.error;
+    EXPECT_TRUE(printed.options.print);
+    EXPECT_TRUE(printed.options.printBook);
+    EXPECT_EQ(printed.options.book.paper, PaperSize::Letter);
+    EXPECT_FALSE(parse({"a", "--print"}).options.printBook);
 }
 
 TEST(ConvertOptions, RefusesWhatCannotBeMeant) {
