@@ -205,7 +205,11 @@ void Form1::load() {
     Command1_Click();
     QCoreApplication::processEvents();
     state.picturePath = context_.startPicturePath();
-    if (!loadWorkspacePicture()) {
+    // The start-up picture keeps the welcome in the status line.
+    const QString welcome = Label4->text();
+    const bool started = loadWorkspacePicture();
+    Label4->setText(welcome);
+    if (!started) {
         // A missing or unreadable start-up picture leaves the workspace
         // empty but usable, without a message.
         ColorBit = 16;

@@ -141,7 +141,7 @@ void Form7::buildControls() {
     ComboPrint = new QComboBox(this);
     ComboPrint->addItem(tr("单页绣图"), false);
     ComboPrint->addItem(tr("图册"), true);
-    ComboPrint->setGeometry(558, kBookRowTop, 100, 26);
+    ComboPrint->setGeometry(558, kBookRowTop, 116, 26);
 
     Label1 = new QLabel(tr("准备开始生成绣图,请等待约10秒 ..."), this);
     Label1->setGeometry(12, kStatusTop, 400, 20);
