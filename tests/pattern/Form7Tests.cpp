@@ -445,6 +445,13 @@ TEST(Print, WithoutAPrinterShowsTheFailureMessage) {
     ASSERT_FALSE(w.dialogs.messages.empty());
     EXPECT_EQ(w.dialogs.messages.back().text, kPrintFailed);
     EXPECT_EQ(w.dialogs.messages.back().title, QStringLiteral("Quillmere "));
+    // The book goes through the same checks, and "打印绣图" prints the open
+    // finished chart rather than asking for a new preview.
+    f.ComboPrint->setCurrentIndex(f.ComboPrint->findData(true));
+    const std::size_t before = w.dialogs.messages.size();
+    w.form->fop4->trigger();
+    ASSERT_EQ(w.dialogs.messages.size(), before + 1);
+    EXPECT_EQ(w.dialogs.messages.back().text, kPrintFailed);
 }
 
 TEST(Print, TheJobIsTheOnePageChartAndAStoppedSymbolPassSendsNone) {
