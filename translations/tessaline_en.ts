@@ -382,6 +382,18 @@
         <source>Tessaline使用说明.mht</source>
         <translation>Tessaline User Guide.mht</translation>
     </message>
+    <message>
+        <source>使用说明</source>
+        <translation>User guide</translation>
+    </message>
+    <message>
+        <source>图片比取景框大，现在按原大小显示其中一部分：拖动图片可移动取景位置，点 全图 可使用整张图片。</source>
+        <translation>The picture is larger than the frame: a part of it is shown at its own size. Drag the picture to move the part, or click Whole to use the whole picture.</translation>
+    </message>
+    <message>
+        <source>编辑：在颜色替换窗口中替换颜色，点 完成 后再生成</source>
+        <translation>Edit: replace colors in the color replacement window, click Done, then generate</translation>
+    </message>
 </context>
 <context>
     <name>tessaline::Form2</name>
@@ -495,6 +507,14 @@
     <message>
         <source>最多绣线数只能是“无限制”或 2 到 423 之间的整数</source>
         <translation>The thread limit must be “No limit” or a whole number from 2 to 423</translation>
+    </message>
+    <message>
+        <source>绣格大小只能是整数，请重新输入</source>
+        <translation>The grid size must be a whole number; please enter it again</translation>
+    </message>
+    <message>
+        <source>减色强度只能是数字，请重新输入</source>
+        <translation>The reduction strength must be a number; please enter it again</translation>
     </message>
 </context>
 <context>
@@ -773,6 +793,30 @@
         <source>  绣图效果图保存成功在</source>
         <translation>  The finished look was saved as </translation>
     </message>
+    <message>
+        <source>打印内容</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>单页绣图</source>
+        <translation>One-page chart</translation>
+    </message>
+    <message>
+        <source>图册</source>
+        <translation>Pattern book</translation>
+    </message>
+    <message>
+        <source>请先点一次 生成 按钮，再保存绣图</source>
+        <translation>Please click Generate once before saving the chart</translation>
+    </message>
+    <message>
+        <source>绣图没有生成完（已中止），请再点一次 生成 按钮，生成完后再保存</source>
+        <translation>The chart was not finished (it was stopped). Please click Generate again and save once it is finished</translation>
+    </message>
+    <message>
+        <source>效果预览已经改变，这张绣图已过时。请再点一次 生成 按钮</source>
+        <translation>The effect preview has changed since this chart was made. Please click Generate again</translation>
+    </message>
 </context>
 <context>
     <name>tessaline::Form9</name>
@@ -820,6 +864,10 @@
         <source>绣图正在生成，请等生成结束后再点 完成</source>
         <translation>The pattern is being generated; please click Done when it has finished</translation>
     </message>
+    <message>
+        <source>效果预览或图片已经改变，这个替换窗口已过时。请重新点 编辑 再替换颜色</source>
+        <translation>The effect preview or the picture has changed since this window opened. Please click Edit again to replace colors</translation>
+    </message>
 </context>
 <context>
     <name>tessaline::FrmPreview</name>
@@ -830,6 +878,10 @@
     <message>
         <source>请您离开电脑屏幕1-2米的距离观看</source>
         <translation>please view it from 1-2 meters away from the screen</translation>
+    </message>
+    <message>
+        <source>（点击画面任意处或按 Esc 键关闭）</source>
+        <translation>(click anywhere or press Esc to close)</translation>
     </message>
 </context>
 <context>

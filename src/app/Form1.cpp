@@ -24,6 +24,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -69,6 +70,8 @@ Form1::Form1(AppContext& context, QWidget* parent)
     connectEditAction();
     connectGallery();
     connectPictureDrop();
+    // Nothing inside grows with the window, so it keeps its size.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 Form1::~Form1() {
@@ -86,7 +89,9 @@ void Form1::buildControls() {
     Picture3->setAutoSize(true);
     Picture3->hide();
 
-    frameMyPicture = place(new QGroupBox(tr("我的图片"), surface), 360, 960, 3615, 3975);
+    // Tall enough for the caption above the largest frame, which starts
+    // below it (see load()).
+    frameMyPicture = place(new QGroupBox(tr("我的图片"), surface), 360, 960, 3615, 4065);
     Picture2 = place(new PictureBox(frameMyPicture), 0, 0, 2055, 2175);
     Picture4 = place(new PictureBox(Picture2), 0, 0, 2055, 2175);
     Picture4->setCursor(Qt::OpenHandCursor);
@@ -169,6 +174,7 @@ void Form1::buildMenus() {
     fset->addSeparator();
     fset4 = fset->addAction(tr("绣图图库"));
     helpMenu = menuBar()->addMenu(tr("帮助"));
+    helpGuide = helpMenu->addAction(tr("使用说明"));
     freg4 = helpMenu->addAction(tr("关于..."));
 }
 
@@ -176,7 +182,10 @@ void Form1::load() {
     Xiubas& state = context_.state;
     picmaxW = 230;
     picmaxH = 250;
-    area_ = PreviewArea{picmaxW, picmaxH, 4, 8};
+    // The frame area starts below the box's caption: a picture 250 pixels
+    // high never paints over "我的图片".
+    constexpr int kFrameAreaTop = 18;
+    area_ = PreviewArea{picmaxW, picmaxH, 4, kFrameAreaTop};
     ColorBit = 16;
     state.gridSize = 10;
     picW = 117;
@@ -196,7 +205,11 @@ void Form1::load() {
     Command1_Click();
     QCoreApplication::processEvents();
     state.picturePath = context_.startPicturePath();
-    if (!loadWorkspacePicture()) {
+    // The start-up picture keeps the welcome in the status line.
+    const QString welcome = Label4->text();
+    const bool started = loadWorkspacePicture();
+    Label4->setText(welcome);
+    if (!started) {
         // A missing or unreadable start-up picture leaves the workspace
         // empty but usable, without a message.
         ColorBit = 16;
@@ -221,6 +234,8 @@ bool Form1::loadWorkspacePicture() {
         return false;
     }
     lastLoadError_ = PictureLoadError::None;
+    // A replacement window works on the previous picture's pattern.
+    form9_.unload();
     Picture3->setPicture(loaded.image);
     Picture4->setPicture(loaded.image);
 
@@ -258,6 +273,12 @@ bool Form1::loadWorkspacePicture() {
     Command11->setEnabled(true);
     wChange_Change();
     Hchange_Change();
+    // A picture larger than the frame shows only its corner: say so where
+    // the user looks, with the two ways to a better choice.
+    if (loaded.image.width() > patternWidth() || loaded.image.height() > patternHeight()) {
+        Label4->setText(tr("图片比取景框大，现在按原大小显示其中一部分：拖动图片可移动取景位置，"
+                           "点 全图 可使用整张图片。"));
+    }
     return true;
 }
 

@@ -116,6 +116,7 @@ class Form1 : public QMainWindow {
     QAction* fset3 = nullptr;  // "绣图设置": the pattern settings
     QAction* fset4 = nullptr;  // "绣图图库": the sample gallery
     QMenu* helpMenu = nullptr; // "帮助"
+    QAction* helpGuide = nullptr; // "使用说明": the user guide, as "帮助" opens it
     QAction* freg4 = nullptr;  // "关于...": the about window
 
     // Where the frame sits in the preview area, halves kept.
@@ -273,6 +274,10 @@ class Form1 : public QMainWindow {
     bool hasForm7() const { return form7_.exists(); }
     // "生成", "打印", "生成我的绣图": needs an effect preview first.
     void generateCommand();
+    // "打印" and "打印绣图": with a finished chart of the current pattern
+    // open, the generation window prints it at once; otherwise the generate
+    // command.
+    void printCommand();
 
   private:
     void connectGeneration();

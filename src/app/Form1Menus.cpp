@@ -70,15 +70,17 @@ void Form1::connectMenus() {
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
     connect(fop1, &QAction::triggered, this, [this] { fop1_Click(); });
     connect(Command13, &QPushButton::clicked, this, [this] { Command13_Click(); });
+    connect(helpGuide, &QAction::triggered, this, [this] { Command13_Click(); });
     connect(fop6, &QAction::triggered, this, [this] { fop6_Click(); });
     connect(freg4, &QAction::triggered, this, [this] { freg4_Click(); });
 
     // "打印绣图" used to pretend, now and then, that no printer was found;
-    // like "打印" it now leads to the generation window, where printing is.
+    // like "打印" it now prints a finished chart, or leads to the
+    // generation window, where printing is.
     connect(Label2, &TextButton::clicked, this, &Form1::generateRequested);
-    connect(Label3, &TextButton::clicked, this, &Form1::generateRequested);
+    connect(Label3, &TextButton::clicked, this, [this] { printCommand(); });
     connect(fop3, &QAction::triggered, this, &Form1::generateRequested);
-    connect(fop4, &QAction::triggered, this, &Form1::generateRequested);
+    connect(fop4, &QAction::triggered, this, [this] { printCommand(); });
 }
 
 Form2* Form1::form2() {

@@ -52,8 +52,13 @@ struct Xiubas {
     std::array<std::int32_t, kColorListSize + 1> colorList{};
     CellMatrix colorIndexMatrix;
     PatternSettings patternSettings;
+    // Counts the rewrites of patternMatrix (an effect preview, a saved
+    // effect, a replacement's "完成"): a window that works from the pattern
+    // keeps the count it started from and knows when it is out of date.
+    std::uint64_t patternVersion = 0;
 
     void clearPatternMatrix() { patternMatrix.fill(kWhite); }
+    void patternChanged() { ++patternVersion; }
 };
 
 } // namespace tessaline

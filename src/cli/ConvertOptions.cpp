@@ -295,7 +295,7 @@ std::string checkCombination(const ConvertOptions& o, const std::set<std::string
             }
         }
     }
-    if (o.patternPath("book").empty()) {
+    if (o.patternPath("book").empty() && !o.printBook) {
         for (const char* bookOnly : {"--paper", "--pitch"}) {
             if (given.count(bookOnly) != 0) {
                 return std::string(bookOnly) + " applies to --book only";
@@ -304,9 +304,9 @@ std::string checkCombination(const ConvertOptions& o, const std::set<std::string
     }
     // The fabric counts skeins for the book and the JSON, and is the OXS
     // file's stitch count; nothing else takes it.
-    if (given.count("--fabric") != 0 && o.patternPath("book").empty() &&
+    if (given.count("--fabric") != 0 && o.patternPath("book").empty() && !o.printBook &&
         o.patternPath("json").empty() && o.patternPath("oxs").empty()) {
-        return "--fabric applies to --book, --json and --oxs only";
+        return "--fabric applies to --book, --book-print, --json and --oxs only";
     }
     if (o.category == ThreadCategory::Cc && given.count("--threads") != 0) {
         return "--threads applies to --category DMC only (CC keeps the pattern's own colours)";
@@ -395,6 +395,11 @@ ConvertParse parseConvertOptions(const std::vector<std::string>& args) {
         }
         if (!optionsEnded && arg == "--print") {
             o.print = true;
+            continue;
+        }
+        if (!optionsEnded && arg == "--book-print") {
+            o.print = true;
+            o.printBook = true;
             continue;
         }
         const bool isOption = !optionsEnded && arg.size() > 1 && arg[0] == '-';

@@ -65,8 +65,10 @@ struct ConvertOptions {
     BookSettings book;
     bool fabricGiven = false;
 
-    // --print: the printout on a print queue, `printer` or the default one.
+    // --print: the printout on a print queue, `printer` or the default one;
+    // --book-print: the pattern book (paper, pitch and fabric as given).
     bool print = false;
+    bool printBook = false;
     std::string printer;
 
     bool help = false;

@@ -386,12 +386,14 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
     // place, so a run that failed and is run again prints once.
     if (options.print) {
         step("printing");
-        const PrintOutcome printed =
-            printChartOnQueue(QString::fromStdString(options.printer), source);
+        const QString queue = QString::fromStdString(options.printer);
+        const PrintOutcome printed = options.printBook
+                                         ? printBookOnQueue(queue, source, options.book)
+                                         : printChartOnQueue(queue, source);
         if (std::string problem = printProblem(printed); !problem.empty()) {
             return failure(kExitOutput, problem);
         }
-        if (printedCellsTooSmall(printed.cell)) {
+        if (!options.printBook && printedCellsTooSmall(printed.cell)) {
             note = smallCellsNote(printed.cell);
         }
     }

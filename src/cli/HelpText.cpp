@@ -102,6 +102,8 @@ constexpr std::string_view kOtherOutputs =
                         and ending; a skein is 8 m of 6 strands; rounded up.
   --print               print the one-page printout on the default printer,
                         as "打印" does, once every file is written
+  --book-print          print the pattern book instead (--paper, --pitch and
+                        --fabric as for --book), as "打印" does with "图册"
   --printer NAME        print it on the printer (print queue) NAME
 )";
 

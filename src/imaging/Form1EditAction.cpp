@@ -41,6 +41,8 @@ void Form1::Label9_Click() {
         return;
     }
     const QScopedValueRollback<bool> reducing(reducing_, true);
+    // Every way out leaves the status line saying how the step ended.
+    const QString statusBefore = Label4->text();
     Label4->setText(tr("开始处理..."));
     std::optional<BusyPointer> busy(std::in_place);
     EventYielder reductionYielder;
@@ -49,6 +51,7 @@ void Form1::Label9_Click() {
                              dstDIB(), {.step = yieldingStep(reductionYielder)});
     if (outcome.cannotCreate) {
         busy.reset();
+        Label4->setText(statusBefore);
         context_.dialogs.message(this, tr("无法创建！"), QStringLiteral("Tessaline"));
         return;
     }
@@ -58,6 +61,7 @@ void Form1::Label9_Click() {
         busy.emplace();
     }
     if (srcDIB().DataPtr() == nullptr) {
+        Label4->setText(statusBefore);
         return;
     }
 
@@ -91,6 +95,7 @@ void Form1::Label9_Click() {
     }
     busy.reset();
     if (index.status == GenerationStatus::TooManyColors) {
+        Label4->setText(statusBefore);
         // The blanks are part of the message.
         context_.dialogs.message(this, tr("    绣图颜色太多，请减色后再生成。。。 "),
                                  QStringLiteral("Quillmere inc."));
@@ -102,6 +107,7 @@ void Form1::Label9_Click() {
     Form9* window = form9_.get([&] { return new Form9(*this, index.threadCount, width, height); });
     window->show();
     window->raise();
+    Label4->setText(tr("编辑：在颜色替换窗口中替换颜色，点 完成 后再生成"));
 }
 
 } // namespace tessaline

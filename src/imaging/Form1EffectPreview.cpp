@@ -10,6 +10,7 @@
 #include "platform/PictureBox.h"
 #include "platform/TextButton.h"
 #include "platform/UserDialogs.h"
+#include "windows/Form9.h"
 #include "workspace/WorkspaceModel.h"
 
 #include <QLabel>
@@ -54,7 +55,10 @@ static PreviewRegion framedRegion(const Form1& form) {
 
 void Form1::Command2_Click() {
     previewDone = 1;
+    // A replacement window of the previous pattern has nothing left to do.
+    form9_.unload();
     context_.state.clearPatternMatrix();
+    context_.state.patternChanged();
     sampleRegion(Picture4->image(), framedRegion(*this), context_.state.patternMatrix);
     viewX = 0;
     viewY = 0;
@@ -154,6 +158,7 @@ bool Form1::Command3_Click() {
         return false;
     }
     context_.state.patternMatrix = *sampled;
+    context_.state.patternChanged();
     const QString text = tr("绣图效果图保存到") + context_.workingFileText(saved.path);
     Label4->setText(text);
     context_.dialogs.message(this, text, QStringLiteral("quillmere"));

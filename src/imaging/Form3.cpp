@@ -78,20 +78,24 @@ void Form3::buildControls() {
     constexpr int kBoxLeft = 1800;
     constexpr int kBoxWidth = 2895;
     constexpr int kRowHeight = 300;
+    // The boxes are taller than their labels, centred on them, so their
+    // rows show Chinese glyphs whole.
+    constexpr int kBoxHeight = 390;
+    constexpr int kBoxRaise = (kBoxHeight - kRowHeight) / 2;
 
     categoryLabel =
         place(new QLabel(tr("绣线类别："), this), kLabelLeft, 255, kLabelWidth, kRowHeight);
-    categoryBox = place(makeChoiceBox(this), kBoxLeft, 240, kBoxWidth, kRowHeight);
+    categoryBox = place(makeChoiceBox(this), kBoxLeft, 240 - kBoxRaise, kBoxWidth, kBoxHeight);
     methodLabel =
         place(new QLabel(tr("减色方法："), this), kLabelLeft, 735, kLabelWidth, kRowHeight);
-    methodBox = place(makeChoiceBox(this), kBoxLeft, 720, kBoxWidth, kRowHeight);
+    methodBox = place(makeChoiceBox(this), kBoxLeft, 720 - kBoxRaise, kBoxWidth, kBoxHeight);
     gridSizeLabel =
         place(new QLabel(tr("绣格大小："), this), kLabelLeft, 1215, kLabelWidth, kRowHeight);
-    gridSizeBox = place(makeChoiceBox(this), kBoxLeft, 1200, kBoxWidth, kRowHeight);
+    gridSizeBox = place(makeChoiceBox(this), kBoxLeft, 1200 - kBoxRaise, kBoxWidth, kBoxHeight);
 
     strengthLabel =
         place(new QLabel(tr("减色强度："), this), kLabelLeft, 1695, kLabelWidth, kRowHeight);
-    strengthBox = place(new QLineEdit(this), kBoxLeft, 1680, 855, kRowHeight);
+    strengthBox = place(new QLineEdit(this), kBoxLeft, 1680 - kBoxRaise, 855, kBoxHeight);
     fewerThreadsLabel =
         place(new QLabel(tr("更少的绣线"), this), kLabelLeft, 2130, 1095, kRowHeight);
     strengthBar = place(new ScrollBar(Qt::Horizontal, this), 1380, 2130, 2355, 255);
@@ -102,18 +106,18 @@ void Form3::buildControls() {
 
     switchLabel =
         place(new QLabel(tr("自动减色功能："), this), kLabelLeft, 2655, kLabelWidth, kRowHeight);
-    switchBox = place(makeChoiceBox(this), kBoxLeft, 2640, kBoxWidth, kRowHeight);
+    switchBox = place(makeChoiceBox(this), kBoxLeft, 2640 - kBoxRaise, kBoxWidth, kBoxHeight);
     titleLabel =
         place(new QLabel(tr("绣图名称："), this), kLabelLeft, 3135, kLabelWidth, kRowHeight);
-    titleBox = place(new QLineEdit(this), kBoxLeft, 3120, kBoxWidth, kRowHeight);
+    titleBox = place(new QLineEdit(this), kBoxLeft, 3120 - kBoxRaise, kBoxWidth, kBoxHeight);
     titleBox->installEventFilter(this);
     threadLimitLabel =
         place(new QLabel(tr("最多绣线数："), this), kLabelLeft, 3615, kLabelWidth, kRowHeight);
-    threadLimitBox = place(makeChoiceBox(this), kBoxLeft, 3600, kBoxWidth, kRowHeight);
+    threadLimitBox = place(makeChoiceBox(this), kBoxLeft, 3600 - kBoxRaise, kBoxWidth, kBoxHeight);
     matchLabel =
         place(new QLabel(tr("颜色匹配："), this), kLabelLeft, 4095, kLabelWidth, kRowHeight);
     // Only the two matchings exist, so nothing can be typed here.
-    matchBox = place(new QComboBox(this), kBoxLeft, 4080, kBoxWidth, kRowHeight);
+    matchBox = place(new QComboBox(this), kBoxLeft, 4080 - kBoxRaise, kBoxWidth, kBoxHeight);
 
     Command1 = place(new QPushButton(tr("确定"), this), 1320, 4740, 1095, 375);
     Command2 = place(new QPushButton(tr("取消"), this), 2880, 4740, 1095, 375);
@@ -217,7 +221,8 @@ void Form3::strengthBar_Change() {
 }
 
 bool Form3::Command1_Click() {
-    PatternSettings& settings = context_.state.patternSettings;
+    // Every typed number is read before anything is stored: a refused one
+    // says which box is wrong, and the settings stay as they were.
     const QVariant chosenLimit = chosenItemData(*threadLimitBox);
     const std::optional<int> limit =
         chosenLimit.isValid() ? chosenLimit.toInt()
@@ -227,6 +232,11 @@ bool Form3::Command1_Click() {
                                  QStringLiteral("Tessaline"), MessageIcon::Warning);
         return false;
     }
+    const std::optional<Numbers> numbers = readNumbers();
+    if (!numbers) {
+        return false;
+    }
+    PatternSettings& settings = context_.state.patternSettings;
     settings.threadLimit = *limit;
     settings.colorMatch = static_cast<ColorMatch>(matchBox->currentData().toInt());
     settings.xiutuTitle = titleBox->text().toStdString();
@@ -245,32 +255,30 @@ bool Form3::Command1_Click() {
                                 : switchBox->currentText() == kNoAutoReduction) {
         main_.autoColor = 1;
     }
-    if (!storeNumbers()) {
-        main_.ColorBit = 8;
-        context_.state.gridSize = 10;
-        return false;
-    }
+    context_.state.gridSize = numbers->gridSize;
+    context_.state.reduceStrength = numbers->reduceStrength;
     main_.strengthChanged();
     unload();
     return true;
 }
 
-bool Form3::storeNumbers() {
-    Xiubas& state = context_.state;
+std::optional<Form3::Numbers> Form3::readNumbers() {
     const QVariant chosenGrid = chosenItemData(*gridSizeBox);
     const auto grid = chosenGrid.isValid()
                           ? std::optional<std::int64_t>(chosenGrid.toInt())
                           : readWholeNumber(gridSizeBox->currentText().toStdString());
     if (!grid || !fits<std::int16_t>(*grid)) {
-        return false;
+        context_.dialogs.message(this, tr("绣格大小只能是整数，请重新输入"),
+                                 QStringLiteral("Tessaline"), MessageIcon::Warning);
+        return std::nullopt;
     }
-    state.gridSize = static_cast<std::int16_t>(*grid);
     const auto strength = readWholeNumber(strengthBox->text().toStdString());
     if (!strength || !fits<std::int32_t>(*strength) || !fits<std::int32_t>(*strength * 20)) {
-        return false;
+        context_.dialogs.message(this, tr("减色强度只能是数字，请重新输入"),
+                                 QStringLiteral("Tessaline"), MessageIcon::Warning);
+        return std::nullopt;
     }
-    state.reduceStrength = static_cast<std::int32_t>(*strength * 20);
-    return true;
+    return Numbers{static_cast<std::int16_t>(*grid), static_cast<std::int32_t>(*strength * 20)};
 }
 
 void Form3::Command2_Click() {

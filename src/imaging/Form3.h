@@ -8,6 +8,8 @@
 #include "app/AppContext.h"
 
 #include <QWidget>
+#include <cstdint>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -87,8 +89,13 @@ class Form3 : public QWidget {
     void buildControls();
     // The name box's prompt while no name is given.
     static QString titlePrompt();
-    // Steps 6 and 7 of "确定"; false at the first value that does not fit.
-    bool storeNumbers();
+    // The grid size and strength as typed; nothing, after a message naming
+    // the box, when one does not fit.
+    struct Numbers {
+        std::int16_t gridSize;
+        std::int32_t reduceStrength;
+    };
+    std::optional<Numbers> readNumbers();
 
     AppContext& context_;
     Form1& main_;

@@ -32,9 +32,22 @@ void Form1::generateCommand() {
         return;
     }
     Form7* window = form7();
+    // A window still open from an earlier preview shows nothing to save.
+    window->forgetOutdatedChart();
     window->show();
     window->raise();
     previewDone = 0;
+}
+
+void Form1::printCommand() {
+    if (Form7* window = form7_.existing();
+        window != nullptr && window->isVisible() && window->chartIsCurrent()) {
+        window->show();
+        window->raise();
+        window->Command5_Click();
+        return;
+    }
+    emit generateRequested();
 }
 
 } // namespace tessaline

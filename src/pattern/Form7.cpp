@@ -127,7 +127,15 @@ void Form7::buildControls() {
         ComboFabric->addItem(tr("%1 格").arg(count), count);
     }
     ComboFabric->setGeometry(326, kBookRowTop, 76, 26);
-    buildSaveButtons();
+    // The book row's save buttons follow the book's settings, then what
+    // "打印" prints.
+    const int printLeft = buildSaveButtons() + 6;
+    auto* printLabel = new QLabel(tr("打印内容"), this);
+    printLabel->setGeometry(printLeft, kBookRowTop, 56, 26);
+    ComboPrint = new QComboBox(this);
+    ComboPrint->addItem(tr("单页绣图"), false);
+    ComboPrint->addItem(tr("图册"), true);
+    ComboPrint->setGeometry(printLeft + 58, kBookRowTop, 116, 26);
 
     Label1 = new QLabel(tr("准备开始生成绣图,请等待约10秒 ..."), this);
     Label1->setGeometry(12, kStatusTop, 400, 20);
@@ -166,7 +174,7 @@ void Form7::buildControls() {
             [this](int value) { Picture3->move(Picture3->x(), -value); });
 }
 
-void Form7::buildSaveButtons() {
+int Form7::buildSaveButtons() {
     // The top row's buttons follow "中止", then the final preview; the book
     // row's follow the book's settings.
     constexpr int kGap = 4;
@@ -190,6 +198,7 @@ void Form7::buildSaveButtons() {
     }
     Command4 = saveButton("chart");
     Command6->setGeometry(topLeft, 10, 100, 26);
+    return bookLeft;
 }
 
 QPushButton* Form7::saveButton(std::string_view formatName) const {

@@ -10,6 +10,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <cstdint>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,8 @@ class Form7 : public QWidget {
     QComboBox* ComboPaper = nullptr;
     QDoubleSpinBox* SpinPitch = nullptr;
     QComboBox* ComboFabric = nullptr;
+    // What "打印" prints: the one-page chart or the pattern book.
+    QComboBox* ComboPrint = nullptr;
     QPushButton* Command6 = nullptr; // "最终效果预览"
     QComboBox* Combo1 = nullptr;     // chart kind
     QComboBox* Combo2 = nullptr;     // ignorable occurrence count
@@ -99,6 +102,13 @@ class Form7 : public QWidget {
     ChartKind chartKind() const;
     int ignorableCount() const;
 
+    // The chart on the canvas was drawn to its end from the pattern as it
+    // is now: the only chart that is saved, printed or written.
+    bool chartIsCurrent() const;
+    // Clears a chart of an earlier pattern from the canvas, so a reopened
+    // window offers nothing to save until the next "生成".
+    void forgetOutdatedChart();
+
     FrmPreview* finalPreview() const { return preview_; }
     // True while a generation, printout or PDF is being drawn: its loop is on
     // the stack and yields to the event loop, so the window must neither start
@@ -113,7 +123,8 @@ class Form7 : public QWidget {
 
   private:
     void buildControls();
-    void buildSaveButtons();
+    // Returns where the book row continues after its save buttons.
+    int buildSaveButtons();
     void loadWindow();
     void setProgress(int done, int total);
     void setMainControlsEnabled(bool enabled);
@@ -125,6 +136,10 @@ class Form7 : public QWidget {
     OutputResult savePatternFile(const PatternFormat& format, int& counter,
                                  const ChartProgress& progress = {});
     void showPrintStage(ChartStage stage);
+    // The one rule of every save, printout and PDF (Form7SaveRule.cpp):
+    // true for a current chart; otherwise it says why (`notGenerated` when
+    // nothing was generated) and nothing may be written.
+    bool chartMayLeave(const QString& notGenerated);
     // The book settings shown, and keeping the ones chosen for the run.
     void showBookSettings();
     void keepBookSettings();
@@ -153,6 +168,9 @@ class Form7 : public QWidget {
     // The last generation drew its whole chart: printing and PDF use it
     // (a later strength change does not undo the chart).
     bool chartDrawn_ = false;
+    // A generation started, and the pattern version it read.
+    bool chartStarted_ = false;
+    std::uint64_t chartVersion_ = 0;
     // Command5 aborts a generation (its caption "中止") rather than prints.
     bool command5Aborts_ = true;
 };

@@ -63,6 +63,8 @@ void Form7::Command1_Click() {
     Xiubas& state = form1_.context().state;
     generated = 0;
     chartDrawn_ = false;
+    chartStarted_ = true;
+    chartVersion_ = state.patternVersion;
     Picture3->cls();
     isRunning = true;
     Command1->setEnabled(false);

@@ -19,6 +19,7 @@
 #include "windows/FrmPreview.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -52,16 +53,9 @@ bool Form7::saveFormat(std::string_view formatName) {
     const PatternFormat& format = *control->format;
     const WindowSave& window = format.window;
     AppContext& context = form1_.context();
-    // The canvas may be saved as it stands at any time; the other formats
-    // need a finished generation and an idle window.
-    if (window.notGenerated != nullptr) {
-        if (busy()) {
-            return false;
-        }
-        if (!chartDrawn_) {
-            context.dialogs.message(this, tr(window.notGenerated), tr("Quillmere 你身边的好软件"));
-            return false;
-        }
+    // One rule for every format: only a finished chart of the current pattern.
+    if (!chartMayLeave(tr(window.notGenerated))) {
+        return false;
     }
     OutputResult saved;
     if (window.status != WindowSave::Status::None) {
@@ -126,12 +120,7 @@ void Form7::Command5_Click() {
 }
 
 void Form7::printChartOnPrinter() {
-    if (busy()) {
-        return;
-    }
-    if (!chartDrawn_) {
-        form1_.context().dialogs.message(this, tr("请先点一次 生成 按钮，再打印"),
-                                         tr("Quillmere 你身边的好软件"));
+    if (!chartMayLeave(tr("请先点一次 生成 按钮，再打印"))) {
         return;
     }
     const LoopScope loop(*this);
@@ -148,7 +137,11 @@ void Form7::printChartOnPrinter() {
     progress.step = yieldingStep(
         yielder, [this](int done, int total) { setProgress(done, total); },
         [&] { return currentStage != ChartStage::Symbols || isRunning; });
-    const PrintOutcome outcome = printChartOnQueue(QString(), chartSource(), progress);
+    // The book on the paper, pitch and fabric chosen beside it.
+    const bool book = ComboPrint->currentData().toBool();
+    const PrintOutcome outcome =
+        book ? printBookOnQueue(QString(), chartSource(), form1_.bookSettings, progress)
+             : printChartOnQueue(QString(), chartSource(), progress);
     // finishRun restores the pointer on every way out.
     Command5->setEnabled(true);
     if (outcome.status == PrintStatus::Stopped) {
@@ -173,7 +166,7 @@ void Form7::printChartOnPrinter() {
     finishRun(false);
     Command5->setText(tr("打印.."));
     command5Aborts_ = false;
-    const QString advice = smallCellsAdvice(outcome.cell);
+    const QString advice = book ? QString() : smallCellsAdvice(outcome.cell);
     if (!advice.isEmpty() && !disposeWhenIdle_) {
         form1_.context().dialogs.message(this, advice, QStringLiteral("Quillmere "));
     }

@@ -61,6 +61,7 @@ void ThreadReplacement::load(const CellMatrix& patternMatrix, int width, int hei
     width_ = std::clamp(width, 0, CellMatrix::kSize);
     height_ = std::clamp(height, 0, CellMatrix::kSize);
     replaceCount_ = 0;
+    changedCells_.clear();
     workCopy_->fill(0);
     // A pattern has few colours; each is looked up once.
     std::unordered_map<Color, int> threads;
@@ -115,32 +116,15 @@ void ThreadReplacement::replace(int target, int replacement, const CellChanged& 
     replacementColors_[at(replaceCount_)] = replacement;
     replacementListed_[at(replaceCount_)] = listed;
     ++replaceCount_;
-    recolor(target, replacement, changed, yield);
-}
-
-void ThreadReplacement::undo(const CellChanged& changed, const Yield& yield) {
-    if (replaceCount_ == 0) {
-        return;
-    }
-    const int k = --replaceCount_;
-    recolor(replacementColors_[at(k)], replacedColors_[at(k)], changed, yield);
-    if (const int i = entryOf(replacementColors_[at(k)]); replacementListed_[at(k)] && i != 0) {
-        std::copy(colorList_.begin() + i + 1, colorList_.begin() + colorCount_ + 1,
-                  colorList_.begin() + i);
-        --colorCount_;
-    }
-    colorCount_ = std::min(colorCount_ + 1, kMaxPatternColors);
-    colorList_[at(colorCount_)] = replacedColors_[at(k)];
-}
-
-void ThreadReplacement::recolor(int from, int to, const CellChanged& changed, const Yield& yield) {
+    std::vector<int>& cells = changedCells_.emplace_back();
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
             int& cell = (*workCopy_)(x, y);
-            if (cell == from) {
-                cell = to;
+            if (cell == target) {
+                cell = replacement;
+                cells.push_back(y * CellMatrix::kSize + x);
                 if (changed) {
-                    changed(x, y, to);
+                    changed(x, y, replacement);
                 }
             }
             if (yield) {
@@ -148,6 +132,47 @@ void ThreadReplacement::recolor(int from, int to, const CellChanged& changed, co
             }
         }
     }
+}
+
+void ThreadReplacement::undo(const CellChanged& changed, const Yield& yield) {
+    if (replaceCount_ == 0) {
+        return;
+    }
+    const int k = --replaceCount_;
+    // Only the cells this replacement changed; later ones are undone already,
+    // so each holds the replacement thread again.
+    const std::vector<int> cells = std::move(changedCells_.back());
+    changedCells_.pop_back();
+    const int restored = replacedColors_[at(k)];
+    for (const int cell : cells) {
+        const int x = cell % CellMatrix::kSize;
+        const int y = cell / CellMatrix::kSize;
+        (*workCopy_)(x, y) = restored;
+        if (changed) {
+            changed(x, y, restored);
+        }
+        if (yield) {
+            yield();
+        }
+    }
+    // A replacement thread that joined the list with this replacement leaves it.
+    if (const int i = entryOf(replacementColors_[at(k)]); replacementListed_[at(k)] && i != 0) {
+        std::copy(colorList_.begin() + i + 1, colorList_.begin() + colorCount_ + 1,
+                  colorList_.begin() + i);
+        --colorCount_;
+    }
+    colorCount_ = std::min(colorCount_ + 1, kMaxPatternColors);
+    colorList_[at(colorCount_)] = restored;
+}
+
+int ThreadReplacement::cellsOf(int thread) const {
+    int count = 0;
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            count += (*workCopy_)(x, y) == thread ? 1 : 0;
+        }
+    }
+    return count;
 }
 
 void ThreadReplacement::commit(CellMatrix& patternMatrix, const Yield& yield) const {

@@ -4,7 +4,8 @@
 // replacement works on a copy of the pattern in which every cell holds its
 // thread's palette position, replaces one thread by another in all cells at
 // once, undoes replacements one by one and finally writes each cell's thread
-// colour back into the pattern. The colour replacement window and the
+// colour back into the pattern. Each replacement keeps the cells it changed,
+// so an undo gives back exactly those. The colour replacement window and the
 // command line's --replace both run it.
 #include "pattern/ColorIndex.h"
 #include "pattern/ColorMatch.h"
@@ -12,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace tessaline {
 
@@ -82,17 +84,17 @@ class ThreadReplacement {
     // listed or the limit is reached.
     void replace(int target, int replacement, const CellChanged& changed = {},
                  const Yield& yield = {});
-    // Undoes the last replacement: every cell of its replacement thread,
-    // including those that had it before, takes the replaced thread again,
-    // the replaced thread goes back to the end of the list, and a
-    // replacement thread that joined the list with it leaves it again.
+    // Undoes the last replacement: the cells it changed take the replaced
+    // thread again (cells that had the replacement thread before keep it),
+    // the replaced thread goes back to the end of the list, and a replacement
+    // thread that joined the list with it leaves it again.
     void undo(const CellChanged& changed = {}, const Yield& yield = {});
+    // How many cells of the working copy hold a thread.
+    int cellsOf(int thread) const;
     // Writes each cell's thread colour into patternMatrix.
     void commit(CellMatrix& patternMatrix, const Yield& yield = {}) const;
 
   private:
-    void recolor(int from, int to, const CellChanged& changed, const Yield& yield);
-
     ColorList& colorList_;
     const ThreadPalette& dmc_;
     int colorCount_;
@@ -104,6 +106,8 @@ class ThreadReplacement {
     std::array<int, kMaxReplacements> replacementColors_{};
     // Whether replacement k put its replacement thread on the list.
     std::array<bool, kMaxReplacements> replacementListed_{};
+    // The cells (y * kSize + x) each replacement on record changed.
+    std::vector<std::vector<int>> changedCells_;
     std::unique_ptr<CellMatrix> workCopy_ = std::make_unique<CellMatrix>();
 };
 

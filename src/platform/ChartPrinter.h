@@ -1,7 +1,9 @@
 #pragma once
-// The one-page printout on a print queue: one routine for the generation
-// window's "打印" and the command line's --print, reporting only what the
-// print system accepted as printed.
+// The printout on a print queue, the one-page chart or the pattern book:
+// one routine for the generation window's "打印" and the command line's
+// --print (--book-print), reporting only what the print system accepted as
+// printed.
+#include "pattern/BookSettings.h"
 #include "render/ChartPainter.h"
 #include "render/ChartSource.h"
 
@@ -30,5 +32,11 @@ struct PrintOutcome {
 // inside its printable area.
 PrintOutcome printChartOnQueue(const QString& queue, const ChartSource& source,
                                const ChartProgress& progress = {});
+
+// Prints the pattern book of `book` (its paper, pitch and fabric) on
+// `queue` through the same checks. The book's pages are its own paper size;
+// a print system that takes no PDF documents cannot print it (Failed).
+PrintOutcome printBookOnQueue(const QString& queue, const ChartSource& source,
+                              const BookSettings& book, const ChartProgress& progress = {});
 
 } // namespace tessaline

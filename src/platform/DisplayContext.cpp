@@ -13,18 +13,6 @@ bool platformShowsAScreen() {
     return name != QLatin1String("offscreen") && name != QLatin1String("minimal");
 }
 
-bool allBlack(const QImage& image) {
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if ((row[x] & 0xFFFFFFU) != 0) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 QImage DisplayContext::grab() const {
@@ -43,11 +31,9 @@ QImage DisplayContext::grab() const {
         shot = shot.scaled(logical, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     shot.setDevicePixelRatio(1.0);
-    shot = shot.convertToFormat(QImage::Format_RGB32);
-    if (allBlack(shot)) {
-        return {};
-    }
-    return shot;
+    // A dark screen is a screen: only the platform's own answer (no
+    // picture) counts as a refusal.
+    return shot.convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace tessaline

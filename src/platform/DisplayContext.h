@@ -16,9 +16,9 @@ class DisplayContext {
     // the pointer reports. A null image when closed, when there is no
     // screen, or when the platform will not hand the screen out: the
     // offscreen and minimal platforms have none to give, and a session that
-    // refuses (Wayland without permission, some XWayland setups) answers
-    // with nothing or with a picture of nothing but black, which is never
-    // passed on as if it were the screen.
+    // refuses (Wayland without permission) answers with no picture. What
+    // the picture shows is never taken as an answer: an all-black screen is
+    // captured like any other.
     QImage grab() const;
 
   private:

@@ -107,6 +107,8 @@ constexpr std::array kFormats{
             "  -o FILE, --output FILE  the chart canvas as BMP, or PNG when FILE ends in .png\n",
         .window = {.caption = QT_TRANSLATE_NOOP("tessaline::Form7", "保存"),
                    .enabled = WindowSave::Enabled::Always,
+                   .notGenerated =
+                       QT_TRANSLATE_NOOP("tessaline::Form7", "请先点一次 生成 按钮，再保存绣图"),
                    .failed = QT_TRANSLATE_NOOP("tessaline::Form7", "  绣图文件保存失败，无法写入"),
                    .saved = QT_TRANSLATE_NOOP("tessaline::Form7", "  绣图文件保存成功在")},
         .write = chartFile},

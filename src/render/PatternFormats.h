@@ -56,8 +56,8 @@ struct WindowSave {
     const char* caption = nullptr;
     Row row = Row::Top;
     Enabled enabled = Enabled::OnceGenerated;
-    // Shown when asked before a generation; null: the canvas is saved as it
-    // stands at any time.
+    // Shown when asked before a generation: only a finished chart of the
+    // current pattern is saved.
     const char* notGenerated = nullptr;
     const char* failed = nullptr; // followed by the file's name
     const char* saved = nullptr;  // followed by the file's name

@@ -9,6 +9,7 @@
 #include <QPageSize>
 #include <QPaintDevice>
 #include <QPdfWriter>
+#include <algorithm>
 
 namespace tessaline {
 
@@ -50,9 +51,21 @@ bool printChart(QPainter& painter, QSizeF pageMm, const ChartSource& source,
     return done;
 }
 
+QPageLayout withPrintableMargins(QPageLayout layout) {
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF given = layout.margins();
+    const QMarginsF kept(
+        std::max(given.left(), kMinPrintMarginMm), std::max(given.top(), kMinPrintMarginMm),
+        std::max(given.right(), kMinPrintMarginMm), std::max(given.bottom(), kMinPrintMarginMm));
+    // The margins only grow, so the printer's own minimum always holds.
+    layout.setMode(QPageLayout::StandardMode);
+    layout.setMargins(kept);
+    return layout;
+}
+
 QPageLayout pdfPageLayout() {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                       QPageLayout::Millimeter);
+    return withPrintableMargins(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                            QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
 }
 
 std::optional<QByteArray> renderChartPdf(const ChartSource& source, const ChartProgress& progress,

@@ -35,7 +35,14 @@ ChartGeometry printGeometry(QSizeF pageMm, const ChartSource& source);
 bool printChart(QPainter& painter, QSizeF pageMm, const ChartSource& source,
                 const ChartProgress& progress = {}, ChartPlacement* placement = nullptr);
 
-// A4 without margins, the page of the saved PDF.
+// The least margin on every side of a one-page printout, in millimetres:
+// what a home printer can print, so row numbers and edge columns are kept.
+inline constexpr double kMinPrintMarginMm = 6.0;
+
+// `layout` with each margin raised to at least kMinPrintMarginMm.
+QPageLayout withPrintableMargins(QPageLayout layout);
+
+// A4 with the least printable margins, the page of the saved PDF.
 QPageLayout pdfPageLayout();
 
 // The printout as a PDF on a page of `layout`, inside its margins, made in

@@ -40,8 +40,12 @@ bool FileList::setPath(const QString& folder) {
         const int order = a.first.compare(b.first, Qt::CaseInsensitive);
         return order != 0 ? order < 0 : a.first < b.first;
     });
+    // Rows a little taller than the text, so underscores and descenders of
+    // any face the names fall back to are not cut off.
+    const int rowHeight = fontMetrics().height() + 4;
     for (auto& [shown, name] : names) {
-        addItem(shown);
+        auto* item = new QListWidgetItem(shown, this);
+        item->setSizeHint(QSize(fontMetrics().horizontalAdvance(shown) + 8, rowHeight));
         nativeNames_.push_back(std::move(name));
     }
     return true;

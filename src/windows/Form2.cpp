@@ -91,15 +91,16 @@ void Form2::Dir1_Change() {
 }
 
 void Form2::File1_Click() {
+    // Every name "确定" takes gets its thumbnail ("photo.JPG" too); any other
+    // file, or one that cannot be read, clears it: the thumbnail never shows
+    // a file other than the one clicked.
     const QString name = File1->fileName();
-    if (!isPreviewablePictureName(name)) {
+    if (!isAcceptedPictureName(name)) {
+        Image1->setPicture(QImage());
         return;
     }
-    // A file that cannot be read leaves the previous preview in place.
     const PictureLoadResult loaded = loadPicture(selectedPath());
-    if (loaded.ok()) {
-        Image1->setPicture(loaded.image);
-    }
+    Image1->setPicture(loaded.ok() ? loaded.image : QImage());
 }
 
 bool Form2::Command1_Click() {

@@ -15,7 +15,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <unordered_map>
+#include <QScopedValueRollback>
 
 namespace tessaline {
 
@@ -176,7 +176,10 @@ void Form9::loadWindow(int width, int height) {
     targetColor = -1;
     replacementColor = -1;
     magnifierClicked_ = false;
+    listsDrawn_ = false;
+    viewDrawn_ = false;
     Command2->setEnabled(false);
+    patternVersion_ = form1_.context().state.patternVersion;
 
     const LoopScope loop(*this);
     EventYielder yielder;
@@ -190,6 +193,7 @@ void Form9::loadWindow(int width, int height) {
         }
     }
     Picture1->refresh();
+    showCounter();
 }
 
 void Form9::Picture1_MouseMove(int x, int y) {
@@ -205,60 +209,58 @@ void Form9::Picture1_MouseMove(int x, int y) {
 
 void Form9::Picture1_MouseDown() {
     if (!magnifying_) {
-        magnifying_ = true;
-        const LoopScope loop(*this);
-        Picture2->cls();
         viewLeft_ = Shape1->x();
         viewTop_ = Shape1->y();
-        const int width = Picture2->width();
-        const int height = Picture2->height();
-        viewColumns_ = (width + magnifyStep - 1) / magnifyStep;
-        const int rows = (height + magnifyStep - 1) / magnifyStep;
-        viewThreads_.assign(static_cast<std::size_t>(viewColumns_) * rows, 0);
-        const CellMatrix& pattern = form1_.context().state.patternMatrix;
-        std::unordered_map<Color, int> threads;
-        EventYielder yielder;
-        QImage& image = Picture2->image();
-        for (int row = 0; row < rows; ++row) {
-            for (int column = 0; column < viewColumns_; ++column) {
-                // The shared pattern, as it was when the window opened or
-                // as "完成" left it; beyond the pattern, white.
-                const int cx = viewLeft_ + column;
-                const int cy = viewTop_ + row;
-                int thread = 0;
-                if (cx < imageW && cy < imageH) {
-                    const Color color = pattern(cx, cy);
-                    auto found = threads.find(color);
-                    if (found == threads.end()) {
-                        found = threads.emplace(color, replacement_.nearest(color)).first;
-                    }
-                    thread = found->second;
-                }
-                viewThreads_[static_cast<std::size_t>(row * viewColumns_ + column)] = thread;
-                const QRgb fill = toQRgb(thread != 0 ? replacement_.threadColor(thread) : kWhite);
-                // A 4-pixel cell whose top and left pixels are the grid lines.
-                for (int m = 0; m < magnifyStep; ++m) {
-                    for (int k = 0; k < magnifyStep; ++k) {
-                        const int px = column * magnifyStep + k;
-                        const int py = row * magnifyStep + m;
-                        if (image.valid(px, py)) {
-                            image.setPixel(px, py, k == 0 || m == 0 ? toQRgb(kGridLine) : fill);
-                        }
-                    }
-                }
-                if (yielder.due()) {
-                    Picture2->refresh();
-                    yielder.yieldNow();
-                }
-            }
-        }
-        Picture2->refresh();
-        magnifying_ = false;
+        drawMagnifiedView();
     }
     if (!magnifierClicked_) {
         magnifierClicked_ = true;
         drawColorLists();
     }
+}
+
+void Form9::drawMagnifiedView() {
+    const QScopedValueRollback<bool> magnifying(magnifying_, true);
+    const LoopScope loop(*this);
+    Picture2->cls();
+    const int width = Picture2->width();
+    const int height = Picture2->height();
+    viewColumns_ = (width + magnifyStep - 1) / magnifyStep;
+    const int rows = (height + magnifyStep - 1) / magnifyStep;
+    viewThreads_.assign(static_cast<std::size_t>(viewColumns_) * rows, 0);
+    EventYielder yielder;
+    QImage& image = Picture2->image();
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < viewColumns_; ++column) {
+            // The working copy, replacements included; beyond the pattern,
+            // white.
+            const int cx = viewLeft_ + column;
+            const int cy = viewTop_ + row;
+            const int thread = cx < imageW && cy < imageH ? replacement_.thread(cx, cy) : 0;
+            viewThreads_[static_cast<std::size_t>(row * viewColumns_ + column)] = thread;
+            const QRgb fill = toQRgb(thread != 0 ? replacement_.threadColor(thread) : kWhite);
+            // A 4-pixel cell whose top and left pixels are the grid lines.
+            for (int m = 0; m < magnifyStep; ++m) {
+                for (int k = 0; k < magnifyStep; ++k) {
+                    const int px = column * magnifyStep + k;
+                    const int py = row * magnifyStep + m;
+                    if (image.valid(px, py)) {
+                        image.setPixel(px, py, k == 0 || m == 0 ? toQRgb(kGridLine) : fill);
+                    }
+                }
+            }
+            if (yielder.due()) {
+                Picture2->refresh();
+                yielder.yieldNow();
+            }
+        }
+    }
+    Picture2->refresh();
+    viewDrawn_ = true;
+}
+
+bool Form9::patternIsCurrent() const {
+    return patternVersion_ == form1_.context().state.patternVersion;
 }
 
 int Form9::magnifiedThreadAt(int x, int y) const {
@@ -275,20 +277,20 @@ void Form9::Picture2_MouseDown(int x, int y) {
     const int thread = magnifiedThreadAt(x, y);
     if (thread != 0 && replacement_.entryOf(thread) != 0) {
         targetColor = thread;
-        setSwatchColor(Label1, replacement_.threadColor(thread));
+        showTarget();
     }
 }
 
 void Form9::Picture5_MouseDown(int x, int y) {
-    const int entry = magnifierClicked_ ? SwatchListLayout::entryAt(x, y, colorCount()) : 0;
+    const int entry = listsDrawn_ ? SwatchListLayout::entryAt(x, y, colorCount()) : 0;
     if (entry != 0) {
         targetColor = replacement_.entry(entry);
-        setSwatchColor(Label1, replacement_.threadColor(targetColor));
+        showTarget();
     }
 }
 
 void Form9::Picture6_MouseDown(int x, int y) {
-    const int entry = magnifierClicked_ ? SwatchListLayout::entryAt(x, y, colorCount()) : 0;
+    const int entry = listsDrawn_ ? SwatchListLayout::entryAt(x, y, colorCount()) : 0;
     if (entry != 0) {
         replacementColor = replacement_.entry(entry);
         setSwatchColor(Label7, replacement_.threadColor(replacementColor));
@@ -340,6 +342,7 @@ void Form9::drawColorLists() {
         }
         list->refresh();
     }
+    listsDrawn_ = true;
 }
 
 void Form9::paintCell(int x, int y, int thread) {
@@ -351,6 +354,14 @@ void Form9::paintCell(int x, int y, int thread) {
 
 void Form9::showCounter() {
     Label6->setText(tr("颜色总数：%1  替换%2 处").arg(colorCount()).arg(replaceCount()));
+    if (targetColor >= 0) {
+        showTarget();
+    }
+}
+
+void Form9::showTarget() {
+    setSwatchColor(Label1, replacement_.threadColor(targetColor));
+    Label4->setText(QString::number(replacement_.cellsOf(targetColor)));
 }
 
 void Form9::replaceColor(int target, int replacement) {
@@ -389,6 +400,9 @@ void Form9::Command1_Click() {
         replaceColor(targetColor, replacementColor);
         Command2->setEnabled(true);
         showCounter();
+        if (viewDrawn_) {
+            drawMagnifiedView();
+        }
     }
     drawColorLists();
 }
@@ -402,6 +416,9 @@ void Form9::Command2_Click() {
         Command2->setEnabled(false);
     }
     showCounter();
+    if (viewDrawn_) {
+        drawMagnifiedView();
+    }
     drawColorLists();
 }
 
@@ -417,12 +434,24 @@ void Form9::Command3_Click() {
                                          QStringLiteral("Quillmere inc."));
         return;
     }
+    // Opened on an earlier preview or picture: its cells are not the
+    // pattern's any more, and a chart must never mix the two.
+    if (!patternIsCurrent()) {
+        form1_.context().dialogs.message(
+            this, tr("效果预览或图片已经改变，这个替换窗口已过时。请重新点 编辑 再替换颜色"),
+            QStringLiteral("Quillmere inc."));
+        return;
+    }
     {
         const LoopScope loop(*this);
         EventYielder yielder;
-        replacement_.commit(form1_.context().state.patternMatrix, [&yielder] { yielder.yield(); });
+        Xiubas& state = form1_.context().state;
+        replacement_.commit(state.patternMatrix, [&yielder] { yielder.yield(); });
+        state.patternChanged();
+        patternVersion_ = state.patternVersion;
     }
     Form7* generation = form1_.form7();
+    generation->forgetOutdatedChart();
     generation->show();
     generation->raise();
 }

@@ -3,10 +3,13 @@
 // magnifier over it and two swatch lists of its threads. The user picks a
 // thread to replace and one to put in its place, replaces it in all cells
 // at once, undoes replacements one by one, and with "完成" writes the
-// working copy into the pattern and brings up the generation window.
+// working copy into the pattern and brings up the generation window. It
+// belongs to the pattern it was opened on: once another preview or picture
+// has taken its place, "完成" refuses.
 #include "pattern/ThreadReplacement.h"
 
 #include <QWidget>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -69,6 +72,11 @@ class Form9 : public QWidget {
     void Command2_Click(); // undo
     void Command3_Click(); // done
     void drawColorLists();
+    // Draws the magnified view of the cells under the magnifier frame, as
+    // the working copy holds them.
+    void drawMagnifiedView();
+    // True while the shared pattern is still the one the window opened on.
+    bool patternIsCurrent() const;
     void replaceColor(int target, int replacement);
     void undoReplace();
 
@@ -84,6 +92,8 @@ class Form9 : public QWidget {
     void loadWindow(int width, int height);
     void paintCell(int x, int y, int thread);
     void showCounter();
+    // The target's swatch and its number of cells in the working copy.
+    void showTarget();
     // The thread shown in the magnified view at (x, y), 0 on a grid line or
     // outside the pattern.
     int magnifiedThreadAt(int x, int y) const;
@@ -92,6 +102,12 @@ class Form9 : public QWidget {
     Form1& form1_;
     ThreadReplacement replacement_;
     bool magnifierClicked_ = false;
+    // The swatch lists are drawn, so a click on them picks.
+    bool listsDrawn_ = false;
+    bool viewDrawn_ = false;
+    // The shared pattern's version the working copy was loaded from or
+    // last written into.
+    std::uint64_t patternVersion_ = 0;
     bool magnifying_ = false;
     int activeLoops_ = 0;
     bool disposeWhenIdle_ = false;

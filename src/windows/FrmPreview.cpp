@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
@@ -12,13 +13,15 @@ namespace tessaline {
 
 FrmPreview::FrmPreview(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     Label1 =
         new QLabel(tr("本预览图使用实际绣线颜色绘制和绣图效果完全相同，为了取得客观效果，"), this);
     Label2 = new QLabel(tr("请您离开电脑屏幕1-2米的距离观看"), this);
     QPalette blue = Label2->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 192));
     Label2->setPalette(blue);
-    for (QLabel* label : {Label1, Label2}) {
+    LabelHint = new QLabel(tr("（点击画面任意处或按 Esc 键关闭）"), this);
+    for (QLabel* label : {Label1, Label2, LabelHint}) {
         label->adjustSize();
         label->hide();
     }
@@ -35,18 +38,25 @@ void FrmPreview::open(const Pattern& pattern) {
     setGeometry(0, 0, screenSize.width(), screenSize.height());
     drawing_ = QImage(screenSize, QImage::Format_RGB32);
     drawing_.fill(palette().color(QPalette::Window));
-    Label1->move(0, 10);
-    Label2->move(0, 30);
+    placeLabels();
     Timer1.start();
     show();
     raise();
+    activateWindow();
+    setFocus();
+}
+
+void FrmPreview::placeLabels() {
+    Label1->move(0, 10);
+    Label2->move(0, 30);
+    LabelHint->move(Label2->width() + 24, 30);
 }
 
 void FrmPreview::Timer1_Timer() {
-    Label1->move(0, 10);
-    Label2->move(0, 30);
+    placeLabels();
     Label1->show();
     Label2->show();
+    LabelHint->show();
     ++tickCount;
     if (tickCount != 2) {
         return;
@@ -72,6 +82,14 @@ void FrmPreview::paintEvent(QPaintEvent*) {
 
 void FrmPreview::mousePressEvent(QMouseEvent*) {
     close();
+}
+
+void FrmPreview::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FrmPreview::closeEvent(QCloseEvent* event) {

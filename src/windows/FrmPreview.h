@@ -2,7 +2,7 @@
 // The final preview: the generated pattern on the whole screen, three pixels
 // a cell in the real thread colours, to be judged from a distance. It draws
 // on the second tick of its timer, once the window and its texts are up, and
-// closes on a click.
+// closes on a click or Esc, as its hint says.
 #include "pattern/Pattern.h"
 
 #include <QTimer>
@@ -26,6 +26,7 @@ class FrmPreview : public QWidget {
     int tickCount = 0;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
+    QLabel* LabelHint = nullptr; // how to close the window
     QTimer Timer1;
 
     const QImage& drawing() const { return drawing_; }
@@ -35,9 +36,11 @@ class FrmPreview : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void placeLabels();
     void drawPattern();
 
     std::optional<Pattern> pattern_;

@@ -20,12 +20,6 @@ bool isAcceptedPictureName(const QString& fileName) {
     return accepted.contains(lastThree(fileName), Qt::CaseSensitive);
 }
 
-bool isPreviewablePictureName(const QString& fileName) {
-    static const QStringList previewable{QStringLiteral("bmp"), QStringLiteral("jpg"),
-                                         QStringLiteral("gif")};
-    return previewable.contains(lastThree(fileName), Qt::CaseSensitive);
-}
-
 QString joinFolderAndFile(const QString& folder, const QString& fileName) {
     return QDir::toNativeSeparators(folder) + QDir::separator() + fileName;
 }

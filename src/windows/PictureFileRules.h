@@ -9,9 +9,6 @@ namespace tessaline {
 // OK accepts "bmp", "jpg", "gif" in all-lower or all-upper case.
 bool isAcceptedPictureName(const QString& fileName);
 
-// A click previews only the lower-case spellings.
-bool isPreviewablePictureName(const QString& fileName);
-
 // The folder, the platform's separator and the name. The separator is added
 // even when the folder already ends in one (a root folder), which the file
 // system reads as a single separator.

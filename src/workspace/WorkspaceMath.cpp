@@ -63,7 +63,9 @@ WholePictureFrame wholePictureFrame(const PreviewArea& area, int zoomValue, floa
 PanStep panStep(int x, int y, float pressX, float pressY, float releaseX, int releaseY) {
     const double dx = (pressX - releaseX) / 2.0;
     const double dy = (pressY - static_cast<float>(releaseY)) / 2.0;
-    return {std::max(x + roundHalfEven(dx), 0), std::max(y + roundHalfEven(dy), 0),
+    // The new position is the sum rounded, not the half step rounded first:
+    // from 1, a step of 1.5 gives 2 (2.5 to even), not 3.
+    return {std::max(roundHalfEven(x + dx), 0), std::max(roundHalfEven(y + dy), 0),
             dx > 1 || dx < -1};
 }
 

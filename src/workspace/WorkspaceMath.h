@@ -72,8 +72,8 @@ struct WholePictureFrame {
 WholePictureFrame wholePictureFrame(const PreviewArea& area, int zoomValue, float xyRate);
 
 // A drag that pans a view: the content follows the pointer at half its
-// speed, so the offset grows by half the distance the pointer moved back
-// (halves to even) and never drops below 0. Only a horizontal movement of
+// speed, so the offset plus half the distance the pointer moved back is
+// rounded (halves to even) and never drops below 0. Only a horizontal movement of
 // more than one step moves the view on screen; a vertical one only updates
 // the offset until then.
 struct PanStep {

@@ -61,7 +61,7 @@ TEST(Form1Controls, SitAtTheirDesignPositionsWithTheirCaptions) {
     EXPECT_EQ(f.Command5->text(), QStringLiteral("导入图片"));
     EXPECT_EQ(f.Command4->geometry(), QRect(192, 360, 73, 25));
     EXPECT_EQ(f.Command4->text(), QStringLiteral("效果预览->"));
-    EXPECT_EQ(f.frameMyPicture->geometry(), QRect(24, 64, 241, 265));
+    EXPECT_EQ(f.frameMyPicture->geometry(), QRect(24, 64, 241, 271));
     EXPECT_EQ(f.frameMyPicture->title(), QStringLiteral("我的图片"));
     EXPECT_EQ(f.Picture6->geometry(), QRect(340, 64, 441, 433));
     EXPECT_EQ(f.Label4->text(), QStringLiteral("欢迎使用Tessaline，动手把你的照片做成十字绣！"));
@@ -218,12 +218,15 @@ TEST(SizeBars, MoveTheFrameAndRewriteTheFabricLine) {
     f.Hchange->setValue(132);
     EXPECT_EQ(f.Picture2->size(), QSize(117, 132));
     EXPECT_DOUBLE_EQ(f.frameGeometry().left, 60.5);
-    EXPECT_DOUBLE_EQ(f.frameGeometry().top, 67);
-    EXPECT_EQ(f.Picture2->pos(), QPoint(60, 67));
+    EXPECT_DOUBLE_EQ(f.frameGeometry().top, 77);
+    EXPECT_EQ(f.Picture2->pos(), QPoint(60, 77));
     EXPECT_EQ(f.Label1->text(), QStringLiteral("绣布：宽高117x132(约35x40厘米)"));
     f.wChange->setValue(230);
     f.Hchange->setValue(250);
-    EXPECT_EQ(f.Picture2->geometry(), QRect(4, 8, 230, 250));
+    EXPECT_EQ(f.Picture2->geometry(), QRect(4, 18, 230, 250));
+    // Below the box's caption, inside the box.
+    EXPECT_GE(f.Picture2->y(), f.frameMyPicture->fontMetrics().height());
+    EXPECT_LE(f.Picture2->geometry().bottom(), f.frameMyPicture->height() - 2);
     EXPECT_EQ(f.Label1->text(), QStringLiteral("绣布：宽高230x250(约69x75厘米)"));
     // A new minimum that moves the value runs the change handler too.
     f.wChange->setValue(20);

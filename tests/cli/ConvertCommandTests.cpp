@@ -396,6 +396,17 @@ TEST_F(ConvertCommand, PrintsOnTheQueueOrExitsFiveWithOneLine) {
         }
         EXPECT_TRUE(text.contains(QStringLiteral("Tessaline V2008")));
 
+        // The pattern book goes the same way, with the pages --book writes.
+        const CommandRun book = runTessaline(
+            convert(base + QStringList{"--book", "b.pdf", "--book-print", "--pitch", "5"}),
+            dir.path());
+        ASSERT_EQ(book.exitCode, 0) << book.err.toStdString();
+        QStringList bookJobs = server.waitForJobs(QStringLiteral("TessPDF"));
+        bookJobs.removeAll(jobs[0]);
+        ASSERT_EQ(bookJobs.size(), 1);
+        EXPECT_GT(pdfPages(bookJobs[0]), 1);
+        EXPECT_EQ(pdfPages(bookJobs[0]), pdfPages(dir.filePath("b.pdf")));
+
         for (const char* queue : {"TessReject", "Nowhere"}) {
             const CommandRun refused = runTessaline(
                 convert(base + QStringList{"--json", "q.json", "--printer", queue}), dir.path());

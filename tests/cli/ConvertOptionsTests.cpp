@@ -167,10 +167,17 @@ TEST(ConvertOptions, PaperPitchAndFabric) {
     EXPECT_TRUE(parse({"a", "--oxs", "p.oxs", "--fabric", "16"}).ok());
     // Nothing that takes the fabric: refused, as paper and pitch without a book.
     EXPECT_EQ(parse({"a", "-o", "c.png", "--pdf", "p.pdf", "--fabric", "16"}).error,
-              "--fabric applies to --book, --json and --oxs only");
+              "--fabric applies to --book, --book-print, --json and --oxs only");
     // A count that does not fit an int is not wrapped round to one that does.
     EXPECT_EQ(parse({"a", "--book", "b.pdf", "--fabric", "4294967310"}).error,
               "--fabric: \"4294967310\" is not a fabric count (11, 14, 16, 18, 22, 25 or 28)");
+    // Printing the book takes them too, and is an output of its own.
+    const ConvertParse printed = parse({"a", "--book-print", "--paper", "letter", "--pitch", "4"});
+    ASSERT_TRUE(printed.ok()) << printed.error;
+    EXPECT_TRUE(printed.options.print);
+    EXPECT_TRUE(printed.options.printBook);
+    EXPECT_EQ(printed.options.book.paper, PaperSize::Letter);
+    EXPECT_FALSE(parse({"a", "--print"}).options.printBook);
 }
 
 TEST(ConvertOptions, LimitsTheHelpStatesAreKept) {

@@ -301,12 +301,16 @@ TEST(Form3Ok, ChoicesFollowTheItemsNotTheirCaptions) {
 }
 
 // "确定" with the given grid size and strength texts after choosing every
-// other control; the window must stay open with what was stored before the
-// refused number, method code 8 and grid size 10.
-void expectRefused(const QString& grid, const QString& strength) {
+// other control: a message names the wrong box, nothing is stored and the
+// window stays open; "取消" then leaves every setting as it was.
+void expectRefused(const QString& grid, const QString& strength, const QString& message) {
     SCOPED_TRACE(("grid '" + grid + "' strength '" + strength + "'").toStdString());
     SettingsFixture w;
     Form3& s = *w.settings;
+    const PatternSettings settingsBefore = w.state->patternSettings;
+    const auto gridBefore = w.state->gridSize;
+    const auto strengthBefore = w.state->reduceStrength;
+    const int colorBit = w.form->ColorBit;
     s.titleBox->setText(QStringLiteral("花"));
     s.categoryBox->setCurrentText(QStringLiteral("CC"));
     s.methodBox->setCurrentText(QStringLiteral("不做减色处理"));
@@ -314,15 +318,20 @@ void expectRefused(const QString& grid, const QString& strength) {
     s.gridSizeBox->setCurrentText(grid);
     s.strengthBox->setText(strength);
     EXPECT_FALSE(s.Command1_Click());
-    EXPECT_EQ(w.state->patternSettings.xiutuTitle, "花");
-    EXPECT_EQ(w.state->patternSettings.whichType, "CC");
-    EXPECT_EQ(w.form->autoColor, 1);
-    EXPECT_EQ(w.form->ColorBit, 8);
-    EXPECT_EQ(w.state->gridSize, 10);
-    EXPECT_EQ(w.state->reduceStrength, 1600);
+    ASSERT_EQ(w.dialogs.messages.size(), 1U);
+    EXPECT_EQ(w.dialogs.messages[0].text, message);
     EXPECT_TRUE(s.isVisible());
     EXPECT_TRUE(s.isLoaded());
-    // The window stays usable: fixing the number and pressing again stores.
+    s.Command2_Click();
+    EXPECT_EQ(w.state->patternSettings.xiutuTitle, settingsBefore.xiutuTitle);
+    EXPECT_EQ(w.state->patternSettings.whichType, settingsBefore.whichType);
+    EXPECT_EQ(w.form->autoColor, 0);
+    EXPECT_EQ(w.form->ColorBit, colorBit);
+    EXPECT_EQ(w.state->gridSize, gridBefore);
+    EXPECT_EQ(w.state->reduceStrength, strengthBefore);
+    // Fixing the number and pressing again stores.
+    w.form->showSettings();
+    s.methodBox->setCurrentText(QStringLiteral("不做减色处理"));
     s.gridSizeBox->setCurrentText(QStringLiteral("12"));
     s.strengthBox->setText(QStringLiteral("40"));
     EXPECT_TRUE(s.Command1_Click());
@@ -331,14 +340,16 @@ void expectRefused(const QString& grid, const QString& strength) {
     EXPECT_EQ(w.state->reduceStrength, 800);
 }
 
-TEST(Form3Ok, ARefusedNumberStopsTheSequence) {
-    expectRefused("16", "");          // strength empty: grid 16 stored, then 10
-    expectRefused("16", "abc");       // strength not a number
-    expectRefused("16", "107374183"); // x 20 is past 32 bits
-    expectRefused("16", "99999999999999999999");
-    expectRefused("abc", "50");   // grid not a number: strength not reached
-    expectRefused("40000", "50"); // past 16 bits
-    expectRefused("", "50");
+TEST(Form3Ok, ARefusedNumberSaysWhichAndChangesNothing) {
+    const QString strength = QStringLiteral("减色强度只能是数字，请重新输入");
+    const QString grid = QStringLiteral("绣格大小只能是整数，请重新输入");
+    expectRefused("16", "", strength);
+    expectRefused("16", "abc", strength);
+    expectRefused("16", "107374183", strength); // x 20 is past 32 bits
+    expectRefused("16", "99999999999999999999", strength);
+    expectRefused("abc", "50", grid);
+    expectRefused("40000", "50", grid); // past 16 bits
+    expectRefused("", "50", grid);
 }
 
 TEST(Form3Ok, StrengthNumbersAtTheEdges) {

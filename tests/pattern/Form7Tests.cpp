@@ -216,10 +216,50 @@ TEST(Generate, AbortLeavesAPartialChartAndTheAbortCaption) {
     EXPECT_EQ(f.Command5->text(), QStringLiteral("中止"));
     EXPECT_TRUE(f.Command1->isEnabled());
     EXPECT_TRUE(w.form->Command4->isEnabled());
-    // Like "打印" (still "中止"), "保存PDF" refuses a partial chart.
+    // Every save refuses a partial chart, writes nothing and says why.
+    const QString stopped =
+        QStringLiteral("绣图没有生成完（已中止），请再点一次 生成 按钮，生成完后再保存");
+    EXPECT_FALSE(f.Command4_Click());
+    EXPECT_EQ(w.dialogs.messages.back().text, stopped);
+    EXPECT_FALSE(f.saveFormat("pdf"));
+    EXPECT_EQ(w.dialogs.messages.back().text, stopped);
+    EXPECT_TRUE(QDir(w.folder.path())
+                    .entryList({QStringLiteral("myxiu*")}, QDir::Files | QDir::Hidden)
+                    .isEmpty());
+}
+
+TEST(Save, OnlyAFinishedChartOfTheCurrentPatternIsSaved) {
+    GenerationFixture w;
+    Form7& f = w.open();
+    // Before any "生成": nothing written, and the message says why.
+    EXPECT_FALSE(f.Command4_Click());
+    ASSERT_EQ(w.dialogs.messages.size(), 1U);
+    EXPECT_EQ(w.dialogs.messages[0].text, QStringLiteral("请先点一次 生成 按钮，再保存绣图"));
+    EXPECT_FALSE(QFile::exists(w.folder.filePath(QStringLiteral("myxiu001.bmp"))));
+    EXPECT_FALSE(f.chartIsCurrent());
+
+    f.Command1_Click();
+    EXPECT_TRUE(f.chartIsCurrent());
+    EXPECT_TRUE(f.saveButton("oxs")->isEnabled());
+
+    // A new preview: the open window, brought up again, offers nothing to
+    // save until the next "生成".
+    w.form->Label10_Click();
+    EXPECT_FALSE(f.chartIsCurrent());
     EXPECT_FALSE(f.saveFormat("pdf"));
     EXPECT_EQ(w.dialogs.messages.back().text,
-              QStringLiteral("请先点一次 生成 按钮，再保存PDF文件"));
+              QStringLiteral("效果预览已经改变，这张绣图已过时。请再点一次 生成 按钮"));
+    w.form->generateCommand();
+    ASSERT_EQ(w.form->form7(), &f);
+    EXPECT_FALSE(f.saveButton("oxs")->isEnabled());
+    EXPECT_FALSE(f.saveButton("book")->isEnabled());
+    EXPECT_FALSE(f.Command4_Click());
+    EXPECT_EQ(w.dialogs.messages.back().text, QStringLiteral("请先点一次 生成 按钮，再保存绣图"));
+    EXPECT_TRUE(QDir(w.folder.path())
+                    .entryList({QStringLiteral("myxiu*")}, QDir::Files | QDir::Hidden)
+                    .isEmpty());
+    f.Command1_Click();
+    EXPECT_TRUE(f.Command4_Click());
 }
 
 TEST(Unload, ClosesAnIdleGenerationWindowAtOnce) {
@@ -413,6 +453,13 @@ TEST(Print, WithoutAPrinterShowsTheFailureMessage) {
     EXPECT_EQ(w.dialogs.messages.back().text,
               kPrintFailed + QStringLiteral("\n原因：没有默认打印机"));
     EXPECT_EQ(w.dialogs.messages.back().title, QStringLiteral("Quillmere "));
+    // The book goes through the same checks, and "打印绣图" prints the open
+    // finished chart rather than asking for a new preview.
+    f.ComboPrint->setCurrentIndex(f.ComboPrint->findData(true));
+    const std::size_t before = w.dialogs.messages.size();
+    w.form->fop4->trigger();
+    ASSERT_EQ(w.dialogs.messages.size(), before + 1);
+    EXPECT_EQ(w.dialogs.messages.back().text, kPrintFailed);
 }
 
 TEST(Print, TheJobIsTheOnePageChartAndAStoppedSymbolPassSendsNone) {

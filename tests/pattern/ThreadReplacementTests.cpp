@@ -101,9 +101,15 @@ struct ReplacementFixture : ::testing::Test {
     }
 };
 
-TEST_F(ReplacementFixture, ReplaceThenUndoWhereTheReplacementExistedBefore) {
+TEST_F(ReplacementFixture, UndoGivesBackExactlyTheCellsTheLatestReplacementChanged) {
     ThreadReplacement r = start();
     ASSERT_EQ(r.colorCount(), 3); // black, 3713, 350
+    auto before = filledMatrix(0);
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            (*before)(x, y) = r.thread(x, y);
+        }
+    }
     std::vector<std::pair<int, int>> painted;
     r.replace(1, 10, [&](int x, int y, int thread) {
         EXPECT_EQ(thread, 10);
@@ -114,16 +120,32 @@ TEST_F(ReplacementFixture, ReplaceThenUndoWhereTheReplacementExistedBefore) {
     EXPECT_EQ(r.entry(1), kDmcBlack);
     EXPECT_EQ(r.entry(2), 10); // the replacement's own entry stays
     EXPECT_EQ(r.replaceCount(), 1);
+    EXPECT_EQ(r.cellsOf(10), 4);
 
-    // Undo turns every cell of 350 into 3713, those that were 350 before too,
-    // and 3713 goes back to the end of the list.
+    // A second replacement, then one undo: only the second is taken back.
+    r.replace(kDmcBlack, 10);
+    EXPECT_EQ(r.cellsOf(10), 6);
+    painted.clear();
+    r.undo([&](int x, int y, int thread) {
+        EXPECT_EQ(thread, kDmcBlack);
+        painted.emplace_back(x, y);
+    });
+    EXPECT_EQ(painted, (std::vector<std::pair<int, int>>{{0, 0}, {2, 1}}));
+    EXPECT_EQ(r.replaceCount(), 1);
+    EXPECT_EQ(r.thread(1, 0), 10);
+    EXPECT_EQ(r.entry(r.colorCount()), kDmcBlack);
+
+    // Undoing the first: the cells that were 350 before keep it, and 3713
+    // goes back to the end of the list.
     r.undo();
     EXPECT_EQ(r.replaceCount(), 0);
     ASSERT_EQ(r.colorCount(), 3);
     EXPECT_EQ(r.entry(3), 1);
-    EXPECT_EQ(r.thread(2, 0), 1);
-    EXPECT_EQ(r.thread(0, 1), 1);
-    EXPECT_EQ(r.thread(0, 0), kDmcBlack);
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            EXPECT_EQ(r.thread(x, y), (*before)(x, y)) << x << "," << y;
+        }
+    }
     r.undo(); // nothing on record
     EXPECT_EQ(r.colorCount(), 3);
 

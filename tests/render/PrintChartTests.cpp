@@ -40,7 +40,10 @@ int stripes(int x, int) {
 // The printed layout worked out from the page: a 20 x 15 chart with three
 // threads has P = 200 \ 38 - 1 = 4, one legend row, legend height 42 + 260,
 // so the canvas is 283 x 452 pixels, relatively narrower than A4.
+// On a sheet with margins everything moves in by the margin and the page
+// is the sheet's height less both margins.
 struct ExpectedPage {
+    double margin = 0;
     double s = 297.0 * 10 / 452 - 0.01;
     double left = 40 * s / 5;
     double gridTop = 0;
@@ -50,11 +53,13 @@ struct ExpectedPage {
 
     // Header: title at 11s/5, info line one line + 8 canvas pixels lower,
     // two more lines and 3 pixels to the header's end, then 3s/5 to the grid.
-    explicit ExpectedPage(double lineMm) {
+    explicit ExpectedPage(double lineMm, double marginMm = 0)
+        : margin(marginMm), s((297.0 - 2 * marginMm) * 10 / 452 - 0.01), left(40 * s / 5),
+          k(s / 10) {
         gridTop = 11 * s / 5 + lineMm + 8 * k + 2 * lineMm + 3 * k + 3 * s / 5;
     }
-    double cellX(double c) const { return left + s * c; }
-    double cellY(double r) const { return gridTop + s * r; }
+    double cellX(double c) const { return margin + left + s * c; }
+    double cellY(double r) const { return margin + gridTop + s * r; }
 };
 
 double songLineMm(QPaintDevice& device) {
@@ -305,8 +310,10 @@ TEST(PrintChartTest, PdfIsAnA4PageWithTheChartInMillimetres) {
     EXPECT_NEAR(page.width(), 2100, 2);
     EXPECT_NEAR(page.height(), 2970, 2);
     QPdfWriter metricsDevice(dir.filePath("metrics.pdf"));
-    const ExpectedPage e(songLineMm(metricsDevice));
+    // Inside the margins a home printer prints.
+    const ExpectedPage e(songLineMm(metricsDevice), kMinPrintMarginMm);
     expectPrintedChart(page, e, *chart, true);
+    EXPECT_TRUE(near(at(page, kMinPrintMarginMm - 0.5, e.cellY(7)), Qt::white));
 
     const QString plain = dir.filePath("plain.pdf");
     ASSERT_TRUE(savePdf(plain, chart->source(ChartKind::SymbolsOnly)));

@@ -14,6 +14,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -100,6 +101,7 @@ TEST(Form9, PicksReplacesUndoesAndHandsTheChosenThreadsToTheGeneration) {
     EXPECT_EQ(f->Picture2->size(), QSize(2 * kWidth, 2 * kHeight));
     EXPECT_EQ(f->Shape1->size(), QSize(kWidth / 4, kHeight / 4));
     EXPECT_FALSE(f->Command2->isEnabled());
+    EXPECT_EQ(f->Label6->text(), QStringLiteral("颜色总数：3  替换0 处"));
 
     // Nothing chosen: no cell, counter or button changes; the lists are drawn.
     f->Command1_Click();
@@ -121,6 +123,8 @@ TEST(Form9, PicksReplacesUndoesAndHandsTheChosenThreadsToTheGeneration) {
     f->Picture2_MouseDown(4 * 12 + 2, 4 * 3 + 2); // cell (12, 3): black
     EXPECT_EQ(f->targetColor, black);
     EXPECT_EQ(fromQColor(f->Label1->palette().color(QPalette::Window)), rgb(0, 0, 0));
+    // Of the 24 squares of 10 x 10 cells, 8 are black.
+    EXPECT_EQ(f->Label4->text(), QStringLiteral("800"));
     f->Picture2_MouseDown(4 * 12, 4 * 3 + 2); // a grid line picks nothing
     EXPECT_EQ(f->targetColor, black);
 
@@ -134,16 +138,30 @@ TEST(Form9, PicksReplacesUndoesAndHandsTheChosenThreadsToTheGeneration) {
     ASSERT_EQ(f->replacementColor, white);
     f->Command1_Click();
     EXPECT_EQ(f->Label6->text(), QStringLiteral("颜色总数：2  替换1 处"));
+    EXPECT_EQ(f->Label4->text(), QStringLiteral("0"));
     EXPECT_TRUE(f->Command2->isEnabled());
     EXPECT_EQ(f->Picture1->point(12, 3), rgb(255, 255, 255));
+    // The magnified view shows the replacement: cell (12, 3) is white now.
+    EXPECT_EQ(f->Picture2->point(4 * 12 + 2, 4 * 3 + 2), rgb(255, 255, 255));
+
+    // Right after the lists are redrawn a swatch picks at once.
+    const int redEntry = f->replacement().entryOf(nearestThread(rgb(255, 0, 0)));
+    ASSERT_NE(redEntry, 0);
+    f->Picture5_MouseDown(18 * ((redEntry - 1) % 10) + 8, 14 * ((redEntry - 1) / 10) + 6);
+    EXPECT_EQ(f->targetColor, nearestThread(rgb(255, 0, 0)));
+    EXPECT_EQ(f->Label4->text(), QStringLiteral("800"));
 
     f->Command2_Click();
     EXPECT_FALSE(f->Command2->isEnabled());
     EXPECT_EQ(f->Label6->text(), QStringLiteral("颜色总数：3  替换0 处"));
-    // Undo turns every cell of the replacement thread back, the white ones
-    // that were white before too.
-    EXPECT_EQ(f->Picture1->point(0, 0), rgb(0, 0, 0));
+    // Undo gives back exactly the cells the replacement changed: the black
+    // square is black again, the white ones stay white.
+    EXPECT_EQ(f->Picture1->point(12, 3), rgb(0, 0, 0));
+    EXPECT_EQ(f->Picture1->point(0, 0), rgb(255, 255, 255));
+    EXPECT_EQ(f->Picture2->point(4 * 12 + 2, 4 * 3 + 2), rgb(0, 0, 0));
     EXPECT_EQ(f->replacement().entry(3), black);
+    f->Picture6_MouseDown(18 * ((whiteEntry - 1) % 10) + 8, 6); // picks at once here too
+    EXPECT_EQ(f->replacementColor, f->replacement().entry(whiteEntry));
 
     // Replace the other way round, then "完成" and generate.
     f->targetColor = white;
@@ -171,6 +189,45 @@ TEST(Form9, PicksReplacesUndoesAndHandsTheChosenThreadsToTheGeneration) {
     again->Command3_Click();
     EXPECT_EQ(w.dialogs.messages.size(), messagesBefore);
     EXPECT_NE(w.state->patternMatrix(0, 0), rgb(0, 0, 0));
+}
+
+TEST(Form9, AWindowOfAnEarlierPatternNeverWritesIntoALaterOne) {
+    EditFixture w;
+    w.preview(3);
+    w.form->Label9_Click();
+    QPointer<Form9> first = w.form->form9();
+    ASSERT_FALSE(first.isNull());
+    // A new effect preview closes it.
+    w.preview(3);
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(w.form->form9(), nullptr);
+
+    // So does a new picture.
+    w.form->Label9_Click();
+    QPointer<Form9> second = w.form->form9();
+    ASSERT_FALSE(second.isNull());
+    ASSERT_TRUE(w.handOver(squaresPicture()));
+    EXPECT_TRUE(second.isNull());
+
+    // One left open while the pattern is rewritten otherwise ("保存效果")
+    // refuses "完成" and leaves the pattern as it is.
+    w.preview(3);
+    w.form->Label9_Click();
+    Form9* third = w.form->form9();
+    ASSERT_NE(third, nullptr);
+    third->targetColor = third->replacement().entry(1);
+    third->replacementColor = third->replacement().entry(2);
+    third->Command1_Click();
+    ASSERT_TRUE(w.form->Command3_Click());
+    const auto before = std::make_unique<CellMatrix>(w.state->patternMatrix);
+    const std::size_t messagesBefore = w.dialogs.messages.size();
+    third->Command3_Click();
+    ASSERT_EQ(w.dialogs.messages.size(), messagesBefore + 1);
+    EXPECT_EQ(
+        w.dialogs.messages.back().text,
+        QStringLiteral("效果预览或图片已经改变，这个替换窗口已过时。请重新点 编辑 再替换颜色"));
+    EXPECT_TRUE(*before == w.state->patternMatrix);
+    EXPECT_FALSE(w.form->hasForm7());
 }
 
 TEST(Form9, TheCommandLineReplacesAsTheWindowDoes) {

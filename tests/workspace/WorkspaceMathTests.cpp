@@ -17,6 +17,21 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(roundHalfEven(2.4999), 2);
 }
 
+TEST(PanStep, RoundsTheSumOfOffsetAndHalfStep) {
+    // Odd offsets with odd drags: 1 + 1.5 = 2.5 gives 2, 3 + 1.5 = 4.5 gives 4,
+    // 1 - 0.5 = 0.5 gives 0, and 2 + 1.5 = 3.5 gives 4.
+    PanStep step = panStep(1, 3, 100, 50, 97, 47);
+    EXPECT_EQ(step.x, 2);
+    EXPECT_EQ(step.y, 4);
+    EXPECT_TRUE(step.moves);
+    step = panStep(1, 2, 100, 50, 101, 47);
+    EXPECT_EQ(step.x, 0);
+    EXPECT_EQ(step.y, 4);
+    EXPECT_FALSE(step.moves);
+    // Never below 0.
+    EXPECT_EQ(panStep(0, 0, 0, 0, 9, 9).x, 0);
+}
+
 TEST(FrameGeometry, IsCentredInThePreviewAreaWithHalvesKept) {
     const PreviewArea area;
     const FramePosition odd = framePosition(area, 117, 132);
