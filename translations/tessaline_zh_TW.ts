@@ -382,6 +382,18 @@
         <source>原因：</source>
         <translation>原因：</translation>
     </message>
+    <message>
+        <source>使用说明</source>
+        <translation>使用說明</translation>
+    </message>
+    <message>
+        <source>图片比取景框大，现在按原大小显示其中一部分：拖动图片可移动取景位置，点 全图 可使用整张图片。</source>
+        <translation>圖片比取景框大，現在按原大小顯示其中一部分：拖曳圖片可移動取景位置，按 全圖 可使用整張圖片。</translation>
+    </message>
+    <message>
+        <source>编辑：在颜色替换窗口中替换颜色，点 完成 后再生成</source>
+        <translation>編輯：在顏色替換視窗中替換顏色，按 完成 後再產生</translation>
+    </message>
 </context>
 <context>
     <name>tessaline::Form2</name>
@@ -495,6 +507,14 @@
     <message>
         <source>最多绣线数只能是“无限制”或 2 到 423 之间的整数</source>
         <translation>最多繡線數只能是「無限制」或 2 到 423 之間的整數</translation>
+    </message>
+    <message>
+        <source>绣格大小只能是整数，请重新输入</source>
+        <translation>繡格大小只能是整數，請重新輸入</translation>
+    </message>
+    <message>
+        <source>减色强度只能是数字，请重新输入</source>
+        <translation>減色強度只能是數字，請重新輸入</translation>
     </message>
 </context>
 <context>
@@ -773,6 +793,30 @@
         <source>没有默认打印机</source>
         <translation>沒有預設印表機</translation>
     </message>
+    <message>
+        <source>打印内容</source>
+        <translation>列印內容</translation>
+    </message>
+    <message>
+        <source>单页绣图</source>
+        <translation>單頁繡圖</translation>
+    </message>
+    <message>
+        <source>图册</source>
+        <translation>圖冊</translation>
+    </message>
+    <message>
+        <source>绣图没有生成完（已中止），请再点一次 生成 按钮，生成完后再保存</source>
+        <translation>繡圖沒有產生完（已中止），請再按一次 產生 按鈕，產生完後再儲存</translation>
+    </message>
+    <message>
+        <source>效果预览已经改变，这张绣图已过时。请再点一次 生成 按钮</source>
+        <translation>效果預覽已經改變，這張繡圖已過時。請再按一次 產生 按鈕</translation>
+    </message>
+    <message>
+        <source>请先点一次 生成 按钮，再保存绣图</source>
+        <translation>請先按一次 產生 按鈕，再儲存繡圖</translation>
+    </message>
 </context>
 <context>
     <name>tessaline::Form9</name>
@@ -820,6 +864,10 @@
         <source>绣图正在生成，请等生成结束后再点 完成</source>
         <translation>繡圖正在產生，請等產生結束後再按 完成</translation>
     </message>
+    <message>
+        <source>效果预览或图片已经改变，这个替换窗口已过时。请重新点 编辑 再替换颜色</source>
+        <translation>效果預覽或圖片已經改變，這個替換視窗已過時。請重新按 編輯 再替換顏色</translation>
+    </message>
 </context>
 <context>
     <name>tessaline::FrmPreview</name>
@@ -830,6 +878,10 @@
     <message>
         <source>请您离开电脑屏幕1-2米的距离观看</source>
         <translation>請您離開電腦螢幕1-2公尺的距離觀看</translation>
+    </message>
+    <message>
+        <source>（点击画面任意处或按 Esc 键关闭）</source>
+        <translation>（按一下畫面任意處或按 Esc 鍵關閉）</translation>
     </message>
 </context>
 <context>
