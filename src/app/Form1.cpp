@@ -221,6 +221,7 @@ bool Form1::loadWorkspacePicture() {
         return false;
     }
     lastLoadError_ = PictureLoadError::None;
+    pictureTransparency_ = loaded.transparency;
     Picture3->setPicture(loaded.image);
     Picture4->setPicture(loaded.image);
 

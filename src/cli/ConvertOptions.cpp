@@ -52,11 +52,31 @@ std::optional<int> numberInRange(const std::string& option, const std::string& t
 // The options that take a value, as written on the command line.
 const std::set<std::string_view>& valueOptions() {
     static const std::set<std::string_view> options = [] {
-        std::set<std::string_view> names{
-            "--mode",     "--width",  "--height", "--zoom",   "--offset",  "--method",
-            "--strength", "--ignore", "--kind",   "--grid",   "--title",   "--category",
-            "--threads",  "--match",  "--output", "--effect", "--replace", "--printer",
-            "--paper",    "--pitch",  "--fabric", "--lang"};
+        std::set<std::string_view> names{"--mode",
+                                         "--width",
+                                         "--height",
+                                         "--zoom",
+                                         "--offset",
+                                         "--method",
+                                         "--strength",
+                                         "--ignore",
+                                         "--kind",
+                                         "--grid",
+                                         "--title",
+                                         "--category",
+                                         "--threads",
+                                         "--match",
+                                         "--output",
+                                         "--effect",
+                                         "--replace",
+                                         "--printer",
+                                         "--paper",
+                                         "--pitch",
+                                         "--fabric",
+                                         "--lang",
+                                         "--min-stitches",
+                                         "--fabric-colour",
+                                         "--unstitched-background"};
         for (const PatternFormat& format : patternFormats()) {
             names.insert(format.option);
         }
@@ -138,6 +158,17 @@ class Reader {
         } else if (name == "--threads") {
             o_.threads =
                 numberInRange(name, value, kMinThreadLimit, kMaxThreadLimit, error).value_or(0);
+        } else if (name == "--min-stitches") {
+            o_.minStitches = numberInRange(name, value, 0, kMaxMinStitches, error).value_or(0);
+        } else if (name == "--fabric-colour") {
+            if (const std::optional<Color> color = fabricColorFromText(value)) {
+                o_.fabricColor = *color;
+            } else {
+                error = "--fabric-colour: " + inQuotes(value) +
+                        " is not \"white\", \"ivory\", \"black\" or RRGGBB";
+            }
+        } else if (name == "--unstitched-background") {
+            readTolerance(value);
         } else if (name == "--lang") {
             o_.language = interfaceLanguageNamed(value);
             if (!o_.language) {
@@ -211,6 +242,22 @@ class Reader {
             }
         }
         o_.replacements.push_back(std::move(swap));
+    }
+
+    // A CIEDE2000 difference such as 5 or 7.5.
+    void readTolerance(const std::string& value) {
+        double tolerance = 0;
+        const char* end = value.data() + value.size();
+        const auto [ptr, ec] =
+            std::from_chars(value.data(), end, tolerance, std::chars_format::fixed);
+        if (value.empty() || ec != std::errc() || ptr != end) {
+            error = "--unstitched-background: " + inQuotes(value) +
+                    " is not a colour difference (CIEDE2000, such as 5)";
+        } else if (tolerance < 0 || tolerance > kMaxBackgroundTolerance) {
+            error = "--unstitched-background: " + value + " is outside 0..50";
+        } else {
+            o_.unstitchedBackground = tolerance;
+        }
     }
 
     // Millimetres, a decimal number such as 2.54.
@@ -358,6 +405,10 @@ ConvertParse parseConvertOptions(const std::vector<std::string>& args) {
         }
         if (!optionsEnded && arg == "--print") {
             o.print = true;
+            continue;
+        }
+        if (!optionsEnded && arg == "--cleanup") {
+            o.cleanup = true;
             continue;
         }
         const bool isOption = !optionsEnded && arg.size() > 1 && arg[0] == '-';

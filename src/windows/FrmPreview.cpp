@@ -12,6 +12,10 @@
 namespace tessaline {
 
 Color finalPreviewCellColor(const FinalPreviewSource& source, int x, int y) {
+    // What is left unstitched shows the cloth.
+    if ((*source.colorIndexMatrix)(x, y) == kUnstitchedIndex) {
+        return source.threads->fabricColor;
+    }
     if (source.maxColor < 51) {
         return source.threads->indexColor((*source.colorIndexMatrix)(x, y));
     }
