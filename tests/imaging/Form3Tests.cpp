@@ -139,7 +139,7 @@ TEST(Form3Ok, ReopeningShowsTheCurrentChoicesAndUntouchedKeepsThem) {
     f.autoColor = 1;
     w.state->gridSize = 6;
     w.state->reduceStrength = 800;
-    w.state->patternSettings = {"old", "CC", 25, ColorMatch::Lab};
+    w.state->patternSettings = {"old", "CC", 25, ColorMatch::Lab, false, 0, kWhite, std::nullopt};
     f.showSettings();
     EXPECT_EQ(s.methodBox->currentText(), QStringLiteral("不做减色处理"));
     EXPECT_EQ(s.switchBox->currentText(), QStringLiteral("否"));
