@@ -102,10 +102,9 @@ for photo in "${pictures[@]}"; do
                 k=$((k + 1))
             done
             read -r k_t k_d k_b k_l < <("$quality" measure "$work/in.ppm" "$work/kmeans.ppm")
-            rm -f "$work/in-fs8.png"
-            pngquant --nofs --force "$n" "$work/in.png" >/dev/null 2>&1 ||
-                cp "$work/in.png" "$work/in-fs8.png"
-            "$im" "$work/in-fs8.png" +dither -remap "$work/dmc.ppm" "$work/pq.ppm"
+            pngquant --nofs --force --output "$work/pq.png" "$n" "$work/in.png" >/dev/null 2>&1 ||
+                cp "$work/in.png" "$work/pq.png"
+            "$im" "$work/pq.png" +dither -remap "$work/dmc.ppm" "$work/pq.ppm"
             read -r p_t p_d p_b p_l < <("$quality" measure "$work/in.ppm" "$work/pq.ppm")
             "$im" "$work/in.bmp" +dither -colors "$n" -remap "$work/dmc.ppm" "$work/im.ppm"
             read -r i_t i_d i_b i_l < <("$quality" measure "$work/in.ppm" "$work/im.ppm")
