@@ -136,7 +136,7 @@ void Form3::buildControls() {
     toleranceBox->setToolTip(tr("与绣布颜色的色差（ΔE2000）在此之内的格子不绣"));
     photoPreset = place(new QPushButton(tr("照片推荐"), this), kLabelLeft, 6000, 1455, 375);
     confettiHint = place(new QLabel(tr("照片用这些设置会有很多零散针，可点“照片推荐”。"), this),
-                         1800, 6000, 3060, 375);
+                         1800, 6000, 3060, 660);
     confettiHint->setWordWrap(true);
 
     Command1 = place(new QPushButton(tr("确定"), this), 1320, 6780, 1095, 375);

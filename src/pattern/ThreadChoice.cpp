@@ -336,8 +336,9 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
     std::vector<int> best = chosen;
     double bestLoss = assignByLab(points, chosen, dmc, owner, loss);
     for (int round = 0; round < 6; ++round) {
-        // Each group's candidates: its current thread and its members' own
-        // nearest threads; the one with the least summed difference wins.
+        // Each group's candidates: its current thread, its members' own
+        // nearest threads and the thread nearest its mean (k-means' pick);
+        // the one with the least summed difference wins.
         std::vector<std::vector<std::size_t>> members(static_cast<std::size_t>(kDmcThreadCount) +
                                                       1);
         for (std::size_t i = 0; i < points.size(); ++i) {
@@ -350,9 +351,17 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
                 continue;
             }
             std::vector<int> candidates{thread};
+            Lab mean;
+            double weight = 0;
             for (std::size_t i : group) {
                 candidates.push_back(points[i].own);
+                mean.L += points[i].weight * points[i].lab.L;
+                mean.a += points[i].weight * points[i].lab.a;
+                mean.b += points[i].weight * points[i].lab.b;
+                weight += points[i].weight;
             }
+            candidates.push_back(
+                whole.nearestByLab({mean.L / weight, mean.a / weight, mean.b / weight}));
             candidates = distinctSorted(std::move(candidates));
             int pick = thread;
             double pickLoss = std::numeric_limits<double>::infinity();
