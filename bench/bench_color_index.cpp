@@ -76,6 +76,41 @@ void BM_ThreadLimit40Lab(benchmark::State& state) {
 }
 BENCHMARK(BM_ThreadLimit40Lab)->ArgName("fullColor")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// The worst case of the thread limit: every cell a different colour, spread
+// over the RGB cube, all 423 threads allowed, CIEDE2000 matching. Goal: under
+// 0.5 s.
+void BM_ThreadLimit423LabEveryCellDifferent(benchmark::State& state) {
+    static const auto pattern = [] {
+        auto matrix = std::make_unique<CellMatrix>();
+        matrix->fill(kWhite);
+        for (int y = 0; y < kHeight; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                // An odd multiplier is one-to-one on 24 bits.
+                const auto i = static_cast<unsigned>(y * kWidth + x);
+                (*matrix)(x, y) = static_cast<Color>((i * 0x9E3779u + 0x123456u) & 0xFFFFFFu);
+            }
+        }
+        return matrix;
+    }();
+    GenerationSettings settings;
+    settings.threadLimit = 423;
+    settings.match = ColorMatch::Lab;
+    runGeneration(state, *pattern, settings, 1);
+}
+BENCHMARK(BM_ThreadLimit423LabEveryCellDifferent)->Unit(benchmark::kMillisecond);
+
+// The photo preset ("照片推荐") on a photo-like picture at full colour: 24
+// threads by CIEDE2000 with the clean-up. Goal: under 50 ms.
+void BM_PhotoPreset(benchmark::State& state) {
+    static const auto fullColor = photoLikeMatrix(true);
+    GenerationSettings settings;
+    settings.threadLimit = 24;
+    settings.match = ColorMatch::Lab;
+    settings.cleanup = true;
+    runGeneration(state, *fullColor, settings, 1);
+}
+BENCHMARK(BM_PhotoPreset)->Unit(benchmark::kMillisecond);
+
 } // namespace
 } // namespace tessaline
 

@@ -516,6 +516,54 @@
         <source>减色强度只能是数字，请重新输入</source>
         <translation>The reduction strength must be a number; please enter it again</translation>
     </message>
+    <message>
+        <source>清理零散针</source>
+        <translation>Clean up lone stitches</translation>
+    </message>
+    <message>
+        <source>每种线最少针数：</source>
+        <translation>Fewest stitches a thread:</translation>
+    </message>
+    <message>
+        <source>绣布颜色：</source>
+        <translation>Fabric color:</translation>
+    </message>
+    <message>
+        <source>也可以输入颜色，例如 #336699</source>
+        <translation>A color can be typed too, such as #336699</translation>
+    </message>
+    <message>
+        <source>背景不绣</source>
+        <translation>Leave the background unstitched</translation>
+    </message>
+    <message>
+        <source>与绣布颜色的色差（ΔE2000）在此之内的格子不绣</source>
+        <translation>Cells within this difference (ΔE2000) of the fabric color are left unstitched</translation>
+    </message>
+    <message>
+        <source>照片推荐</source>
+        <translation>For photos</translation>
+    </message>
+    <message>
+        <source>照片用这些设置会有很多零散针，可点“照片推荐”。</source>
+        <translation>A photo gets many lone stitches with these settings: try “For photos”.</translation>
+    </message>
+    <message>
+        <source>白色</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>象牙白</source>
+        <translation>Ivory</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>绣布颜色只能是白色、象牙白、黑色或 #RRGGBB 这样的颜色</source>
+        <translation>The fabric color can only be white, ivory, black or a color such as #RRGGBB</translation>
+    </message>
 </context>
 <context>
     <name>tessaline::Form4</name>

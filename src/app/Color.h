@@ -9,6 +9,10 @@ using Color = std::int32_t;
 
 constexpr Color kWhite = 0xFFFFFF;
 
+// A pattern cell taken from a transparent part of the picture: white to
+// every colour helper, and never stitched (the fourth byte marks it).
+constexpr Color kClearCell = 0x01FFFFFF;
+
 constexpr Color rgb(int red, int green, int blue) {
     return static_cast<Color>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }

@@ -236,6 +236,7 @@ bool Form1::loadWorkspacePicture() {
     lastLoadError_ = PictureLoadError::None;
     // A replacement window works on the previous picture's pattern.
     form9_.unload();
+    pictureTransparency_ = loaded.transparency;
     Picture3->setPicture(loaded.image);
     Picture4->setPicture(loaded.image);
 

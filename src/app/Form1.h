@@ -44,6 +44,10 @@ class Form1 : public QMainWindow {
     bool loadWorkspacePicture();
     // Why the last hand-over failed, for the caller's message.
     PictureLoadError lastLoadError() const { return lastLoadError_; }
+    // The loaded picture's transparent parts (PictureLoadResult), whose
+    // cells are left unstitched; forgotten once something is pasted over it.
+    const QImage& pictureTransparency() const { return pictureTransparency_; }
+    void forgetPictureTransparency() { pictureTransparency_ = QImage(); }
 
     AppContext& context() { return context_; }
 
@@ -192,6 +196,7 @@ class Form1 : public QMainWindow {
     // one started from there would work on the same buffers.
     bool reducing_ = false;
     PictureLoadError lastLoadError_ = PictureLoadError::None;
+    QImage pictureTransparency_;
 
     // --- settings window ---
   public:

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tessaline {
@@ -37,6 +38,12 @@ struct PatternSettings {
     std::string whichType = "DMC";
     int threadLimit = 0;
     ColorMatch colorMatch = ColorMatch::Rgb;
+    // "清理零散针", "每种线最少针数" (0: off), the fabric colour and "背景不绣"
+    // with its CIEDE2000 tolerance (nothing: off); see GenerationSettings.
+    bool cleanup = false;
+    int minStitches = 0;
+    Color fabricColor = kWhite;
+    std::optional<double> unstitchedBackground;
 };
 
 struct Xiubas {

@@ -74,11 +74,31 @@ std::string nothingToWrite() {
 // The options that take a value, as written on the command line.
 const std::set<std::string_view>& valueOptions() {
     static const std::set<std::string_view> options = [] {
-        std::set<std::string_view> names{
-            "--mode",     "--width",  "--height", "--zoom",   "--offset",  "--method",
-            "--strength", "--ignore", "--kind",   "--grid",   "--title",   "--category",
-            "--threads",  "--match",  "--output", "--effect", "--replace", "--printer",
-            "--paper",    "--pitch",  "--fabric", "--lang"};
+        std::set<std::string_view> names{"--mode",
+                                         "--width",
+                                         "--height",
+                                         "--zoom",
+                                         "--offset",
+                                         "--method",
+                                         "--strength",
+                                         "--ignore",
+                                         "--kind",
+                                         "--grid",
+                                         "--title",
+                                         "--category",
+                                         "--threads",
+                                         "--match",
+                                         "--output",
+                                         "--effect",
+                                         "--replace",
+                                         "--printer",
+                                         "--paper",
+                                         "--pitch",
+                                         "--fabric",
+                                         "--lang",
+                                         "--min-stitches",
+                                         "--fabric-colour",
+                                         "--unstitched-background"};
         for (const PatternFormat& format : patternFormats()) {
             names.insert(format.option);
         }
@@ -160,6 +180,17 @@ class Reader {
         } else if (name == "--threads") {
             o_.threads =
                 numberInRange(name, value, kMinThreadLimit, kMaxThreadLimit, error).value_or(0);
+        } else if (name == "--min-stitches") {
+            o_.minStitches = numberInRange(name, value, 0, kMaxMinStitches, error).value_or(0);
+        } else if (name == "--fabric-colour") {
+            if (const std::optional<Color> color = fabricColorFromText(value)) {
+                o_.fabricColor = *color;
+            } else {
+                error = "--fabric-colour: " + inQuotes(value) +
+                        " is not \"white\", \"ivory\", \"black\" or RRGGBB";
+            }
+        } else if (name == "--unstitched-background") {
+            readTolerance(value);
         } else if (name == "--lang") {
             o_.language = interfaceLanguageNamed(value);
             if (!o_.language) {
@@ -240,6 +271,22 @@ class Reader {
             }
         }
         o_.replacements.push_back(std::move(swap));
+    }
+
+    // A CIEDE2000 difference such as 5 or 7.5.
+    void readTolerance(const std::string& value) {
+        double tolerance = 0;
+        const char* end = value.data() + value.size();
+        const auto [ptr, ec] =
+            std::from_chars(value.data(), end, tolerance, std::chars_format::fixed);
+        if (value.empty() || ec != std::errc() || ptr != end) {
+            error = "--unstitched-background: " + inQuotes(value) +
+                    " is not a colour difference (CIEDE2000, such as 5)";
+        } else if (tolerance < 0 || tolerance > kMaxBackgroundTolerance) {
+            error = "--unstitched-background: " + value + " is outside 0..50";
+        } else {
+            o_.unstitchedBackground = tolerance;
+        }
     }
 
     // Millimetres, a decimal number such as 2.54.
@@ -400,6 +447,10 @@ ConvertParse parseConvertOptions(const std::vector<std::string>& args) {
         if (!optionsEnded && arg == "--book-print") {
             o.print = true;
             o.printBook = true;
+            continue;
+        }
+        if (!optionsEnded && arg == "--cleanup") {
+            o.cleanup = true;
             continue;
         }
         const bool isOption = !optionsEnded && arg.size() > 1 && arg[0] == '-';

@@ -5,6 +5,7 @@
 #include "app/InterfaceLanguage.h"
 #include "pattern/BookSettings.h"
 #include "pattern/ColorMatch.h"
+#include "pattern/FabricColor.h"
 #include "pattern/ThreadPalette.h"
 #include "render/ChartSource.h"
 
@@ -50,6 +51,12 @@ struct ConvertOptions {
     std::vector<ThreadSwap> replacements;
     int threads = 0; // at most this many threads (2..423); 0 for no limit
     ColorMatch match = ColorMatch::Rgb;
+    // --cleanup, --min-stitches, --fabric-colour, --unstitched-background:
+    // see GenerationSettings.
+    bool cleanup = false;
+    int minStitches = 0;
+    Color fabricColor = kWhite;
+    std::optional<double> unstitchedBackground;
     // The language of the chart texts; nothing for the locale's.
     std::optional<InterfaceLanguage> language;
 
@@ -84,6 +91,8 @@ struct ConvertOptions {
 // The largest --strength: the squared RGB distance of black and white, past
 // which nothing more can merge.
 inline constexpr int kMaxStrength = 3 * 255 * 255;
+// The largest --min-stitches.
+inline constexpr int kMaxMinStitches = 100'000;
 // The largest --offset coordinate; the region may lie past the picture.
 inline constexpr int kMaxOffset = 1'000'000;
 

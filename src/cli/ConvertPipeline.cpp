@@ -258,6 +258,7 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
                                        "\": " + pictureProblem(loaded.error));
     }
     Framing framing = frame(options, fitted.pictureSize, loaded.image);
+    framing.view.transparency = loaded.transparency;
     loaded.image = QImage(); // the full-size picture is no longer needed
     if (!framing.error.empty()) {
         return failure(kExitUsage, framing.error);
@@ -339,6 +340,10 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
     settings.ignorableCount = options.ignore;
     settings.threadLimit = options.threads;
     settings.match = options.match;
+    settings.cleanup = options.cleanup;
+    settings.minStitches = options.minStitches;
+    settings.fabricColor = options.fabricColor;
+    settings.unstitchedBackground = options.unstitchedBackground;
     const PatternThreads threads = generatePatternThreads(
         bench->patternMatrix, region.width, region.height, settings, bench->colorIndexMatrix);
     if (threads.status == GenerationStatus::TooManyColors) {

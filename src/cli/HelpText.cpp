@@ -76,6 +76,17 @@ Pattern:
   --match rgb|lab       how colours find their threads: rgb (default), the
                         plain squared RGB distance, or lab, the CIEDE2000
                         difference ("CIELAB ΔE2000")
+  --cleanup             a lone stitch (no neighbour with its thread) takes a
+                        neighbour's thread where that costs little colour
+                        ("清理零散针"); works with every method
+  --min-stitches K      threads with fewer than K stitches join their nearest
+                        kept thread, so each thread earns its skein
+  --fabric-colour C     the cloth: white (default), ivory, black or RRGGBB;
+                        shown where nothing is stitched
+  --unstitched-background D
+                        cells within CIEDE2000 difference D (0..50, try 5) of
+                        the fabric colour are left unstitched ("背景不绣").
+                        Transparent parts of a picture are never stitched
   --lang CODE           the language of the chart's and printout's texts: zh
                         (Simplified Chinese, the program's own), or the code
                         of a translation it ships: en (English), zh_TW
@@ -132,6 +143,8 @@ Examples:
   tessaline convert photo.jpg --mode region --width 80 --height 60 --zoom 400 \
       --offset 120,40 --method 高分辨彩色图 --json pattern.json
   tessaline convert photo.jpg --method 0 --threads 25 --match lab -o chart.png
+  tessaline convert photo.jpg --method 0 --threads 24 --match lab --cleanup \
+      --min-stitches 20 --unstitched-background 5 --book book.pdf
 )";
 
 } // namespace

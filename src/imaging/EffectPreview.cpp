@@ -20,6 +20,36 @@ void sampleRegion(const QImage& picture, const PreviewRegion& region, CellMatrix
     }
 }
 
+void markClearCells(const QImage& transparency, QSize shown, const PreviewRegion& region,
+                    CellMatrix& patternMatrix) {
+    if (transparency.isNull() || shown.isEmpty()) {
+        return;
+    }
+    const int width = std::min(region.width, CellMatrix::kSize);
+    const int height = std::min(region.height, CellMatrix::kSize);
+    const qint64 fromWidth = transparency.width();
+    const qint64 fromHeight = transparency.height();
+    for (int y = 0; y < height; ++y) {
+        const qint64 py = region.top + y;
+        if (py < 0 || py >= shown.height()) {
+            continue;
+        }
+        // The picture pixel under the middle of the shown one.
+        const auto sy = static_cast<int>((2 * py + 1) * fromHeight / (2 * shown.height()));
+        const uchar* alpha = transparency.constScanLine(sy);
+        for (int x = 0; x < width; ++x) {
+            const qint64 px = region.left + x;
+            if (px < 0 || px >= shown.width()) {
+                continue;
+            }
+            const auto sx = static_cast<int>((2 * px + 1) * fromWidth / (2 * shown.width()));
+            if (alpha[sx] < 128) {
+                patternMatrix(x, y) = kClearCell;
+            }
+        }
+    }
+}
+
 bool reduceByMethod(int colorBit, const ClsDIB& source, ClsDIB& target) {
     switch (colorBit) {
     case 1:

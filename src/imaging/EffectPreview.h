@@ -28,6 +28,12 @@ struct PreviewRegion {
 // row. Cells whose pixel lies outside the picture stay white.
 void sampleRegion(const QImage& picture, const PreviewRegion& region, CellMatrix& patternMatrix);
 
+// Marks as kClearCell the cells whose pixel of the working picture, shown
+// at `shown` size from a picture with this `transparency` (Alpha8, see
+// PictureLoadResult), is transparent. A null transparency marks nothing.
+void markClearCells(const QImage& transparency, QSize shown, const PreviewRegion& region,
+                    CellMatrix& patternMatrix);
+
 // The reduction a method code selects (1, 2, 3, 4, 8, 16); false for any
 // other code, which reduces nothing.
 bool reduceByMethod(int colorBit, const ClsDIB& source, ClsDIB& target);

@@ -60,6 +60,8 @@ void Form1::Command2_Click() {
     context_.state.clearPatternMatrix();
     context_.state.patternChanged();
     sampleRegion(Picture4->image(), framedRegion(*this), context_.state.patternMatrix);
+    markClearCells(pictureTransparency_, Picture4->image().size(), framedRegion(*this),
+                   context_.state.patternMatrix);
     viewX = 0;
     viewY = 0;
     Command2->setEnabled(false);
@@ -84,7 +86,7 @@ void Form1::Label10_Click() {
     const QString statusBefore = Label4->text();
     Label4->setText(tr("开始处理..."));
     // The same step the command line runs, on the picture as displayed.
-    WorkspaceView view{Picture4->image(), framedRegion(*this)};
+    WorkspaceView view{Picture4->image(), framedRegion(*this), pictureTransparency_};
     std::optional<BusyPointer> busy(std::in_place);
     EventYielder yielder(kYieldEveryStep);
     const ReductionOutcome outcome = runReductionStep(
@@ -123,7 +125,7 @@ bool Form1::Command3_Click() {
         return false;
     }
     const QScopedValueRollback<bool> reducing(reducing_, true);
-    WorkspaceView view{Picture4->image(), framedRegion(*this)};
+    WorkspaceView view{Picture4->image(), framedRegion(*this), pictureTransparency_};
     // Sampled aside: the pattern takes the region only when the effect is saved.
     const auto sampled = std::make_unique<CellMatrix>(context_.state.patternMatrix);
     const QString statusBefore = Label4->text();

@@ -2,19 +2,24 @@
 
 #include "app/Form1.h"
 #include "imaging/Form3Input.h"
+#include "pattern/FabricColor.h"
 #include "platform/ChoiceBox.h"
 #include "platform/ScrollBar.h"
 #include "platform/Twips.h"
 #include "platform/UserDialogs.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace tessaline {
@@ -72,7 +77,7 @@ Form3::Form3(AppContext& context, Form1& main) : QWidget(nullptr), context_(cont
 }
 
 void Form3::buildControls() {
-    setFixedSize(twipsRect(0, 0, 5100, 5400).size());
+    setFixedSize(twipsRect(0, 0, 5100, 7440).size());
     constexpr int kLabelLeft = 240;
     constexpr int kLabelWidth = 1455;
     constexpr int kBoxLeft = 1800;
@@ -119,8 +124,32 @@ void Form3::buildControls() {
     // Only the two matchings exist, so nothing can be typed here.
     matchBox = place(new QComboBox(this), kBoxLeft, 4080 - kBoxRaise, kBoxWidth, kBoxHeight);
 
-    Command1 = place(new QPushButton(tr("确定"), this), 1320, 4740, 1095, 375);
-    Command2 = place(new QPushButton(tr("取消"), this), 2880, 4740, 1095, 375);
+    cleanupBox = place(new QCheckBox(tr("清理零散针"), this), kLabelLeft, 4560, 1800, kRowHeight);
+    minStitchesLabel =
+        place(new QLabel(tr("每种线最少针数："), this), 2100, 4575, 1800, kRowHeight);
+    minStitchesBox = place(new QSpinBox(this), 3900, 4560, 795, kRowHeight);
+    minStitchesBox->setRange(0, 100000);
+    fabricLabel =
+        place(new QLabel(tr("绣布颜色："), this), kLabelLeft, 5055, kLabelWidth, kRowHeight);
+    fabricBox = place(makeChoiceBox(this), kBoxLeft, 5040, kBoxWidth, kRowHeight);
+    fabricBox->setToolTip(tr("也可以输入颜色，例如 #336699"));
+    backgroundBox = place(new QCheckBox(tr("背景不绣"), this), kLabelLeft, 5520, 2800, kRowHeight);
+    toleranceBox = place(new QDoubleSpinBox(this), 3900, 5520, 795, kRowHeight);
+    toleranceBox->setRange(0, kMaxBackgroundTolerance);
+    toleranceBox->setDecimals(1);
+    toleranceBox->setToolTip(tr("与绣布颜色的色差（ΔE2000）在此之内的格子不绣"));
+    photoPreset = place(new QPushButton(tr("照片推荐"), this), kLabelLeft, 6000, 1455, 375);
+    confettiHint = place(new QLabel(tr("照片用这些设置会有很多零散针，可点“照片推荐”。"), this),
+                         1800, 6000, 3060, 660);
+    confettiHint->setWordWrap(true);
+
+    Command1 = place(new QPushButton(tr("确定"), this), 1320, 6780, 1095, 375);
+    Command2 = place(new QPushButton(tr("取消"), this), 2880, 6780, 1095, 375);
+
+    connect(photoPreset, &QPushButton::clicked, this, [this] { photoPreset_Click(); });
+    connect(methodBox, &QComboBox::currentTextChanged, this, [this] { updateConfettiHint(); });
+    connect(threadLimitBox, &QComboBox::currentTextChanged, this, [this] { updateConfettiHint(); });
+    connect(cleanupBox, &QCheckBox::toggled, this, [this] { updateConfettiHint(); });
 
     connect(strengthBar, &QScrollBar::valueChanged, this, [this] { strengthBar_Change(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -170,6 +199,18 @@ void Form3::load() {
                           static_cast<int>(match));
     }
     matchBox->setCurrentIndex(matchBox->findData(static_cast<int>(pattern.colorMatch)));
+    cleanupBox->setChecked(pattern.cleanup);
+    minStitchesBox->setValue(pattern.minStitches);
+    char typed[8];
+    std::snprintf(typed, sizeof typed, "#%02X%02X%02X", getRed(pattern.fabricColor),
+                  getGreen(pattern.fabricColor), getBlue(pattern.fabricColor));
+    fillChoices(
+        fabricBox,
+        {{tr("白色"), kFabricWhite}, {tr("象牙白"), kFabricIvory}, {tr("黑色"), kFabricBlack}},
+        pattern.fabricColor, QString::fromLatin1(typed));
+    backgroundBox->setChecked(pattern.unstitchedBackground.has_value());
+    toleranceBox->setValue(pattern.unstitchedBackground.value_or(kDefaultBackgroundTolerance));
+    updateConfettiHint();
 
     const double shown = state.reduceStrength / 20.0;
     strengthBox->setText(QString::number(shown, 'g', 12));
@@ -220,9 +261,35 @@ void Form3::strengthBar_Change() {
     strengthBox->setText(QString::number(kStrengthBarMax - strengthBar->value()));
 }
 
+void Form3::photoPreset_Click() {
+    showChoice(*methodBox, 0, QString());
+    showChoice(*threadLimitBox, 24, QStringLiteral("24"));
+    matchBox->setCurrentIndex(matchBox->findData(static_cast<int>(ColorMatch::Lab)));
+    cleanupBox->setChecked(true);
+    updateConfettiHint();
+}
+
+void Form3::updateConfettiHint() {
+    const QVariant method = chosenItemData(*methodBox);
+    const QVariant limit = chosenItemData(*threadLimitBox);
+    const bool dithers = !method.isValid() || method.toInt() != 0;
+    const bool unlimited = limit.isValid() && limit.toInt() == 0;
+    confettiHint->setVisible(dithers && unlimited && !cleanupBox->isChecked());
+}
+
 bool Form3::Command1_Click() {
     // Every typed number is read before anything is stored: a refused one
     // says which box is wrong, and the settings stay as they were.
+    const QVariant chosenFabric = chosenItemData(*fabricBox);
+    const std::optional<Color> fabric =
+        chosenFabric.isValid()
+            ? std::optional<Color>(chosenFabric.toInt())
+            : fabricColorFromText(fabricBox->currentText().trimmed().toStdString());
+    if (!fabric) {
+        context_.dialogs.message(this, tr("绣布颜色只能是白色、象牙白、黑色或 #RRGGBB 这样的颜色"),
+                                 QStringLiteral("Tessaline"), MessageIcon::Warning);
+        return false;
+    }
     const QVariant chosenLimit = chosenItemData(*threadLimitBox);
     const std::optional<int> limit =
         chosenLimit.isValid() ? chosenLimit.toInt()
@@ -239,6 +306,11 @@ bool Form3::Command1_Click() {
     PatternSettings& settings = context_.state.patternSettings;
     settings.threadLimit = *limit;
     settings.colorMatch = static_cast<ColorMatch>(matchBox->currentData().toInt());
+    settings.cleanup = cleanupBox->isChecked();
+    settings.minStitches = minStitchesBox->value();
+    settings.fabricColor = *fabric;
+    settings.unstitchedBackground =
+        backgroundBox->isChecked() ? std::optional<double>(toleranceBox->value()) : std::nullopt;
     settings.xiutuTitle = titleBox->text().toStdString();
     const QVariant category = chosenItemData(*categoryBox);
     settings.whichType =

@@ -11,8 +11,11 @@
 #include <cstdint>
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
+class QSpinBox;
 class QLineEdit;
 class QPushButton;
 
@@ -49,6 +52,12 @@ class Form3 : public QWidget {
     void Command2_Click();
     // The bar moved: the number box shows 300 - position.
     void strengthBar_Change();
+    // "照片推荐": the choices that suit a photo, shown for "确定" to store:
+    // no reduction, at most 24 threads matched by CIEDE2000, clean-up on.
+    void photoPreset_Click();
+    // The hint shows while the choices are the ones that scatter a photo
+    // into lone stitches: a dithering method, no thread limit, no clean-up.
+    void updateConfettiHint();
     // A click into the name box: the first one after loading clears the
     // prompt (a pattern name already given stays).
     void titleBox_Click();
@@ -76,6 +85,15 @@ class Form3 : public QWidget {
     QComboBox* threadLimitBox = nullptr; // "无限制" or 2..423, typed numbers too
     QLabel* matchLabel = nullptr;
     QComboBox* matchBox = nullptr;   // "RGB" or "CIELAB ΔE2000"
+    QCheckBox* cleanupBox = nullptr; // "清理零散针"
+    QLabel* minStitchesLabel = nullptr;
+    QSpinBox* minStitchesBox = nullptr; // "每种线最少针数", 0 for every thread
+    QLabel* fabricLabel = nullptr;
+    QComboBox* fabricBox = nullptr;         // white, ivory, black, or RRGGBB typed
+    QCheckBox* backgroundBox = nullptr;     // "背景不绣"
+    QDoubleSpinBox* toleranceBox = nullptr; // its CIEDE2000 tolerance
+    QPushButton* photoPreset = nullptr;     // "照片推荐"
+    QLabel* confettiHint = nullptr;
     QPushButton* Command1 = nullptr; // "确定"
     QPushButton* Command2 = nullptr; // "取消"
 

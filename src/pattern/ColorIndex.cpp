@@ -20,11 +20,48 @@ std::size_t at(int position) {
     return static_cast<std::size_t>(position);
 }
 
+// Which cells are left unstitched, row by row; empty when none is.
+using UnstitchedCells = std::vector<char>;
+
+UnstitchedCells findUnstitchedCells(const CellMatrix& patternMatrix, int width, int height,
+                                    const GenerationSettings& settings) {
+    UnstitchedCells cells;
+    const Lab fabric = toLab(settings.fabricColor);
+    std::unordered_map<Color, bool> near;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const Color color = patternMatrix(x, y);
+            bool unstitched = color == kClearCell;
+            if (!unstitched && settings.unstitchedBackground) {
+                auto found = near.find(color);
+                if (found == near.end()) {
+                    found = near.emplace(color, deltaE2000(toLab(color), fabric) <=
+                                                    *settings.unstitchedBackground)
+                                .first;
+                }
+                unstitched = found->second;
+            }
+            if (unstitched) {
+                if (cells.empty()) {
+                    cells.assign(static_cast<std::size_t>(width) * height, 0);
+                }
+                cells[static_cast<std::size_t>(y) * width + x] = 1;
+            }
+        }
+    }
+    return cells;
+}
+
+bool isUnstitched(const UnstitchedCells& cells, int width, int x, int y) {
+    return !cells.empty() && cells[static_cast<std::size_t>(y) * width + x] != 0;
+}
+
 // Steps shared by both categories: the distinct colours in order of first
 // appearance go to colorList(1..n), each cell gets its colour's position.
 GenerationStatus collectColors(const CellMatrix& patternMatrix, int width, int height,
-                               ColorList& colorList, CellMatrix& colorIndexMatrix,
-                               const GenerationProgress& progress, int& count) {
+                               const UnstitchedCells& unstitched, ColorList& colorList,
+                               CellMatrix& colorIndexMatrix, const GenerationProgress& progress,
+                               int& count) {
     // The list is searched through a map from colour to position; the
     // result equals a linear search of colorList(1..n).
     std::unordered_map<Color, int> positions;
@@ -34,6 +71,13 @@ GenerationStatus collectColors(const CellMatrix& patternMatrix, int width, int h
     int done = 0;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
+            if (isUnstitched(unstitched, width, x, y)) {
+                colorIndexMatrix(x, y) = kUnstitchedIndex;
+                if (!progress.report(++done, total)) {
+                    return GenerationStatus::Aborted;
+                }
+                continue;
+            }
             const Color color = patternMatrix(x, y);
             auto found = positions.find(color);
             if (found == positions.end()) {
@@ -56,6 +100,7 @@ GenerationStatus collectColors(const CellMatrix& patternMatrix, int width, int h
 // The thread-limit road's collection: every distinct colour with its cell
 // count, in order of first appearance, and each cell's colour position.
 GenerationStatus collectAllColors(const CellMatrix& patternMatrix, int width, int height,
+                                  const UnstitchedCells& unstitched,
                                   std::vector<WeightedColor>& colors, CellMatrix& colorIndexMatrix,
                                   const GenerationProgress& progress) {
     std::unordered_map<Color, int> positions;
@@ -63,6 +108,13 @@ GenerationStatus collectAllColors(const CellMatrix& patternMatrix, int width, in
     int done = 0;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
+            if (isUnstitched(unstitched, width, x, y)) {
+                colorIndexMatrix(x, y) = kUnstitchedIndex;
+                if (!progress.report(++done, total)) {
+                    return GenerationStatus::Aborted;
+                }
+                continue;
+            }
             const Color color = patternMatrix(x, y);
             auto found = positions.find(color);
             if (found == positions.end()) {
@@ -95,7 +147,10 @@ int assignThreads(const std::vector<int>& threadOf, int width, int height, Color
     }
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            colorIndexMatrix(x, y) = threadOf[at(colorIndexMatrix(x, y) - 1)];
+            const int index = colorIndexMatrix(x, y);
+            if (index != kUnstitchedIndex) {
+                colorIndexMatrix(x, y) = threadOf[at(index - 1)];
+            }
         }
         if (!progress.report(y + 1, height)) {
             return -1;
@@ -106,23 +161,47 @@ int assignThreads(const std::vector<int>& threadOf, int width, int height, Color
 }
 
 ColorIndexOutcome makeLimitedColorIndex(const CellMatrix& patternMatrix, int width, int height,
+                                        const UnstitchedCells& unstitched,
                                         const GenerationSettings& settings,
                                         const ThreadPalette& dmc, ColorList& colorList,
                                         CellMatrix& colorIndexMatrix,
                                         const GenerationProgress& progress) {
     ColorIndexOutcome outcome;
     std::vector<WeightedColor> colors;
-    outcome.status =
-        collectAllColors(patternMatrix, width, height, colors, colorIndexMatrix, progress);
+    outcome.status = collectAllColors(patternMatrix, width, height, unstitched, colors,
+                                      colorIndexMatrix, progress);
     if (outcome.status != GenerationStatus::Done) {
         return outcome;
     }
-    const std::vector<int> chosen = chooseThreads(colors, settings.threadLimit, dmc);
-    const ThreadMatcher matcher(dmc, settings.match, chosen);
     std::vector<int> threadOf;
     threadOf.reserve(colors.size());
-    for (const WeightedColor& wc : colors) {
-        threadOf.push_back(matcher.nearest(wc.color));
+    if (settings.match == ColorMatch::Lab) {
+        // When the colours' own nearest threads fit the limit, they are the
+        // choice and every colour already has its thread; the first thread
+        // over the limit ends the trial.
+        const ThreadMatcher whole(dmc, ColorMatch::Lab);
+        std::array<bool, kMaxPatternColors + 1> used{};
+        int distinct = 0;
+        for (const WeightedColor& wc : colors) {
+            const int thread = whole.nearest(wc.color);
+            if (!used[at(thread)]) {
+                used[at(thread)] = true;
+                if (++distinct > settings.threadLimit) {
+                    threadOf.clear();
+                    break;
+                }
+            }
+            threadOf.push_back(thread);
+        }
+    }
+    if (threadOf.size() != colors.size()) {
+        const std::vector<int> chosen =
+            chooseThreads(colors, settings.threadLimit, dmc, settings.match);
+        const ThreadMatcher matcher(dmc, settings.match, chosen);
+        threadOf.clear();
+        for (const WeightedColor& wc : colors) {
+            threadOf.push_back(matcher.nearest(wc.color));
+        }
     }
     const int threads =
         assignThreads(threadOf, width, height, colorList, colorIndexMatrix, progress);
@@ -175,15 +254,16 @@ ColorIndexOutcome makeColorIndex(const CellMatrix& patternMatrix, int width, int
     height = clampSide(height);
     std::fill(colorList.begin() + 1, colorList.end(), kWhite);
     progress.enter(GenerationPhase::CreatingColorIndex);
+    const UnstitchedCells unstitched = findUnstitchedCells(patternMatrix, width, height, settings);
     if (settings.category == ThreadCategory::Dmc && settings.threadLimit > 0) {
-        return makeLimitedColorIndex(patternMatrix, width, height, settings, dmc, colorList,
-                                     colorIndexMatrix, progress);
+        return makeLimitedColorIndex(patternMatrix, width, height, unstitched, settings, dmc,
+                                     colorList, colorIndexMatrix, progress);
     }
 
     ColorIndexOutcome outcome;
     int colors = 0;
-    outcome.status =
-        collectColors(patternMatrix, width, height, colorList, colorIndexMatrix, progress, colors);
+    outcome.status = collectColors(patternMatrix, width, height, unstitched, colorList,
+                                   colorIndexMatrix, progress, colors);
     outcome.maxColor = colors;
     if (outcome.status != GenerationStatus::Done) {
         return outcome;
@@ -222,7 +302,10 @@ ColorIndexOutcome makeColorIndex(const CellMatrix& patternMatrix, int width, int
     // Every cell's colour position becomes its thread's palette position.
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            colorIndexMatrix(x, y) = colorList[at(colorIndexMatrix(x, y))];
+            const int index = colorIndexMatrix(x, y);
+            if (index != kUnstitchedIndex) {
+                colorIndexMatrix(x, y) = colorList[at(index)];
+            }
         }
         if (!progress.report(y + 1, height)) {
             outcome.status = GenerationStatus::Aborted;

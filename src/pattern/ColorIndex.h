@@ -7,6 +7,8 @@
 #include "pattern/ThreadChoice.h"
 #include "pattern/ThreadPalette.h"
 
+#include <optional>
+
 namespace tessaline {
 
 // colorList(1 To 500); element 0 is unused.
@@ -26,7 +28,25 @@ struct GenerationSettings {
     int threadLimit = 0;
     // How every colour finds its thread.
     ColorMatch match = ColorMatch::Rgb;
+    // "清理零散针": a lone stitch takes a neighbour's thread where that
+    // costs little colour (cleanUpLoneStitches).
+    bool cleanup = false;
+    // "每种线最少针数": threads with fewer stitches join their nearest kept
+    // thread (mergeRareThreads); 0 or 1 keeps every thread.
+    int minStitches = 0;
+    // The cloth's colour, shown where nothing is stitched.
+    Color fabricColor = kWhite;
+    // "背景不绣": cells within this CIEDE2000 difference of the fabric colour
+    // are left unstitched. Cells of transparent parts (kClearCell) are
+    // unstitched whatever this says.
+    std::optional<double> unstitchedBackground;
+
+    // Whether every option beyond the original generation is off.
+    bool plain() const { return !cleanup && minStitches <= 1 && !unstitchedBackground; }
 };
+
+// The cell value of an unstitched cell in colorIndexMatrix.
+inline constexpr int kUnstitchedIndex = 0;
 
 struct ColorIndexOutcome {
     GenerationStatus status = GenerationStatus::Done;
@@ -43,6 +63,8 @@ struct ColorIndexOutcome {
 // position. "CC": colorList(1..maxColor) are the pattern's own colours, each
 // cell holds its colour's position. More than 500 colours stop with
 // TooManyColors; progress is reported per cell, then per row.
+// Unstitched cells (kClearCell, and with unstitchedBackground the cells near
+// the fabric colour) get kUnstitchedIndex and take no part in any of this.
 // With a thread limit ("DMC" only) the colours are not counted against 500:
 // chooseThreads picks the threads from all of them, every colour takes the
 // nearest chosen thread, and no merging follows.

@@ -180,7 +180,7 @@ int ThreadMatcher::nearest(Color color) const {
         return 1;
     }
     if (match_ == ColorMatch::Lab) {
-        return nearestByLab(color);
+        return nearestByLab(toLab(color));
     }
     int best = candidates_.front().position;
     int bestDistance = squaredDistance(color, candidates_.front().color);
@@ -195,8 +195,10 @@ int ThreadMatcher::nearest(Color color) const {
     return best;
 }
 
-int ThreadMatcher::nearestByLab(Color color) const {
-    const Lab lab = toLab(color);
+int ThreadMatcher::nearestByLab(const Lab& lab, double* difference) const {
+    if (candidates_.empty()) {
+        return 1;
+    }
     // CIEDE2000 is at least |dL| / S_L (the other terms add a non-negative
     // amount), and for a lightness gap g that bound g / S_L(L + g / 2) only
     // grows with g. So walking outwards in lightness from the colour, each
@@ -235,6 +237,9 @@ int ThreadMatcher::nearestByLab(Color color) const {
             best = candidate.position;
             bestDistance = d;
         }
+    }
+    if (difference != nullptr) {
+        *difference = bestDistance;
     }
     return best;
 }

@@ -39,6 +39,9 @@ class ThreadMatcher {
     ThreadMatcher(const ThreadPalette& dmc, ColorMatch match, std::span<const int> candidates = {});
 
     int nearest(Color color) const;
+    // CIELAB matching only: the thread nearest a point of CIELAB, and its
+    // difference from it.
+    int nearestByLab(const Lab& lab, double* difference = nullptr) const;
     ColorMatch match() const { return match_; }
 
   private:
@@ -47,7 +50,6 @@ class ThreadMatcher {
         Color color = 0;
         Lab lab;
     };
-    int nearestByLab(Color color) const;
 
     ColorMatch match_;
     // RGB: in palette order. CIELAB: sorted by lightness, which bounds the

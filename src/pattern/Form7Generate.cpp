@@ -101,6 +101,10 @@ void Form7::Command1_Click() {
     settings.ignorableCount = ignorableCount();
     settings.threadLimit = state.patternSettings.threadLimit;
     settings.match = state.patternSettings.colorMatch;
+    settings.cleanup = state.patternSettings.cleanup;
+    settings.minStitches = state.patternSettings.minStitches;
+    settings.fabricColor = state.patternSettings.fabricColor;
+    settings.unstitchedBackground = state.patternSettings.unstitchedBackground;
     threads_ = generatePatternThreads(state.patternMatrix, gw, gh, settings, state.colorIndexMatrix,
                                       progress);
     if (threads_.status == GenerationStatus::TooManyColors) {

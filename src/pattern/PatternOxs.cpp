@@ -227,7 +227,7 @@ std::string patternOxs(const Pattern& pattern, const BookSettings& fabric) {
         appendAttribute(out, "symbol", symbol);
         out += "/>\n";
     };
-    appendItem(0, "cloth", kWhite, "");
+    appendItem(0, "cloth", pattern.threads.fabricColor, "");
     for (std::size_t i = 0; i < palette.size(); ++i) {
         const OxsThread& thread = palette[i];
         appendItem(static_cast<int>(i + 1), thread.number, thread.color,

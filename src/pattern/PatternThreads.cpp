@@ -1,5 +1,7 @@
 #include "pattern/PatternThreads.h"
 
+#include "pattern/StitchCleanup.h"
+
 #include <algorithm>
 
 namespace tessaline {
@@ -35,6 +37,20 @@ PatternThreads generatePatternThreads(const CellMatrix& patternMatrix, int width
         return result;
     }
     result.threadCount = index.threadCount;
+    result.fabricColor = settings.fabricColor;
+    if (settings.cleanup || settings.minStitches > 1) {
+        const ColorList colors = indexColorsOf(settings.category, result.colorList, dmc);
+        if (settings.cleanup) {
+            cleanUpLoneStitches(colorIndexMatrix, patternMatrix, result.width, result.height,
+                                colors);
+        }
+        if (settings.minStitches > 1) {
+            mergeRareThreads(colorIndexMatrix, result.width, result.height, settings.minStitches,
+                             colors);
+        }
+        result.threadCount = renumberThreads(colorIndexMatrix, result.width, result.height,
+                                             settings.category, result.colorList);
+    }
 
     result.status = sortColorIndex(colorIndexMatrix, result.width, result.height, settings, dmc,
                                    result.colorList, result.table, progress);

@@ -19,6 +19,8 @@ struct PatternThreads {
     // Legend entries; table.size() is maxColor.
     ThreadTable table;
     SymbolMap symbolPos{};
+    // The cloth: what unstitched cells (kUnstitchedIndex) show.
+    Color fabricColor = kWhite;
 
     // Block colour of a cell index: the palette colour of the thread
     // ("DMC") or the pattern colour itself ("CC"); white for an unknown index.
@@ -27,8 +29,9 @@ struct PatternThreads {
     std::string symbol(int index) const { return symbolOf(symbolPos, index); }
 };
 
-// makeColorIndex, sortColorIndex and makeSymbolMap in this order on the
-// width x height cells of patternMatrix; colorIndexMatrix receives each
+// makeColorIndex, the clean-up and rare-thread merging the settings ask for
+// (pattern/StitchCleanup), sortColorIndex and makeSymbolMap in this order on
+// the width x height cells of patternMatrix; colorIndexMatrix receives each
 // cell's index. Stops at TooManyColors or Aborted with status set and the
 // later steps not run.
 PatternThreads generatePatternThreads(const CellMatrix& patternMatrix, int width, int height,

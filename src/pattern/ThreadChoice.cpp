@@ -280,7 +280,148 @@ std::vector<int> refineAgainstPalette(const std::vector<Point>& points,
     return next;
 }
 
+// The choice by CIEDE2000: every point with its own nearest palette thread.
+struct LabPoint {
+    Lab lab;
+    double weight = 0;
+    int own = 0; // the nearest thread of the whole palette
+};
+
+// Summed weighted CIEDE2000 of the points to their nearest chosen thread;
+// `owner` receives each point's thread.
+double assignByLab(const std::vector<LabPoint>& points, const std::vector<int>& chosen,
+                   const ThreadPalette& dmc, std::vector<int>& owner, std::vector<double>& loss) {
+    const ThreadMatcher matcher(dmc, ColorMatch::Lab, chosen);
+    double total = 0;
+    owner.resize(points.size());
+    loss.resize(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        double d = 0;
+        owner[i] = matcher.nearestByLab(points[i].lab, &d);
+        loss[i] = points[i].weight * d;
+        total += loss[i];
+    }
+    return total;
+}
+
+// Rounds of refitting by CIEDE2000, from a choice made in squared CIELAB.
+template <typename FirstChoice>
+std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
+                            const ThreadPalette& dmc, const FirstChoice& firstChoice) {
+    // Points as in groupColors, but each with its exact CIELAB mean.
+    std::vector<Point> grouped = groupColors(colors);
+    std::vector<LabPoint> points;
+    points.reserve(grouped.size());
+    const ThreadMatcher whole(dmc, ColorMatch::Lab);
+    std::vector<double> ownWeight(static_cast<std::size_t>(kDmcThreadCount) + 1, 0.0);
+    for (const Point& p : grouped) {
+        LabPoint q{{p.lab[0], p.lab[1], p.lab[2]}, p.weight, 0};
+        q.own = whole.nearestByLab(q.lab);
+        ownWeight[static_cast<std::size_t>(q.own)] += q.weight;
+        points.push_back(q);
+    }
+    std::vector<int> own;
+    for (int p = 1; p <= kDmcThreadCount; ++p) {
+        if (ownWeight[static_cast<std::size_t>(p)] > 0) {
+            own.push_back(p);
+        }
+    }
+    // Every colour on its own nearest thread: nothing can do better.
+    if (static_cast<int>(own.size()) <= limit) {
+        return own;
+    }
+    std::vector<int> chosen = firstChoice();
+    std::vector<int> owner;
+    std::vector<double> loss;
+    std::vector<int> best = chosen;
+    double bestLoss = assignByLab(points, chosen, dmc, owner, loss);
+    for (int round = 0; round < 6; ++round) {
+        // Each group's candidates: its current thread, its members' own
+        // nearest threads and the thread nearest its mean (k-means' pick);
+        // the one with the least summed difference wins.
+        std::vector<std::vector<std::size_t>> members(static_cast<std::size_t>(kDmcThreadCount) +
+                                                      1);
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            members[static_cast<std::size_t>(owner[i])].push_back(i);
+        }
+        std::vector<int> next;
+        for (int thread : chosen) {
+            const std::vector<std::size_t>& group = members[static_cast<std::size_t>(thread)];
+            if (group.empty()) {
+                continue;
+            }
+            std::vector<int> candidates{thread};
+            Lab mean;
+            double weight = 0;
+            for (std::size_t i : group) {
+                candidates.push_back(points[i].own);
+                mean.L += points[i].weight * points[i].lab.L;
+                mean.a += points[i].weight * points[i].lab.a;
+                mean.b += points[i].weight * points[i].lab.b;
+                weight += points[i].weight;
+            }
+            candidates.push_back(
+                whole.nearestByLab({mean.L / weight, mean.a / weight, mean.b / weight}));
+            candidates = distinctSorted(std::move(candidates));
+            int pick = thread;
+            double pickLoss = std::numeric_limits<double>::infinity();
+            for (int candidate : candidates) {
+                const Lab threadLab = toLab(dmc[static_cast<std::size_t>(candidate)].color);
+                double sum = 0;
+                for (std::size_t i : group) {
+                    sum += points[i].weight * deltaE2000(points[i].lab, threadLab);
+                    if (sum >= pickLoss) {
+                        break;
+                    }
+                }
+                if (sum < pickLoss) {
+                    pick = candidate;
+                    pickLoss = sum;
+                }
+            }
+            next.push_back(pick);
+        }
+        next = distinctSorted(std::move(next));
+        // Free places: the own threads of the worst-served colours.
+        std::vector<std::pair<double, std::size_t>> worst;
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            if (loss[i] > 0) {
+                worst.emplace_back(loss[i], i);
+            }
+        }
+        std::sort(worst.begin(), worst.end(), std::greater<>());
+        for (const auto& [l, i] : worst) {
+            if (static_cast<int>(next.size()) >= limit) {
+                break;
+            }
+            const int p = points[i].own;
+            if (!std::binary_search(next.begin(), next.end(), p)) {
+                next.insert(std::lower_bound(next.begin(), next.end(), p), p);
+            }
+        }
+        if (next == chosen) {
+            break;
+        }
+        chosen = std::move(next);
+        const double total = assignByLab(points, chosen, dmc, owner, loss);
+        if (total < bestLoss) {
+            bestLoss = total;
+            best = chosen;
+        }
+    }
+    return best;
+}
+
 } // namespace
+
+std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
+                               const ThreadPalette& dmc, ColorMatch match) {
+    if (match != ColorMatch::Lab) {
+        return chooseThreads(colors, limit, dmc);
+    }
+    limit = std::clamp(limit, 1, kDmcThreadCount);
+    return refitByLab(colors, limit, dmc, [&] { return chooseThreads(colors, limit, dmc); });
+}
 
 std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
                                const ThreadPalette& dmc) {

@@ -2,6 +2,7 @@
 // Choosing a few threads for a picture: the picture's colours are clustered
 // in CIELAB and each cluster is given the palette thread that represents it
 // best, so that a pattern can be asked for in "at most N threads".
+#include "pattern/ColorMatch.h"
 #include "pattern/ThreadPalette.h"
 
 #include <span>
@@ -27,5 +28,14 @@ struct WeightedColor {
 // Deterministic; fewer threads only when the colours need fewer.
 std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
                                const ThreadPalette& dmc);
+
+// The same under a matching. ColorMatch::Lab, where cells take their thread
+// by CIEDE2000, chooses by CIEDE2000 too: when the colours' own nearest
+// threads fit the limit those are the choice; otherwise the choice above is
+// refitted, each group's thread becoming the one with the least summed
+// CIEDE2000 over its colours, and places left free go to the threads of the
+// worst-served colours, so the limit is used where the colours need it.
+std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
+                               const ThreadPalette& dmc, ColorMatch match);
 
 } // namespace tessaline

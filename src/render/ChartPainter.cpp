@@ -251,6 +251,10 @@ void ChartPainter::drawHeavyLines(int width, int height) {
 }
 
 QColor ChartPainter::blockColor(int x, int y) const {
+    // An unstitched cell stays blank.
+    if (source_.colorIndexMatrix(x, y) == kUnstitchedIndex) {
+        return Qt::white;
+    }
     if (g_.blocksInPatternColor) {
         return toQColor(source_.patternMatrix(x, y));
     }

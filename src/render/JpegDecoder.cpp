@@ -140,7 +140,18 @@ JpegStatus run(Decoder& decoder, JpegRowSink& sink) {
     if (setjmp(decoder.errors.jump)) {
         return JpegStatus::Damaged;
     }
+    jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&info, TRUE);
+    for (jpeg_saved_marker_ptr marker = info.marker_list; marker != nullptr;
+         marker = marker->next) {
+        if (marker->marker == JPEG_APP0 + 1) {
+            const int orientation = exifOrientation(marker->data, marker->data_length);
+            if (orientation != 1) {
+                sink.orientation(orientation);
+                break;
+            }
+        }
+    }
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     if (cmyk) {
         info.out_color_space = JCS_CMYK;
@@ -170,6 +181,43 @@ JpegStatus run(Decoder& decoder, JpegRowSink& sink) {
 }
 
 } // namespace
+
+int exifOrientation(const unsigned char* data, std::size_t size) {
+    constexpr std::size_t kTiff = 6; // after "Exif\0\0"
+    if (size < kTiff + 8 || std::memcmp(data, "Exif\0\0", kTiff) != 0) {
+        return 1;
+    }
+    const unsigned char* tiff = data + kTiff;
+    const std::size_t length = size - kTiff;
+    const bool little = tiff[0] == 'I' && tiff[1] == 'I';
+    if (!little && !(tiff[0] == 'M' && tiff[1] == 'M')) {
+        return 1;
+    }
+    auto u16 = [&](std::size_t at) -> unsigned {
+        return little ? tiff[at] | tiff[at + 1] << 8 : tiff[at] << 8 | tiff[at + 1];
+    };
+    auto u32 = [&](std::size_t at) -> std::uint32_t {
+        return little ? u16(at) | static_cast<std::uint32_t>(u16(at + 2)) << 16
+                      : static_cast<std::uint32_t>(u16(at)) << 16 | u16(at + 2);
+    };
+    const std::uint32_t directory = u32(4);
+    if (directory > length - 2) {
+        return 1;
+    }
+    const unsigned entries = u16(directory);
+    for (unsigned i = 0; i < entries; ++i) {
+        const std::size_t entry = directory + 2 + 12 * static_cast<std::size_t>(i);
+        if (entry + 12 > length) {
+            break;
+        }
+        // The tag is a SHORT whose value sits in the entry itself.
+        if (u16(entry) == 0x0112 && u16(entry + 2) == 3) {
+            const unsigned value = u16(entry + 8);
+            return value >= 1 && value <= 8 ? static_cast<int>(value) : 1;
+        }
+    }
+    return 1;
+}
 
 JpegStatus decodeJpeg(JpegInput& input, JpegRowSink& sink) {
     const auto decoder = std::make_unique<Decoder>();

@@ -45,6 +45,9 @@ class JpegMemoryInput final : public JpegInput {
 class JpegRowSink {
   public:
     virtual ~JpegRowSink() = default;
+    // The EXIF orientation (1..8, 1 when absent or unreadable), before
+    // begin(): the rows come as stored, the sink turns them upright.
+    virtual void orientation(int) {}
     // The picture's size, before any pixel memory is taken; false refuses
     // it as too large.
     virtual bool begin(int width, int height) = 0;
@@ -54,5 +57,9 @@ class JpegRowSink {
 };
 
 JpegStatus decodeJpeg(JpegInput& input, JpegRowSink& sink);
+
+// The orientation tag (0x0112) of an EXIF block as an APP1 segment holds it,
+// starting at "Exif\0\0": 1..8, or 1 when there is none or it is unreadable.
+int exifOrientation(const unsigned char* data, std::size_t size);
 
 } // namespace tessaline

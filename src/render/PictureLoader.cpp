@@ -9,6 +9,8 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImageReader>
+#include <QPainter>
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -51,14 +53,18 @@ class ImageSink final : public JpegRowSink {
   public:
     explicit ImageSink(const PictureFit& fit) : fit_(fit) {}
 
+    void orientation(int orientation) override { orientation_ = orientation; }
     bool begin(int width, int height) override {
         if (!isAcceptedPictureSize(width, height)) {
             return false;
         }
-        pictureSize = QSize(width, height);
-        const QSize shown = fit_ ? fit_(pictureSize) : pictureSize;
-        if (HalftoneShrink::shrinks(pictureSize, shown)) {
-            shrink_.emplace(pictureSize, shown);
+        // The picture is shown upright; the rows arrive as stored and are
+        // shrunk to the shown size turned back the stored way.
+        const QSize stored(width, height);
+        pictureSize = orientedSize(stored, orientation_);
+        const QSize shown = orientedSize(fit_ ? fit_(pictureSize) : pictureSize, orientation_);
+        if (HalftoneShrink::shrinks(stored, shown)) {
+            shrink_.emplace(stored, shown);
             // libjpeg-turbo's SIMD colour conversion writes a row that starts
             // on a 16-byte boundary with non-temporal stores, past the cache.
             // The stretch reads each row straight back, so the row starts a
@@ -80,12 +86,15 @@ class ImageSink final : public JpegRowSink {
             shrink_->addRow(rowStart_);
         }
     }
-    QImage image() const { return shrink_ ? shrink_->result() : image_; }
+    QImage image() const {
+        return orientedPicture(shrink_ ? shrink_->result() : image_, orientation_);
+    }
 
     QSize pictureSize;
 
   private:
     const PictureFit& fit_;
+    int orientation_ = 1;
     QImage image_;
     std::optional<HalftoneShrink> shrink_;
     std::vector<std::uint32_t> row_;
@@ -109,9 +118,9 @@ FittedPicture readJpeg(PictureFile& file, const PictureFit& fit) {
     ImageSink sink(fit);
     const PictureLoadError error = jpegError(decodeJpeg(input, sink));
     if (error != PictureLoadError::None) {
-        return {{QImage(), error}, QSize()};
+        return {{QImage(), error, QImage()}, QSize()};
     }
-    return {{sink.image(), error}, sink.pictureSize};
+    return {{sink.image(), error, QImage()}, sink.pictureSize};
 }
 
 PictureLoadResult readWithQt(PictureFile& file) {
@@ -128,6 +137,8 @@ PictureLoadResult readWithQt(PictureFile& file) {
     const QuietStandardError quiet;
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
+    // A picture is shown as its orientation tag says, as viewers show it.
+    reader.setAutoTransform(true);
     // Qt's own guard against huge allocations, in megabytes, set above any
     // picture we accept (16-bit pictures take 8 bytes a pixel) so that our
     // limit is the one that speaks.
@@ -159,11 +170,85 @@ PictureLoadResult readWithQt(PictureFile& file) {
         result.error = PictureLoadError::TooLarge;
         return result;
     }
+    if (image.hasAlphaChannel()) {
+        // Transparent parts show as the cloth they leave bare, and their
+        // cells are left unstitched (see markClearCells).
+        const QImage alpha = image.convertToFormat(QImage::Format_Alpha8);
+        bool anyClear = false;
+        for (int y = 0; y < alpha.height() && !anyClear; ++y) {
+            const uchar* row = alpha.constScanLine(y);
+            anyClear = std::any_of(row, row + alpha.width(), [](uchar a) { return a < 128; });
+        }
+        if (anyClear) {
+            QImage white(image.size(), QImage::Format_RGB32);
+            white.fill(Qt::white);
+            QPainter painter(&white);
+            painter.drawImage(0, 0, image);
+            painter.end();
+            result.image = white;
+            result.transparency = alpha;
+            return result;
+        }
+    }
     result.image = image.convertToFormat(QImage::Format_RGB32);
     return result;
 }
 
 } // namespace
+
+QSize orientedSize(QSize stored, int orientation) {
+    return orientation >= 5 && orientation <= 8 ? stored.transposed() : stored;
+}
+
+QImage orientedPicture(const QImage& stored, int orientation) {
+    if (orientation < 2 || orientation > 8 || stored.isNull()) {
+        return stored;
+    }
+    const QImage from = stored.convertToFormat(QImage::Format_RGB32);
+    const int w = from.width();
+    const int h = from.height();
+    QImage upright(orientedSize(from.size(), orientation), QImage::Format_RGB32);
+    if (upright.isNull()) {
+        return stored;
+    }
+    for (int y = 0; y < h; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(from.constScanLine(y));
+        for (int x = 0; x < w; ++x) {
+            int u = x;
+            int v = y;
+            switch (orientation) {
+            case 2:
+                u = w - 1 - x;
+                break;
+            case 3:
+                u = w - 1 - x;
+                v = h - 1 - y;
+                break;
+            case 4:
+                v = h - 1 - y;
+                break;
+            case 5:
+                u = y;
+                v = x;
+                break;
+            case 6:
+                u = h - 1 - y;
+                v = x;
+                break;
+            case 7:
+                u = h - 1 - y;
+                v = w - 1 - x;
+                break;
+            default:
+                u = y;
+                v = w - 1 - x;
+                break; // 8
+            }
+            reinterpret_cast<QRgb*>(upright.scanLine(v))[u] = row[x];
+        }
+    }
+    return upright;
+}
 
 bool isAcceptedPictureSize(qint64 width, qint64 height) {
     return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
@@ -212,7 +297,7 @@ bool PictureFile::changed() const {
 
 FittedPicture readPicture(PictureFile& file, const PictureFit& fit) {
     if (file.error() != PictureLoadError::None) {
-        return {{QImage(), file.error()}, QSize()};
+        return {{QImage(), file.error(), QImage()}, QSize()};
     }
     FittedPicture result;
     if (file.startsAsJpeg()) {
@@ -222,7 +307,7 @@ FittedPicture readPicture(PictureFile& file, const PictureFit& fit) {
         result.pictureSize = result.loaded.image.size();
     }
     if (result.loaded.ok() && file.changed()) {
-        return {{QImage(), PictureLoadError::Damaged}, QSize()};
+        return {{QImage(), PictureLoadError::Damaged, QImage()}, QSize()};
     }
     return result;
 }

@@ -27,8 +27,11 @@ enum class PictureLoadError {
 };
 
 struct PictureLoadResult {
-    QImage image; // RGB32 when loaded
+    QImage image; // RGB32 when loaded; transparent parts white
     PictureLoadError error = PictureLoadError::None;
+    // The picture's alpha (Format_Alpha8) when some pixels are transparent;
+    // null for an opaque picture.
+    QImage transparency;
     bool ok() const { return error == PictureLoadError::None; }
 };
 
@@ -84,6 +87,11 @@ struct FittedPicture {
 // never holding the whole picture. Other pictures load whole.
 FittedPicture loadPicture(const std::filesystem::path& path, const PictureFit& fit);
 FittedPicture readPicture(PictureFile& file, const PictureFit& fit);
+
+// A picture stored as EXIF orientation 1..8 says, turned upright (RGB32);
+// the size it has upright.
+QImage orientedPicture(const QImage& stored, int orientation);
+QSize orientedSize(QSize stored, int orientation);
 
 // A one-line description of a load failure, in the program's own words.
 QString pictureLoadErrorText(PictureLoadError error);

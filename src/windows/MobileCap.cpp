@@ -52,6 +52,8 @@ void MobileCap::putImage() {
         box.resize(needed);
     }
     box.cls();
+    // The block covers the picture: none of it is transparent any more.
+    main_.forgetPictureTransparency();
     // Only what lies on the frozen screen is copied.
     const QRect block = framed & surface_.rect();
     if (!block.isEmpty()) {

@@ -53,8 +53,10 @@ ReductionOutcome runReductionStep(WorkspaceView& view, int colorBit,
     sampled->fill(kWhite);
     sampleRegion(view.displayed, view.region, *sampled);
     const bool preview = use == ReductionUse::Preview;
+    const QSize shown = view.displayed.size();
     if (preview && colorBit == 0) {
         patternMatrix = *sampled;
+        markClearCells(view.transparency, shown, view.region, patternMatrix);
         return {};
     }
     const PreviewRegion& region = view.region;
@@ -67,12 +69,14 @@ ReductionOutcome runReductionStep(WorkspaceView& view, int colorBit,
     }
     if (!preview) {
         patternMatrix = *sampled;
+        markClearCells(view.transparency, shown, view.region, patternMatrix);
         return outcome;
     }
     copyBufferInto(view.displayed, dstDIB, region.left, region.top);
     sampled->fill(kWhite);
     sampleRegion(view.displayed, view.region, *sampled);
     patternMatrix = *sampled;
+    markClearCells(view.transparency, shown, view.region, patternMatrix);
     return outcome;
 }
 

@@ -28,6 +28,10 @@ QString fabricSizeText(const FabricSize& fabric);
 struct WorkspaceView {
     QImage displayed;
     PreviewRegion region;
+    // The picture's transparency (PictureLoadResult::transparency) when
+    // displayed shows a picture with transparent parts: their cells come out
+    // as kClearCell.
+    QImage transparency;
 };
 
 // Whole-picture mode ("全图"): zoomValue is the pattern width, the height
@@ -57,6 +61,7 @@ enum class ReductionUse {
 // samples the region into patternMatrix and reduces it through the scratch
 // picture as `use` asks. With colorBit 0 (Preview), or when nothing could be
 // reduced (see the outcome), patternMatrix holds the region as sampled.
+// Cells over transparent parts of the picture are kClearCell.
 // When the scratch picture cannot be written or read back, or the progress
 // stops the step, patternMatrix and the displayed picture stay as they were.
 ReductionOutcome runReductionStep(WorkspaceView& view, int colorBit,

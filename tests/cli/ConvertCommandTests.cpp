@@ -122,6 +122,85 @@ TEST_F(ConvertCommand, SixteenBySixteenQuadrantsMapToTheirThreads) {
                                                        "C 606 64 F30000", "D 926 64 808980"}));
 }
 
+TEST_F(ConvertCommand, TransparentPartsAndTheBackgroundAreLeftUnstitched) {
+    QFile gif(dir.filePath("clear.gif"));
+    ASSERT_TRUE(gif.open(QIODevice::WriteOnly));
+    gif.write(redOnTransparentGif(16, 16, [](int x, int) { return x >= 8; }));
+    gif.close();
+    CommandRun run = runTessaline(
+        convert({"clear.gif", "--width", "16", "--method", "0", "--json", "-"}), dir.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QJsonObject p = parseJson(run.out);
+    std::vector<int> cells;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            cells.push_back(x < 8 ? 0 : kRedPos);
+        }
+    }
+    EXPECT_EQ(intsOf(p.value("cells")), cells);
+    EXPECT_EQ(legendRows(p), std::vector<std::string>{"A 606 128 F30000"});
+    EXPECT_EQ(p.value("threadCount").toInt(), 1);
+
+    // An opaque white background goes only when asked, near the fabric.
+    savePng(makePicture(16, 16, quadrantColour), dir, "quad.png");
+    run = runTessaline(convert({"quad.png", "--width", "16", "--method", "0",
+                                "--unstitched-background", "5", "--json", "-"}),
+                       dir.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    p = parseJson(run.out);
+    EXPECT_EQ(intsOf(p.value("cells"))[0], 0);
+    EXPECT_EQ(legendRows(p),
+              (std::vector<std::string>{"A 310 64 000000", "B 606 64 F30000", "C 926 64 808980"}));
+    run = runTessaline(convert({"quad.png", "--width", "16", "--method", "0", "--fabric-colour",
+                                "black", "--unstitched-background", "5", "--oxs", "-"}),
+                       dir.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains("name=\"cloth\" color=\"000000\"")) << run.out.toStdString();
+    EXPECT_EQ(run.out.count("<stitch "), 192);
+}
+
+TEST_F(ConvertCommand, AJpegStandsUpAsItsExifOrientationSaysInBothModes) {
+    // Stored lying on its side: red above blue; upright, blue left of red.
+    const QImage stored =
+        makePicture(64, 32, [](int, int y) { return y < 16 ? kRedRgb : QRgb(0x0000FF); });
+    const QImage upright =
+        makePicture(32, 64, [](int x, int) { return x < 16 ? QRgb(0x0000FF) : kRedRgb; });
+    auto jpeg = [](const QImage& image) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPG", 95);
+        return bytes;
+    };
+    QFile turned(dir.filePath("turned.jpg"));
+    ASSERT_TRUE(turned.open(QIODevice::WriteOnly));
+    turned.write(withExifOrientation(jpeg(stored), 6));
+    turned.close();
+    QFile plain(dir.filePath("upright.jpg"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.write(jpeg(upright));
+    plain.close();
+    for (const QStringList& mode :
+         {QStringList{"--width", "32"},
+          QStringList{"--mode", "region", "--width", "32", "--height", "64"}}) {
+        SCOPED_TRACE(mode.join(' ').toStdString());
+        QJsonObject patterns[2];
+        for (int i = 0; i < 2; ++i) {
+            const CommandRun run =
+                runTessaline(convert(QStringList{i == 0 ? "turned.jpg" : "upright.jpg", "--method",
+                                                 "0", "--threads", "4", "--json", "-"} +
+                                     mode),
+                             dir.path());
+            ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+            patterns[i] = parseJson(run.out);
+        }
+        EXPECT_EQ(patterns[0].value("width").toInt(), 32);
+        EXPECT_EQ(patterns[0].value("height").toInt(), 64);
+        EXPECT_EQ(intsOf(patterns[0].value("cells")), intsOf(patterns[1].value("cells")));
+        EXPECT_EQ(legendRows(patterns[0]), legendRows(patterns[1]));
+    }
+}
+
 TEST_F(ConvertCommand, StrengthMergesUpToAndIncludingItsDistance) {
     savePng(makePicture(16, 16, quadrantColour), dir, "quad.png");
     // "926" 808980 lies 127^2 + 118^2 + 127^2 = 46182 from white; every

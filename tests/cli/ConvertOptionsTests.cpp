@@ -110,6 +110,29 @@ TEST(ConvertOptions, RangesEndWhereTheBarsEnd) {
               "--width: \"12.5\" is not a whole number");
 }
 
+TEST(ConvertOptions, CleanUpRareThreadsAndTheFabric) {
+    const ConvertOptions defaults = parse({"a", "--json", "-"}).options;
+    EXPECT_FALSE(defaults.cleanup);
+    EXPECT_EQ(defaults.minStitches, 0);
+    EXPECT_EQ(defaults.fabricColor, kWhite);
+    EXPECT_FALSE(defaults.unstitchedBackground);
+    const ConvertParse p = parse({"a", "--json", "-", "--cleanup", "--min-stitches", "20",
+                                  "--fabric-colour", "ivory", "--unstitched-background=7.5"});
+    ASSERT_TRUE(p.ok()) << p.error;
+    EXPECT_TRUE(p.options.cleanup);
+    EXPECT_EQ(p.options.minStitches, 20);
+    EXPECT_EQ(p.options.fabricColor, rgb(0xFA, 0xEB, 0xD7));
+    EXPECT_EQ(p.options.unstitchedBackground, 7.5);
+    EXPECT_EQ(parse({"a", "--json", "-", "--fabric-colour", "#336699"}).options.fabricColor,
+              rgb(0x33, 0x66, 0x99));
+    EXPECT_EQ(parse({"a", "--json", "-", "--fabric-colour", "plaid"}).error,
+              "--fabric-colour: \"plaid\" is not \"white\", \"ivory\", \"black\" or RRGGBB");
+    EXPECT_EQ(parse({"a", "--json", "-", "--unstitched-background", "51"}).error,
+              "--unstitched-background: 51 is outside 0..50");
+    EXPECT_EQ(parse({"a", "--json", "-", "--min-stitches", "-1"}).error,
+              "--min-stitches: -1 is outside 0..100000");
+}
+
 TEST(ConvertOptions, ThreadLimitAndMatching) {
     const ConvertOptions defaults = parse({"a", "--json", "-"}).options;
     EXPECT_EQ(defaults.threads, 0);

@@ -8,11 +8,15 @@
 #include "platform/TextButton.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSpinBox>
 #include <gtest/gtest.h>
 
 namespace tessaline {
@@ -135,7 +139,7 @@ TEST(Form3Ok, ReopeningShowsTheCurrentChoicesAndUntouchedKeepsThem) {
     f.autoColor = 1;
     w.state->gridSize = 6;
     w.state->reduceStrength = 800;
-    w.state->patternSettings = {"old", "CC", 25, ColorMatch::Lab};
+    w.state->patternSettings = {"old", "CC", 25, ColorMatch::Lab, false, 0, kWhite, std::nullopt};
     f.showSettings();
     EXPECT_EQ(s.methodBox->currentText(), QStringLiteral("不做减色处理"));
     EXPECT_EQ(s.switchBox->currentText(), QStringLiteral("否"));
@@ -219,6 +223,49 @@ TEST(Form3Ok, StoresEveryChoice) {
     EXPECT_EQ(w.form->autoColor, 1);
     EXPECT_EQ(w.state->gridSize, 16);
     EXPECT_EQ(w.state->reduceStrength, 1000) << "the box counts, the bar was not moved";
+}
+
+TEST(Form3Ok, ThePhotoPresetTheCleanUpAndTheFabric) {
+    SettingsFixture w;
+    Form3& s = *w.settings;
+    // The defaults scatter a photo into lone stitches: the hint says so
+    // until the preset is taken.
+    EXPECT_FALSE(s.confettiHint->isHidden());
+    EXPECT_EQ(s.fabricBox->currentText(), QStringLiteral("白色"));
+    EXPECT_FALSE(s.cleanupBox->isChecked());
+    EXPECT_FALSE(s.backgroundBox->isChecked());
+    s.photoPreset->click();
+    EXPECT_TRUE(s.confettiHint->isHidden());
+    s.minStitchesBox->setValue(12);
+    s.fabricBox->setCurrentText(QStringLiteral("象牙白"));
+    s.backgroundBox->setChecked(true);
+    s.toleranceBox->setValue(6.5);
+    EXPECT_TRUE(s.Command1_Click());
+    const PatternSettings& p = w.state->patternSettings;
+    EXPECT_EQ(w.form->ColorBit, 0);
+    EXPECT_EQ(p.threadLimit, 24);
+    EXPECT_EQ(p.colorMatch, ColorMatch::Lab);
+    EXPECT_TRUE(p.cleanup);
+    EXPECT_EQ(p.minStitches, 12);
+    EXPECT_EQ(p.fabricColor, rgb(0xFA, 0xEB, 0xD7));
+    EXPECT_EQ(p.unstitchedBackground, 6.5);
+    // Shown again on the next opening; a typed colour is taken as typed.
+    w.form->showSettings();
+    EXPECT_EQ(s.threadLimitBox->currentText(), QStringLiteral("24"));
+    EXPECT_EQ(s.fabricBox->currentText(), QStringLiteral("象牙白"));
+    EXPECT_TRUE(s.cleanupBox->isChecked());
+    s.fabricBox->setCurrentText(QStringLiteral("#336699"));
+    s.backgroundBox->setChecked(false);
+    EXPECT_TRUE(s.Command1_Click());
+    EXPECT_EQ(p.fabricColor, rgb(0x33, 0x66, 0x99));
+    EXPECT_FALSE(p.unstitchedBackground.has_value());
+    w.form->showSettings();
+    EXPECT_EQ(s.fabricBox->currentText(), QStringLiteral("#336699"));
+    s.fabricBox->setCurrentText(QStringLiteral("plaid"));
+    w.dialogs.messages.clear();
+    EXPECT_FALSE(s.Command1_Click());
+    ASSERT_EQ(w.dialogs.messages.size(), 1u);
+    EXPECT_EQ(p.fabricColor, rgb(0x33, 0x66, 0x99));
 }
 
 TEST(Form3Ok, MethodCaptionsIncludingTheTypedOnes) {

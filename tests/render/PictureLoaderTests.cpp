@@ -1,5 +1,6 @@
 // Loading pictures: formats, damage the decoders notice or would hide,
 // files that change while read, special files and names that are bytes.
+#include "CliTestSupport.h"
 #include "PictureTestSupport.h"
 #include "render/FileNames.h"
 #include "render/PictureLoader.h"
@@ -99,6 +100,78 @@ TEST(PictureLoader, JpegsShrunkWhileDecodedAreTheWholePictureStretched) {
             loadPicture(path, [](QSize size) { return QSize(size.width() + 1, 20); });
         EXPECT_EQ(wide.loaded.image, whole);
     }
+}
+
+TEST(PictureLoader, JpegsStandUpAsTheirExifOrientationSays) {
+    QTemporaryDir dir;
+    const QByteArray plain = encode(noise(64, 32), "JPG");
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        SCOPED_TRACE(orientation);
+        const QByteArray jpeg = test::withExifOrientation(plain, orientation);
+        const std::filesystem::path path = nativePath(writeFile(dir, "turned.jpg", jpeg));
+        // As viewers show it: Qt's own reader turning it by the tag.
+        QBuffer buffer;
+        buffer.setData(jpeg);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        reader.setAutoTransform(true);
+        const QImage upright = reader.read().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(upright.size(), orientation >= 5 ? QSize(32, 64) : QSize(64, 32));
+        const PictureLoadResult whole = loadPicture(path);
+        ASSERT_TRUE(whole.ok());
+        EXPECT_EQ(whole.image, upright);
+        // Shrunk while decoding: asked and shown upright, within rounding of
+        // the upright picture stretched.
+        QSize asked;
+        const QSize shown = orientation >= 5 ? QSize(16, 32) : QSize(32, 16);
+        const FittedPicture fitted = loadPicture(path, [&](QSize size) {
+            asked = size;
+            return shown;
+        });
+        ASSERT_TRUE(fitted.loaded.ok());
+        EXPECT_EQ(asked, upright.size());
+        EXPECT_EQ(fitted.pictureSize, upright.size());
+        const QImage expected = halftoneStretch(upright, shown);
+        ASSERT_EQ(fitted.loaded.image.size(), shown);
+        int worst = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const QRgb a = fitted.loaded.image.pixel(x, y);
+                const QRgb b = expected.pixel(x, y);
+                worst = std::max({worst, std::abs(qRed(a) - qRed(b)),
+                                  std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+            }
+        }
+        EXPECT_LE(worst, 2);
+    }
+}
+
+TEST(PictureLoader, TransparentPartsAreWhiteAndKeptAsTransparency) {
+    QTemporaryDir dir;
+    QImage picture(8, 4, QImage::Format_ARGB32);
+    picture.fill(qRgb(200, 10, 10));
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            picture.setPixel(x, y, qRgba(0, 0, 0, x == 2 ? 100 : 0));
+        }
+    }
+    const PictureLoadResult png = loadPicture(writeFile(dir, "clear.png", encode(picture, "PNG")));
+    ASSERT_TRUE(png.ok());
+    ASSERT_FALSE(png.transparency.isNull());
+    EXPECT_EQ(png.image.format(), QImage::Format_RGB32);
+    EXPECT_EQ(png.image.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(png.image.pixel(7, 3), qRgb(200, 10, 10));
+    EXPECT_LT(qAlpha(png.transparency.pixel(2, 1)), 128);
+    EXPECT_EQ(qAlpha(png.transparency.pixel(3, 1)), 255);
+    const PictureLoadResult gif = loadPicture(writeFile(
+        dir, "clear.gif", test::redOnTransparentGif(6, 3, [](int x, int) { return x >= 3; })));
+    ASSERT_TRUE(gif.ok());
+    ASSERT_FALSE(gif.transparency.isNull());
+    EXPECT_EQ(gif.image.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(gif.image.pixel(5, 2), qRgb(255, 0, 0));
+    // An opaque picture has none.
+    EXPECT_TRUE(loadPicture(writeFile(dir, "opaque.png", encode(noise(5, 5), "PNG")))
+                    .transparency.isNull());
 }
 
 TEST(PictureLoader, JpegsTheDecoderFindsDamagedAreRefused) {

@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -100,6 +101,84 @@ inline QRgb quadrantColour(int x, int y) {
         return x < 8 ? kWhiteRgb : kBlackRgb;
     }
     return x < 8 ? kRedRgb : kGreyRgb;
+}
+
+// A JPEG with an EXIF block saying it is stored turned as `orientation`
+// (1..8) says, big-endian as cameras write it, right after the start.
+inline QByteArray withExifOrientation(const QByteArray& jpeg, int orientation) {
+    QByteArray exif = QByteArray("Exif", 4) + QByteArray(2, '\0');
+    exif += QByteArray::fromHex("4D4D002A00000008" // TIFF header, first directory at 8
+                                "0001"             // one entry
+                                "011200030000000100");
+    exif.append(static_cast<char>(orientation));
+    exif += QByteArray::fromHex("0000"
+                                "00000000");
+    QByteArray segment = QByteArray::fromHex("FFE1");
+    const auto length = static_cast<int>(exif.size() + 2);
+    segment.append(static_cast<char>(length >> 8));
+    segment.append(static_cast<char>(length & 0xFF));
+    return jpeg.left(2) + segment + exif + jpeg.mid(2);
+}
+
+// A GIF whose pixel is opaque red where red(x, y) and transparent (palette
+// entry 1, stored as black) elsewhere; LZW codes stay 3 bits wide by a clear
+// code before every second pixel.
+inline QByteArray redOnTransparentGif(int width, int height,
+                                      const std::function<bool(int, int)>& red) {
+    QByteArray gif("GIF89a");
+    auto word = [&gif](int value) {
+        gif.append(static_cast<char>(value & 0xFF));
+        gif.append(static_cast<char>(value >> 8 & 0xFF));
+    };
+    word(width);
+    word(height);
+    gif.append(static_cast<char>(0x81)); // a global table of 4 colours
+    gif.append('\0');
+    gif.append('\0');
+    gif.append(QByteArray::fromHex("FF0000000000FFFFFFFFFFFF"));
+    gif.append(QByteArray::fromHex("21F904010000"
+                                   "01"
+                                   "00")); // entry 1 is transparent
+    gif.append('\x2C');
+    word(0);
+    word(0);
+    word(width);
+    word(height);
+    gif.append('\0');
+    gif.append('\x02'); // the smallest code size
+    QByteArray data;
+    std::uint32_t bits = 0;
+    int count = 0;
+    auto code = [&](std::uint32_t value) {
+        bits |= value << count;
+        count += 3;
+        while (count >= 8) {
+            data.append(static_cast<char>(bits & 0xFF));
+            bits >>= 8;
+            count -= 8;
+        }
+    };
+    int written = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (written++ % 2 == 0) {
+                code(4); // clear
+            }
+            code(red(x, y) ? 0 : 1);
+        }
+    }
+    code(5); // end
+    if (count > 0) {
+        data.append(static_cast<char>(bits & 0xFF));
+    }
+    for (qsizetype at = 0; at < data.size(); at += 255) {
+        const QByteArray block = data.mid(at, 255);
+        gif.append(static_cast<char>(block.size()));
+        gif.append(block);
+    }
+    gif.append('\0');
+    gif.append('\x3B');
+    return gif;
 }
 
 } // namespace tessaline::test

@@ -66,7 +66,8 @@ TEST(WorkspaceModel, ReductionStepWritesTheResultBackAtTheRegionsCorner) {
     const auto scratch = std::filesystem::path(tmp.path().toStdString()) / "tmppicv.bmp";
     // Mid grey 0x808080 is no level of the black-and-white reduction: the
     // dither turns the region into black and white only.
-    WorkspaceView view{makePicture(40, 30, [](int, int) { return kGreyRgb; }), {16, 16, 10, 5}};
+    WorkspaceView view{
+        makePicture(40, 30, [](int, int) { return kGreyRgb; }), {16, 16, 10, 5}, QImage()};
     ClsDIB src;
     ClsDIB dst;
     auto matrix = std::make_unique<CellMatrix>();
@@ -91,7 +92,8 @@ TEST(WorkspaceModel, ReductionStepWritesTheResultBackAtTheRegionsCorner) {
 
     // Method 0 samples without reducing and writes no scratch picture.
     std::filesystem::remove(scratch);
-    WorkspaceView plain{makePicture(20, 20, [](int, int) { return kGreyRgb; }), {16, 16, 0, 0}};
+    WorkspaceView plain{
+        makePicture(20, 20, [](int, int) { return kGreyRgb; }), {16, 16, 0, 0}, QImage()};
     EXPECT_FALSE(runReductionStep(plain, 0, scratch, src, dst, *matrix).reduced);
     EXPECT_EQ((*matrix)(0, 0), static_cast<Color>(0x808080));
     EXPECT_FALSE(std::filesystem::exists(scratch));
