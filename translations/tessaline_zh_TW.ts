@@ -516,6 +516,54 @@
         <source>减色强度只能是数字，请重新输入</source>
         <translation>減色強度只能是數字，請重新輸入</translation>
     </message>
+    <message>
+        <source>清理零散针</source>
+        <translation>清理零散針</translation>
+    </message>
+    <message>
+        <source>每种线最少针数：</source>
+        <translation>每種線最少針數：</translation>
+    </message>
+    <message>
+        <source>绣布颜色：</source>
+        <translation>繡布顏色：</translation>
+    </message>
+    <message>
+        <source>也可以输入颜色，例如 #336699</source>
+        <translation>也可以輸入顏色，例如 #336699</translation>
+    </message>
+    <message>
+        <source>背景不绣</source>
+        <translation>背景不繡</translation>
+    </message>
+    <message>
+        <source>与绣布颜色的色差（ΔE2000）在此之内的格子不绣</source>
+        <translation>與繡布顏色的色差（ΔE2000）在此之內的格子不繡</translation>
+    </message>
+    <message>
+        <source>照片推荐</source>
+        <translation>照片推薦</translation>
+    </message>
+    <message>
+        <source>照片用这些设置会有很多零散针，可点“照片推荐”。</source>
+        <translation>照片用這些設定會有很多零散針，可按「照片推薦」。</translation>
+    </message>
+    <message>
+        <source>白色</source>
+        <translation>白色</translation>
+    </message>
+    <message>
+        <source>象牙白</source>
+        <translation>象牙白</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>绣布颜色只能是白色、象牙白、黑色或 #RRGGBB 这样的颜色</source>
+        <translation>繡布顏色只能是白色、象牙白、黑色或 #RRGGBB 這樣的顏色</translation>
+    </message>
 </context>
 <context>
     <name>tessaline::Form4</name>
