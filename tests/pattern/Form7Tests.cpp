@@ -499,27 +499,6 @@ TEST(Print, TheJobIsTheOnePageChartAndAStoppedSymbolPassSendsNone) {
     EXPECT_TRUE(text.contains(QStringLiteral("Tessaline V2008"))) << text.toStdString();
 }
 
-TEST(Print, ARefusingQueueFailsAndAPausedOneHoldsTheJob) {
-    test::PrivatePrintServer server({QStringLiteral("TessReject"), QStringLiteral("TessPaused")});
-    REQUIRE_PRINT_SERVER(server);
-    GenerationFixture w;
-    Form7& f = w.open();
-    f.Command1_Click();
-    f.Command5_Click();
-    ASSERT_EQ(w.dialogs.messages.size(), 1u);
-    // The print system's own words follow.
-    EXPECT_TRUE(
-        w.dialogs.messages.back().text.startsWith(kPrintFailed + QStringLiteral("\n原因：")));
-    EXPECT_GT(w.dialogs.messages.back().text.size(), kPrintFailed.size() + 4);
-    EXPECT_EQ(f.Command5->text(), QStringLiteral("打印"));
-
-    ASSERT_TRUE(server.setDefault(QStringLiteral("TessPaused")));
-    f.Command5_Click();
-    EXPECT_EQ(w.dialogs.messages.size(), 1u);
-    EXPECT_EQ(f.Command5->text(), QStringLiteral("打印.."));
-    EXPECT_EQ(server.pendingJobs(QStringLiteral("TessPaused")), 1);
-}
-
 TEST(Pdf, WritesTheNumberedPrintout) {
     GenerationFixture w;
     Form7& f = w.open();
