@@ -185,12 +185,12 @@ TEST_F(ReplacementFixture, ReplacementsChainInOrderAndUndoTakesBackTheLatest) {
     const int k989 = threadPositionOfNumber(dmcPalette(), "989");
     ThreadReplacement r = start();
     int cells = 0;
-    const auto count = [&cells](int, int, int) { ++cells; };
-    r.replace(1, k321, count);
+    const auto countCell = [&cells](int, int, int) { ++cells; };
+    r.replace(1, k321, countCell);
     EXPECT_EQ(cells, 2);
     EXPECT_EQ(r.entryOf(k321), 3); // joined the end of the list
-    r.replace(k321, k989, count);
-    r.replace(k989, 1, count);
+    r.replace(k321, k989, countCell);
+    r.replace(k989, 1, countCell);
     EXPECT_EQ(cells, 6);
     EXPECT_EQ(r.thread(1, 0), 1);
     EXPECT_EQ(r.thread(1, 1), 1);
