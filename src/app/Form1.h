@@ -93,6 +93,7 @@ class Form1 : public QMainWindow {
     QPushButton* Command11 = nullptr;
     QPushButton* Command12 = nullptr;
     QPushButton* Command13 = nullptr;
+    QPushButton* CommandOpenPattern = nullptr; // "打开绣图..."
     QLineEdit* Text1 = nullptr;
     TextButton* Label2 = nullptr;
     TextButton* Label3 = nullptr;
@@ -107,6 +108,7 @@ class Form1 : public QMainWindow {
     // --- menus ---
     QMenu* fop0 = nullptr;
     QAction* fop1 = nullptr;
+    QAction* fopOpenPattern = nullptr; // "打开绣图..."
     QAction* fop2 = nullptr;
     QAction* fop3 = nullptr;
     QAction* fop4 = nullptr;
@@ -274,8 +276,13 @@ class Form1 : public QMainWindow {
     // "生成", "打印", "生成我的绣图": needs an effect preview first.
     void generateCommand();
 
+    // "打开绣图...": an OXS file chosen and opened in the generation window
+    // (pattern/Form1OpenPattern.cpp).
+    void openPatternCommand();
+
   private:
     void connectGeneration();
+    void connectPatternOpening();
     OwnedWindow<Form7> form7_;
     // --- end of generation window ---
 

@@ -9,6 +9,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -22,6 +23,7 @@ class QPushButton;
 
 namespace tessaline {
 
+class EventYielder;
 class Form1;
 class FrmPreview;
 class PictureBox;
@@ -87,6 +89,10 @@ class Form7 : public QWidget {
     bool CommandOxs_Click();  // save the pattern as OXS for stitching apps
     bool CommandBook_Click(); // save the pattern book as PDF
     void Command6_Click();    // final preview
+    // "打开绣图...": shows the pattern of an OXS file as a finished chart, as a
+    // generation leaves it (Form7Open.cpp); false, with a message, when the
+    // file is refused or the window is busy, and nothing has changed.
+    bool openPattern(const std::filesystem::path& path);
     void Check1_Click();
     void Combo2_Change();
     void HScroll1_Change();
@@ -116,6 +122,9 @@ class Form7 : public QWidget {
     void setMainControlsEnabled(bool enabled);
     void finishRun(bool showPrintCaption);
     ChartSource chartSource() const;
+    // Draws the chart of threads_ and the chart matrices on the canvas,
+    // yielding through `yielder`; true when it was drawn whole.
+    bool drawChartCanvas(EventYielder& yielder);
     void printChartOnPrinter();
     // Writes a pattern format as the next free "myxiu###" file of the
     // working folder and advances `counter`.
