@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>打开绣图...</source>
-        <translation>Open pattern...</translation>
+        <translation>Open...</translation>
     </message>
     <message>
         <source>绣图正在生成，请等生成结束后再打开绣图</source>
