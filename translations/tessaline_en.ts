@@ -394,6 +394,22 @@
         <source>编辑：在颜色替换窗口中替换颜色，点 完成 后再生成</source>
         <translation>Edit: replace colors in the color replacement window, click Done, then generate</translation>
     </message>
+    <message>
+        <source>打开绣图...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>绣图正在生成，请等生成结束后再打开绣图</source>
+        <translation>A pattern is being generated; open the pattern once it is done</translation>
+    </message>
+    <message>
+        <source>打开绣图</source>
+        <translation>Open pattern</translation>
+    </message>
+    <message>
+        <source>OXS 绣图文件 (*.oxs *.OXS);;所有文件 (*)</source>
+        <translation>OXS pattern files (*.oxs *.OXS);;All files (*)</translation>
+    </message>
 </context>
 <context>
     <name>tessaline::Form2</name>
@@ -864,6 +880,126 @@
     <message>
         <source>效果预览已经改变，这张绣图已过时。请再点一次 生成 按钮</source>
         <translation>The effect preview has changed since this chart was made. Please click Generate again</translation>
+    </message>
+    <message>
+        <source>找不到绣图文件。</source>
+        <translation>The pattern file was not found.</translation>
+    </message>
+    <message>
+        <source>无法读取绣图文件。</source>
+        <translation>The pattern file cannot be read.</translation>
+    </message>
+    <message>
+        <source>绣图文件太大，无法打开。</source>
+        <translation>The pattern file is too large to open.</translation>
+    </message>
+    <message>
+        <source>这是文件夹，不是绣图文件。</source>
+        <translation>This is a folder, not a pattern file.</translation>
+    </message>
+    <message>
+        <source>这是特殊文件，不是绣图文件。</source>
+        <translation>This is a special file, not a pattern file.</translation>
+    </message>
+    <message>
+        <source>读取时绣图文件被改动了，请再打开一次。</source>
+        <translation>The pattern file changed while it was read; open it again.</translation>
+    </message>
+    <message>
+        <source>这不是 OXS 绣图文件（不是完好的 XML）。</source>
+        <translation>This is not an OXS pattern file (it is not well-formed XML).</translation>
+    </message>
+    <message>
+        <source>这不是 OXS 绣图文件（没有绣图的宽和高）。</source>
+        <translation>This is not an OXS pattern file (it has no chart width and height).</translation>
+    </message>
+    <message>
+        <source>绣图大小 %1 x %2 不在 1 x 1 到 1000 x 1000 之间。</source>
+        <translation>The chart size %1 x %2 is not a size from 1 x 1 to 1000 x 1000.</translation>
+    </message>
+    <message>
+        <source>绣图有 %1 x %2 格，超过了 320 x 320。</source>
+        <translation>The chart is %1 x %2 cells, larger than the 320 x 320 a pattern can have.</translation>
+    </message>
+    <message>
+        <source>有一针没有完整的 x、y 和 palindex。</source>
+        <translation>A full stitch has no whole-number x, y and palindex.</translation>
+    </message>
+    <message>
+        <source>第 %2 行第 %1 列的一针在绣图之外。</source>
+        <translation>The stitch at column %1, row %2 lies outside the chart.</translation>
+    </message>
+    <message>
+        <source>第 %2 行第 %1 列的一针用了调色板里没有的 %3 号。</source>
+        <translation>The stitch at column %1, row %2 uses palette index %3, which the palette does not have.</translation>
+    </message>
+    <message>
+        <source>调色板里有一项的编号不是 0 到 9999 的整数。</source>
+        <translation>A palette item&apos;s index is not a whole number from 0 to 9999.</translation>
+    </message>
+    <message>
+        <source>绣图颜色超过 500 种。</source>
+        <translation>The pattern has more than 500 colours.</translation>
+    </message>
+    <message>
+        <source>%1 条回针</source>
+        <translation>%1 backstitches</translation>
+    </message>
+    <message>
+        <source>%1 个半针</source>
+        <translation>%1 half stitches</translation>
+    </message>
+    <message>
+        <source>%1 个四分之一或四分之三针</source>
+        <translation>%1 quarter and three-quarter stitches</translation>
+    </message>
+    <message>
+        <source>%1 个法式结</source>
+        <translation>%1 French knots</translation>
+    </message>
+    <message>
+        <source>%1 颗珠子</source>
+        <translation>%1 beads</translation>
+    </message>
+    <message>
+        <source>%1 个其他装饰</source>
+        <translation>%1 other ornaments</translation>
+    </message>
+    <message>
+        <source>%1 个注释框</source>
+        <translation>%1 comment boxes</translation>
+    </message>
+    <message>
+        <source>%1没有导入。</source>
+        <translation>%1 were not imported.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 种混色线只取了第一种颜色。</source>
+        <translation>%1 blended threads were read as their first colour.</translation>
+    </message>
+    <message>
+        <source>%1 格重复出现，取最后一针。</source>
+        <translation>%1 cells were stitched twice; the last stitch was kept.</translation>
+    </message>
+    <message>
+        <source>不是 DMC 的绣线换成了最接近的 DMC 绣线：%1。</source>
+        <translation>Threads that are not DMC threads became their nearest DMC thread: %1.</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>无法打开绣图文件“%1”：%2</source>
+        <translation>Cannot open the pattern file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>打开绣图</source>
+        <translation>Open pattern</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,7 @@ Form1::Form1(AppContext& context, QWidget* parent)
     connectEffectPreview();
     connectMatrixView();
     connectGeneration();
+    connectPatternOpening();
     connectMenus();
     connectSettings();
     connectRegion();
@@ -121,6 +122,7 @@ void Form1::buildControls() {
     Command6 = place(makeButton(surface, tr("绣图图库")), 1080, 120, 975, 375);
     Command7 = place(makeButton(surface, tr("绣图设置", "button")), 2040, 120, 1095, 375);
     Command13 = place(makeButton(surface, tr("帮助")), 3120, 120, 855, 375);
+    CommandOpenPattern = place(makeButton(surface, tr("打开绣图...")), 3960, 120, 1095, 375);
     Command1 = place(makeButton(surface, tr("局部")), 120, 5400, 555, 375);
     Command1->setEnabled(false);
     Command11 = place(makeButton(surface, tr("全图")), 660, 5400, 555, 375);
@@ -163,6 +165,7 @@ void Form1::buildControls() {
 void Form1::buildMenus() {
     fop0 = menuBar()->addMenu(tr("文件"));
     fop1 = fop0->addAction(tr("导入图片文件"));
+    fopOpenPattern = fop0->addAction(tr("打开绣图..."));
     fop2 = fop0->addAction(tr("直接屏幕截图"));
     fop3 = fop0->addAction(tr("生成我的绣图"));
     fop4 = fop0->addAction(tr("打印绣图"));

@@ -97,6 +97,7 @@ class Form1 : public QMainWindow {
     QPushButton* Command11 = nullptr; // "全图": whole-picture mode
     QPushButton* Command12 = nullptr; // "还原": restore the picture
     QPushButton* Command13 = nullptr; // "帮助": the user guide
+    QPushButton* CommandOpenPattern = nullptr; // "打开绣图...": an OXS pattern file
     QLineEdit* Text1 = nullptr;       // "在这里输入你的文字": the overlay text entry
     TextButton* Label2 = nullptr;     // "生成": the generation window
     TextButton* Label3 = nullptr;     // "打印": print the chart
@@ -111,6 +112,7 @@ class Form1 : public QMainWindow {
     // --- menus ---
     QMenu* fop0 = nullptr;     // "文件"
     QAction* fop1 = nullptr;   // "导入图片文件"
+    QAction* fopOpenPattern = nullptr; // "打开绣图..."
     QAction* fop2 = nullptr;   // "直接屏幕截图": screen capture
     QAction* fop3 = nullptr;   // "生成我的绣图": the generation window
     QAction* fop4 = nullptr;   // "打印绣图"
@@ -284,8 +286,13 @@ class Form1 : public QMainWindow {
     // command.
     void printCommand();
 
+    // "打开绣图...": an OXS file chosen and opened in the generation window
+    // (pattern/Form1OpenPattern.cpp).
+    void openPatternCommand();
+
   private:
     void connectGeneration();
+    void connectPatternOpening();
     OwnedWindow<Form7> form7_;
     // --- end of generation window ---
 

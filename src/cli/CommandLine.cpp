@@ -90,6 +90,9 @@ int runConvert(const std::vector<std::string>& args, char* programName) {
     if (!result.ok()) {
         return reportProblem(result.exitCode, result.error);
     }
+    if (!result.warning.empty()) {
+        std::fprintf(stderr, "tessaline: %s\n", result.warning.c_str());
+    }
     if (!result.note.empty()) {
         std::fprintf(stderr, "tessaline: %s\n", result.note.c_str());
     }

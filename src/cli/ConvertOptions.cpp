@@ -4,6 +4,7 @@
 #include "imaging/Form3Input.h"
 #include "pattern/ThreadChoice.h"
 #include "pattern/ThreadReplacement.h"
+#include "render/OxsFile.h"
 #include "render/PatternFormats.h"
 #include "workspace/WorkspaceModel.h"
 
@@ -333,6 +334,18 @@ class Reader {
 // Whole-mode sizes follow the picture; region-only options are refused
 // there rather than silently ignored.
 std::string checkCombination(const ConvertOptions& o, const std::set<std::string>& given) {
+    // A pattern file is a finished chart: nothing frames, reduces or
+    // chooses its threads.
+    if (isOxsFileName(o.picture)) {
+        for (const char* pictureOnly :
+             {"--mode", "--width", "--height", "--zoom", "--offset", "--method", "--strength",
+              "--threads", "--category", "--effect"}) {
+            if (given.count(pictureOnly) != 0) {
+                return std::string(pictureOnly) +
+                       " applies to pictures only, not to the pattern file " + inQuotes(o.picture);
+            }
+        }
+    }
     if (o.mode == FrameMode::Whole) {
         for (const char* regionOnly : {"--height", "--zoom", "--offset"}) {
             if (given.count(regionOnly) != 0) {

@@ -5,10 +5,12 @@
 #include "pattern/Pattern.h"
 #include "pattern/PatternThreads.h"
 #include "pattern/ThreadReplacement.h"
+#include "pattern/ThreadTable.h"
 #include "platform/ChartPrinter.h"
 #include "platform/SystemFiles.h"
 #include "render/FileNames.h"
 #include "render/FontSetup.h"
+#include "render/OxsFile.h"
 #include "render/PatternFormats.h"
 #include "render/PictureLoader.h"
 #include "render/PrintChart.h"
@@ -27,7 +29,7 @@ namespace tessaline {
 namespace {
 
 ConvertResult failure(int exitCode, std::string error) {
-    return {exitCode, std::move(error), {}};
+    return {exitCode, std::move(error), {}, {}};
 }
 
 std::string pictureProblem(PictureLoadError error) {
@@ -208,6 +210,228 @@ std::string outputProblem(const OutputResult& result) {
     return result.message(readableFileNameUtf8(result.path));
 }
 
+// Writes every pattern file asked for from `source` into its reserved slot,
+// prints when asked and commits the batch; `book` is the paper, pitch and
+// fabric the files are made for.
+ConvertResult writePatternOutputs(const ConvertOptions& options, const BookSettings& book,
+                                  const ChartSource& source, OutputBatch& outputs,
+                                  const std::vector<std::size_t>& patternSlots,
+                                  std::optional<FontPreload>& fonts,
+                                  const ConvertProgress& progress, std::string warning = {}) {
+    auto step = [&progress](std::string_view text) { progress.enter(text); };
+    if (fonts) {
+        fonts->wait();
+    }
+    for (std::size_t i = 0; i < patternFormats().size(); ++i) {
+        if (patternSlots[i] == SIZE_MAX) {
+            continue;
+        }
+        const PatternFormat& format = patternFormats()[i];
+        if (!format.step.empty()) {
+            step(format.step);
+        }
+        const PatternFile file = format.write({.source = source,
+                                               .target = options.patternPath(format.name),
+                                               .book = book,
+                                               .listSkeins = options.fabricGiven});
+        if (!file.ok()) {
+            return failure(kExitFailure, file.problem);
+        }
+        if (const OutputResult written = outputs.write(patternSlots[i], file.bytes);
+            !written.ok()) {
+            return failure(kExitOutput, outputProblem(written));
+        }
+    }
+    std::string note;
+    if (!options.patternPath("pdf").empty() && printedCellsTooSmall(pdfCellSize(source))) {
+        note = smallCellsNote(pdfCellSize(source));
+    }
+    // Standard output first, then the files: all or nothing.
+    if (const OutputResult committed = outputs.commit(); !committed.ok()) {
+        return failure(kExitOutput, outputProblem(committed));
+    }
+    // A print job cannot be taken back: it goes only once every file is in
+    // place, so a run that failed and is run again prints once.
+    if (options.print) {
+        step("printing");
+        const QString queue = QString::fromStdString(options.printer);
+        const PrintOutcome printed = options.printBook ? printBookOnQueue(queue, source, book)
+                                                       : printChartOnQueue(queue, source);
+        if (std::string problem = printProblem(printed); !problem.empty()) {
+            return failure(kExitOutput, problem);
+        }
+        if (!options.printBook && printedCellsTooSmall(printed.cell)) {
+            note = smallCellsNote(printed.cell);
+        }
+    }
+    ConvertResult done;
+    done.note = note;
+    done.warning = std::move(warning);
+    return done;
+}
+
+std::string oxsProblem(const OxsFileResult& opened) {
+    if (opened.fileError != PictureLoadError::None) {
+        return opened.fileError == PictureLoadError::TooLarge
+                   ? "the file is too large for a pattern file"
+                   : pictureProblem(opened.fileError);
+    }
+    if (opened.changed) {
+        return "the file changed while it was read";
+    }
+    const OxsProblem& problem = opened.read.problem;
+    const auto cell = [&problem] {
+        return "column " + std::to_string(problem.x) + ", row " + std::to_string(problem.y);
+    };
+    switch (problem.error) {
+    case OxsError::NotXml:
+        return "not an OXS pattern file (it is not well-formed XML)";
+    case OxsError::NotAChart:
+        return "not an OXS pattern file (it has no <chart> with a chart width and height)";
+    case OxsError::BadSize:
+        return "the chart size " + std::to_string(problem.x) + " x " + std::to_string(problem.y) +
+               " is not a size from 1 x 1 to 1000 x 1000";
+    case OxsError::TooLarge:
+        return "the chart is " + std::to_string(problem.x) + " x " + std::to_string(problem.y) +
+               " cells, larger than the 320 x 320 a pattern can have";
+    case OxsError::BadStitch:
+        return "a full stitch has no whole-number x, y and palindex";
+    case OxsError::StitchOutside:
+        return "the stitch at " + cell() + " lies outside the chart";
+    case OxsError::UnknownPaletteIndex:
+        return "the stitch at " + cell() + " uses palette index " + std::to_string(problem.value) +
+               ", which the palette does not have";
+    case OxsError::BadPalette:
+        return "a palette item's index is not a whole number from 0 to 9999";
+    case OxsError::TooManyThreads:
+        return "the pattern has more than 500 colours";
+    case OxsError::None:
+        break;
+    }
+    return "unknown error";
+}
+
+// "12 backstitches and 40 half stitches were not imported; ...": what an
+// opened file held that the pattern does not, in one line.
+std::string oxsWarning(const OxsPattern& pattern) {
+    std::vector<std::string> parts;
+    const auto count = [&parts](int n, const char* one, const char* many) {
+        if (n > 0) {
+            parts.push_back(std::to_string(n) + " " + (n == 1 ? one : many));
+        }
+    };
+    const OxsLeftOut& out = pattern.leftOut;
+    count(out.backstitches, "backstitch", "backstitches");
+    count(out.halfStitches, "half stitch", "half stitches");
+    count(out.partStitches, "quarter or three-quarter stitch",
+          "quarter and three-quarter stitches");
+    count(out.knots, "French knot", "French knots");
+    count(out.beads, "bead", "beads");
+    count(out.otherOrnaments, "other ornament", "other ornaments");
+    count(out.comments, "comment box", "comment boxes");
+    std::vector<std::string> sentences;
+    if (!parts.empty()) {
+        std::string list;
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            list += i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ";
+            list += parts[i];
+        }
+        const bool one = parts.size() == 1 && list.rfind("1 ", 0) == 0;
+        sentences.push_back(list + (one ? " was" : " were") + " not imported");
+    }
+    if (out.blendedThreads > 0) {
+        sentences.push_back(
+            std::to_string(out.blendedThreads) +
+            (out.blendedThreads == 1 ? " blended thread was" : " blended threads were") +
+            " read as its first colour");
+    }
+    if (pattern.duplicateCells > 0) {
+        sentences.push_back(std::to_string(pattern.duplicateCells) +
+                            (pattern.duplicateCells == 1 ? " cell was" : " cells were") +
+                            " stitched twice (the last stitch kept)");
+    }
+    if (!pattern.matched.empty()) {
+        std::string list = "threads that are not DMC threads became their nearest DMC thread: ";
+        for (std::size_t i = 0; i < pattern.matched.size(); ++i) {
+            list += (i == 0 ? "" : ", ") + pattern.matched[i].number + " -> DMC " +
+                    threadNumber(pattern.matched[i].dmcPosition);
+        }
+        sentences.push_back(list);
+    }
+    std::string line;
+    for (const std::string& sentence : sentences) {
+        line += (line.empty() ? "" : "; ") + sentence;
+    }
+    return line;
+}
+
+// `tessaline convert pattern.oxs`: the pattern read from the file, with no
+// picture step; a replacement works on the cells' thread colours and the
+// pattern is generated again from them, as in the windows.
+ConvertResult convertPatternFile(const ConvertOptions& options, OutputBatch& outputs,
+                                 const std::vector<std::size_t>& patternSlots,
+                                 std::optional<FontPreload>& fonts,
+                                 const ConvertProgress& progress) {
+    progress.enter("reading the pattern file");
+    const std::filesystem::path path(options.picture);
+    const OxsFileResult opened = readOxsFile(path, {options.match, options.ignore});
+    if (!opened.ok()) {
+        return failure(kExitInput, "cannot open the pattern file \"" + readableFileNameUtf8(path) +
+                                       "\": " + oxsProblem(opened));
+    }
+    const OxsPattern& read = *opened.read.pattern;
+    BookSettings book = options.book;
+    if (!options.fabricGiven && read.fabricCount) {
+        book.fabricCount = *read.fabricCount;
+    }
+    const std::string title = options.title.empty() ? read.title : options.title;
+    if (options.replacements.empty()) {
+        const ChartSource source(
+            Pattern{read.threads, read.colorIndexMatrix, read.patternMatrix, title, {}},
+            options.grid, options.kind, false);
+        return writePatternOutputs(options, book, source, outputs, patternSlots, fonts, progress,
+                                   oxsWarning(read));
+    }
+
+    progress.enter("replacing threads");
+    const int width = read.threads.width;
+    const int height = read.threads.height;
+    const auto bench = std::make_unique<Workbench>();
+    bench->patternMatrix = read.patternMatrix;
+    std::vector<ReplacementRecord> replaced;
+    if (!replaceThreads(options.replacements, {options.match, 0}, {width, height, 0, 0}, *bench,
+                        replaced)) {
+        return failure(kExitTooManyColors, "the pattern has more than 500 colours, too many to "
+                                           "replace threads");
+    }
+    progress.enter("generating the pattern");
+    GenerationSettings settings;
+    settings.category = read.threads.category;
+    settings.reduceStrength = 0; // the pattern's threads stay apart
+    settings.ignorableCount = options.ignore;
+    settings.match = options.match;
+    PatternThreads threads = generatePatternThreads(bench->patternMatrix, width, height, settings,
+                                                    bench->colorIndexMatrix);
+    if (threads.status == GenerationStatus::TooManyColors) {
+        return failure(kExitTooManyColors, "the pattern has more than 500 colours");
+    }
+    // Cells the file left as cloth stay unstitched.
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (read.colorIndexMatrix(x, y) == 0) {
+                bench->colorIndexMatrix(x, y) = 0;
+            }
+        }
+    }
+    sortColorIndex(bench->colorIndexMatrix, width, height, settings, dmcPalette(),
+                   threads.colorList, threads.table);
+    const ChartSource source(
+        Pattern{threads, bench->colorIndexMatrix, bench->patternMatrix, title, std::move(replaced)},
+        options.grid, options.kind, false);
+    return writePatternOutputs(options, book, source, outputs, patternSlots, fonts, progress,
+                               oxsWarning(read));
+}
+
 } // namespace
 
 ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standardOutput,
@@ -243,6 +467,10 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
     std::optional<FontPreload> fonts;
     if (drawsText(options)) {
         fonts.emplace();
+    }
+
+    if (isOxsFileName(options.picture)) {
+        return convertPatternFile(options, outputs, patternSlots, fonts, progress);
     }
 
     step("loading the picture");
@@ -356,55 +584,8 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
                                      options.title, // empty: the chart's own title
                                      std::move(replaced)},
                              options.grid, options.kind, greySwatchMethod(options.method));
-    if (fonts) {
-        fonts->wait();
-    }
-    for (std::size_t i = 0; i < patternFormats().size(); ++i) {
-        if (patternSlots[i] == kNone) {
-            continue;
-        }
-        const PatternFormat& format = patternFormats()[i];
-        if (!format.step.empty()) {
-            step(format.step);
-        }
-        const PatternFile file = format.write({.source = source,
-                                               .target = options.patternPath(format.name),
-                                               .book = options.book,
-                                               .listSkeins = options.fabricGiven});
-        if (!file.ok()) {
-            return failure(kExitFailure, file.problem);
-        }
-        if (const OutputResult written = outputs.write(patternSlots[i], file.bytes);
-            !written.ok()) {
-            return failure(kExitOutput, outputProblem(written));
-        }
-    }
-    std::string note;
-    if (!options.patternPath("pdf").empty() && printedCellsTooSmall(pdfCellSize(source))) {
-        note = smallCellsNote(pdfCellSize(source));
-    }
-    // Standard output first, then the files: all or nothing.
-    if (const OutputResult committed = outputs.commit(); !committed.ok()) {
-        return failure(kExitOutput, outputProblem(committed));
-    }
-    // A print job cannot be taken back: it goes only once every file is in
-    // place, so a run that failed and is run again prints once.
-    if (options.print) {
-        step("printing");
-        const QString queue = QString::fromStdString(options.printer);
-        const PrintOutcome printed = options.printBook
-                                         ? printBookOnQueue(queue, source, options.book)
-                                         : printChartOnQueue(queue, source);
-        if (std::string problem = printProblem(printed); !problem.empty()) {
-            return failure(kExitOutput, problem);
-        }
-        if (!options.printBook && printedCellsTooSmall(printed.cell)) {
-            note = smallCellsNote(printed.cell);
-        }
-    }
-    ConvertResult done;
-    done.note = note;
-    return done;
+    return writePatternOutputs(options, options.book, source, outputs, patternSlots, fonts,
+                               progress);
 }
 
 } // namespace tessaline

@@ -26,6 +26,9 @@ struct ConvertResult {
     int exitCode = kExitOk;
     std::string error; // one line when exitCode is not kExitOk
     std::string note;  // one line worth knowing after a success, or empty
+    // One line on what an opened pattern file held that did not come along
+    // (stitches left out, threads matched), or empty.
+    std::string warning;
     bool ok() const { return exitCode == kExitOk; }
 };
 

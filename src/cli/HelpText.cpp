@@ -14,6 +14,7 @@ constexpr std::string_view kBeforeOutputs = R"(Usage:
   tessaline --desktop [PICTURE]          the same, working in the pictures folder's
                                          "Tessaline" folder (the desktop entry's way)
   tessaline convert PICTURE [options]    turn a picture into a pattern, no display needed
+  tessaline convert PATTERN.oxs [options]  write a saved OXS pattern out again
   tessaline palette-export INPUT OUTPUT  convert a binary .pal palette into text lines
   tessaline --help                       this text (also: tessaline convert --help)
   tessaline --version                    the version and licence (also: tessaline
@@ -22,6 +23,19 @@ constexpr std::string_view kBeforeOutputs = R"(Usage:
 convert runs the program's own steps: the picture is handed to the workspace,
 framed, reduced by the effect preview ("效果预览->"), mapped to the 423 DMC
 threads ("生成") and written out.
+
+A file whose name ends in .oxs is read as a finished pattern (from this
+program or another): its size, title, fabric count, threads with their
+symbols and its full stitches. Part stitches, backstitches, knots, beads and
+comment boxes are left out, and one line says how many; threads of other
+brands and custom colours become their nearest DMC thread (--match), listed
+on that line. Every output, --replace, --print and the chart and book options
+work from it; --title and --fabric override the file's. The picture options
+(--mode, --width, --height, --zoom, --offset, --method, --strength,
+--threads, --category, --effect) are refused. A file that is not such a
+pattern, declares a size beyond 1000 x 1000 (a pattern has at most 320 x 320
+cells), or has stitches outside the chart or on palette entries it lacks
+exits with 3.
 
 Framing:
   --mode whole|region   whole (default): the whole picture is squeezed into the

@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -25,6 +27,7 @@ class QPushButton;
 
 namespace tessaline {
 
+class EventYielder;
 class Form1;
 class FrmPreview;
 class PictureBox;
@@ -92,6 +95,10 @@ class Form7 : public QWidget {
     bool saveFormat(std::string_view formatName);
     bool Command4_Click() { return saveFormat("chart"); } // save the canvas
     void Command6_Click();                                // final preview
+    // "打开绣图...": shows the pattern of an OXS file as a finished chart, as a
+    // generation leaves it (Form7Open.cpp); false, with a message, when the
+    // file is refused or the window is busy, and nothing has changed.
+    bool openPattern(const std::filesystem::path& path);
     void Check1_Click();
     void Combo2_Change();
     void HScroll1_Change();
@@ -130,6 +137,9 @@ class Form7 : public QWidget {
     void setMainControlsEnabled(bool enabled);
     void finishRun(bool showPrintCaption);
     ChartSource chartSource() const;
+    // Draws the chart of threads_ and the chart matrices on the canvas,
+    // yielding through `yielder`; true when it was drawn whole.
+    bool drawChartCanvas(EventYielder& yielder);
     void printChartOnPrinter();
     // Writes a pattern format as the next free "myxiu###" file of the
     // working folder and advances `counter`.

@@ -128,6 +128,10 @@ void Form7::Command1_Click() {
 
     *chartIndex_ = state.colorIndexMatrix;
     *chartPattern_ = state.patternMatrix;
+    finishRun(drawChartCanvas(yielder));
+}
+
+bool Form7::drawChartCanvas(EventYielder& yielder) {
     const ChartSource source = chartSource();
     const QSize canvasSize = chartCanvasSize(source);
     // The bars move the canvas: both start at 0 with the new canvas.
@@ -168,7 +172,7 @@ void Form7::Command1_Click() {
     Hchange->setValue(0);
     Vchange->setValue(0);
     Picture3->refresh();
-    finishRun(completed);
+    return completed;
 }
 
 } // namespace tessaline

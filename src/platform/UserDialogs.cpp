@@ -4,6 +4,7 @@
 
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
 
@@ -43,6 +44,11 @@ std::optional<Color> UserDialogs::chooseColor(QWidget*, Color) {
     return std::nullopt;
 }
 
+std::optional<QString> UserDialogs::chooseFileToOpen(QWidget*, const QString&, const QString&,
+                                                     const QString&) {
+    return std::nullopt;
+}
+
 std::optional<QFont> MessageBoxDialogs::chooseFont(QWidget* parent, const QFont& current) {
     bool ok = false;
     const QFont font = QFontDialog::getFont(
@@ -55,6 +61,13 @@ std::optional<Color> MessageBoxDialogs::chooseColor(QWidget* parent, Color curre
         QColorDialog::getColor(toQColor(current), parent,
                                QCoreApplication::translate("tessaline::UserDialogs", "字体颜色"));
     return color.isValid() ? std::optional<Color>(fromQColor(color)) : std::nullopt;
+}
+
+std::optional<QString> MessageBoxDialogs::chooseFileToOpen(QWidget* parent, const QString& title,
+                                                           const QString& folder,
+                                                           const QString& filter) {
+    const QString chosen = QFileDialog::getOpenFileName(parent, title, folder, filter);
+    return chosen.isEmpty() ? std::nullopt : std::optional<QString>(chosen);
 }
 
 } // namespace tessaline

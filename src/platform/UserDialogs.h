@@ -24,6 +24,11 @@ class UserDialogs {
     // subclass asks the user, the answer is a cancel.
     virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& current);
     virtual std::optional<Color> chooseColor(QWidget* parent, Color current);
+    // The file chosen to open in `folder` among those `filter` shows
+    // ("OXS (*.oxs)"), nothing when the user cancelled; a cancel unless a
+    // subclass asks the user.
+    virtual std::optional<QString> chooseFileToOpen(QWidget* parent, const QString& title,
+                                                    const QString& folder, const QString& filter);
 };
 
 // Shows real QMessageBox dialogs.
@@ -33,6 +38,8 @@ class MessageBoxDialogs final : public UserDialogs {
                  MessageIcon icon) override;
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& current) override;
     std::optional<Color> chooseColor(QWidget* parent, Color current) override;
+    std::optional<QString> chooseFileToOpen(QWidget* parent, const QString& title,
+                                            const QString& folder, const QString& filter) override;
 };
 
 } // namespace tessaline

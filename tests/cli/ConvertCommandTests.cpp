@@ -613,5 +613,100 @@ TEST_F(ConvertCommand, TheManualPageNamesEveryOptionOfTheHelpAndTheVersion) {
         << versionLine.toStdString();
 }
 
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+void writeText(const QDir& dir, const QString& name, const QByteArray& text) {
+    QFile file(dir.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+TEST_F(ConvertCommand, AnOxsPatternIsWrittenAgainAndOtherProgramsExtrasAreNamedInOneLine) {
+    savePng(makePicture(40, 28, [](int x, int y) { return qRgb(x * 6, y * 9, (x + y) * 3); }), dir,
+            "grad.png");
+    CommandRun run =
+        runTessaline(convert({"grad.png", "--width", "40", "--threads", "30", "--fabric", "18",
+                              "--oxs", "first.oxs", "--json", "first.json"}),
+                     dir.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    run = runTessaline(convert({"first.oxs", "--oxs", "second.oxs", "--json", "second.json",
+                                "--book", "second.pdf"}),
+                       dir.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    EXPECT_EQ(fileBytes(dir.filePath("second.oxs")), fileBytes(dir.filePath("first.oxs")));
+    EXPECT_EQ(legendRows(readJsonFile(dir.filePath("second.json"))),
+              legendRows(readJsonFile(dir.filePath("first.json"))));
+    EXPECT_TRUE(fileBytes(dir.filePath("second.pdf")).startsWith("%PDF"));
+
+    writeText(dir, "other.oxs", R"(<?xml version="1.0" encoding="UTF-8"?>
+<chart><properties oxsversion="1.0" software="Other" chartwidth="4" chartheight="3"
+ charttitle="Other" stitchesperinch="14" lastsaved="2020-01-01"/>
+<palette><palette_item index="0" number="cloth" color="FFFFFF"/>
+<palette_item index="1" number="Anchor    403" name="Black" color="000000" symbol="X" glow="yes"/>
+<palette_item index="2" number="" name="custom" color="FF0000" symbol="O"/>
+<palette_item index="3" number="DMC 3865" name="Winter White" color="FAF7F2"/></palette>
+<fullstitches><stitch x="0" y="0" palindex="1"/><stitch x="1" y="0" palindex="2"/>
+<stitch x="2" y="0" palindex="3"/><stitch x="3" y="2" palindex="1" layer="2"/></fullstitches>
+<partstitches><partstitch x="0" y="1" palindex1="1" palindex2="0" direction="3"/>
+<partstitch x="1" y="1" palindex1="2" palindex2="0" direction="4"/>
+<partstitch x="2" y="1" palindex1="2" palindex2="0" direction="4"/></partstitches>
+<backstitches><backstitch x1="0" y1="0" x2="4" y2="0" palindex="1" objecttype="backstitch"/>
+<backstitch x1="0" y1="3" x2="4" y2="3" palindex="2" objecttype="backstitch"/></backstitches>
+<ornaments_inc_knots_and_beads/><commentboxes/></chart>
+)");
+    run = runTessaline(convert({"other.oxs", "--book", "other.pdf", "--json", "other.json"}),
+                       dir.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err,
+              QStringLiteral("tessaline: 2 backstitches and 3 half stitches were not imported; "
+                             "threads that are not DMC threads became their nearest DMC thread: "
+                             "Anchor 403 -> DMC 310, custom -> DMC 606, DMC 3865 -> DMC 5200\n"));
+    EXPECT_TRUE(fileBytes(dir.filePath("other.pdf")).startsWith("%PDF"));
+    const QJsonObject other = readJsonFile(dir.filePath("other.json"));
+    EXPECT_EQ(other.value("width").toInt(), 4);
+    EXPECT_EQ(other.value("height").toInt(), 3);
+}
+
+TEST_F(ConvertCommand, BadPatternFilesExitThreeAndPictureOptionsAreRefused) {
+    const QByteArray good = R"(<chart><properties chartwidth="2" chartheight="2"/>
+<palette><palette_item index="0"/><palette_item index="1" number="DMC 310" color="000000"/></palette>
+<fullstitches><stitch x="0" y="0" palindex="1"/></fullstitches></chart>)";
+    struct Case {
+        QByteArray text;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {"GIF89a", "not an OXS pattern file (it is not well-formed XML)"},
+        {"<html><body/></html>",
+         "not an OXS pattern file (it has no <chart> with a chart width and height)"},
+        {QByteArray(good).replace("chartwidth=\"2\"", "chartwidth=\"1200\""),
+         "the chart size 1200 x 2 is not a size from 1 x 1 to 1000 x 1000"},
+        {QByteArray(good).replace("x=\"0\" y=\"0\"", "x=\"2\" y=\"0\""),
+         "the stitch at column 2, row 0 lies outside the chart"},
+        {QByteArray(good).replace("palindex=\"1\"", "palindex=\"7\""),
+         "the stitch at column 0, row 0 uses palette index 7, which the palette does not have"},
+    };
+    for (const Case& c : cases) {
+        writeText(dir, "bad.oxs", c.text);
+        const CommandRun run =
+            runTessaline(convert({"bad.oxs", "--json", "p.json", "--book", "p.pdf"}), dir.path());
+        EXPECT_EQ(run.exitCode, 3) << c.problem;
+        EXPECT_EQ(run.err, QStringLiteral("tessaline: cannot open the pattern file \"bad.oxs\": ") +
+                               c.problem + "\n");
+        EXPECT_EQ(folderContents(dir), QStringList{"bad.oxs"});
+    }
+    writeText(dir, "good.oxs", good);
+    const CommandRun refused =
+        runTessaline(convert({"good.oxs", "--method", "0", "--json", "p.json"}), dir.path());
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(refused.err, QStringLiteral("tessaline: --method applies to pictures only, not to "
+                                          "the pattern file \"good.oxs\"\n"));
+}
+
 } // namespace
 } // namespace tessaline::test
