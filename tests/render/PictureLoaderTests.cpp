@@ -4,6 +4,7 @@
 #include "PictureTestSupport.h"
 #include "render/FileNames.h"
 #include "render/PictureLoader.h"
+#include "render/Stretch.h"
 
 #include <QImageReader>
 #include <fstream>
