@@ -37,6 +37,8 @@ struct PatternSettings {
     std::string whichType = "DMC";
     int threadLimit = 0;
     ColorMatch colorMatch = ColorMatch::Rgb;
+    // The thread limit may choose metallic threads too.
+    bool allowSpecialty = false;
 };
 
 struct Xiubas {

@@ -50,6 +50,8 @@ struct ConvertOptions {
     std::vector<ThreadSwap> replacements;
     int threads = 0; // at most this many threads (2..423); 0 for no limit
     ColorMatch match = ColorMatch::Rgb;
+    // --allow-specialty: the thread limit may choose metallic threads too.
+    bool allowSpecialty = false;
     // The language of the chart texts; nothing for the locale's.
     std::optional<InterfaceLanguage> language;
 

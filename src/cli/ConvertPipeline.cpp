@@ -331,6 +331,7 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
     settings.ignorableCount = options.ignore;
     settings.threadLimit = options.threads;
     settings.match = options.match;
+    settings.allowSpecialty = options.allowSpecialty;
     const PatternThreads threads = generatePatternThreads(
         bench->patternMatrix, region.width, region.height, settings, bench->colorIndexMatrix);
     if (threads.status == GenerationStatus::TooManyColors) {

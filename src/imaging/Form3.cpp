@@ -7,6 +7,7 @@
 #include "platform/Twips.h"
 #include "platform/UserDialogs.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -114,6 +115,8 @@ void Form3::buildControls() {
         place(new QLabel(tr("颜色匹配："), this), kLabelLeft, 4095, kLabelWidth, kRowHeight);
     // Only the two matchings exist, so nothing can be typed here.
     matchBox = place(new QComboBox(this), kBoxLeft, 4080, kBoxWidth, kRowHeight);
+    specialtyBox = place(new QCheckBox(tr("最多绣线数也可选金属线等特殊绣线"), this), kLabelLeft,
+                         4410, kBoxLeft + kBoxWidth - kLabelLeft, kRowHeight);
 
     Command1 = place(new QPushButton(tr("确定"), this), 1320, 4740, 1095, 375);
     Command2 = place(new QPushButton(tr("取消"), this), 2880, 4740, 1095, 375);
@@ -166,6 +169,7 @@ void Form3::load() {
                           static_cast<int>(match));
     }
     matchBox->setCurrentIndex(matchBox->findData(static_cast<int>(pattern.colorMatch)));
+    specialtyBox->setChecked(pattern.allowSpecialty);
 
     const double shown = state.reduceStrength / 20.0;
     strengthBox->setText(QString::number(shown, 'g', 12));
@@ -229,6 +233,7 @@ bool Form3::Command1_Click() {
     }
     settings.threadLimit = *limit;
     settings.colorMatch = static_cast<ColorMatch>(matchBox->currentData().toInt());
+    settings.allowSpecialty = specialtyBox->isChecked();
     settings.xiutuTitle = titleBox->text().toStdString();
     const QVariant category = chosenItemData(*categoryBox);
     settings.whichType =

@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -74,6 +75,7 @@ class Form3 : public QWidget {
     QComboBox* threadLimitBox = nullptr; // "无限制" or 2..423, typed numbers too
     QLabel* matchLabel = nullptr;
     QComboBox* matchBox = nullptr;   // "RGB" or "CIELAB ΔE2000"
+    QCheckBox* specialtyBox = nullptr; // the thread limit may choose metallic threads
     QPushButton* Command1 = nullptr; // "确定"
     QPushButton* Command2 = nullptr; // "取消"
 

@@ -1,5 +1,7 @@
 #include "pattern/ColorIndex.h"
 
+#include "pattern/DmcNames.h"
+
 #include <algorithm>
 #include <unordered_map>
 #include <vector>
@@ -117,7 +119,15 @@ ColorIndexOutcome makeLimitedColorIndex(const CellMatrix& patternMatrix, int wid
     if (outcome.status != GenerationStatus::Done) {
         return outcome;
     }
-    const std::vector<int> chosen = chooseThreads(colors, settings.threadLimit, dmc);
+    // Specialty threads (metallics) stitch unlike cotton: never an ordinary
+    // colour's thread unless allowed.
+    ThreadCandidates candidate;
+    if (!settings.allowSpecialty) {
+        candidate = [&dmc](int position) {
+            return !specialtyThread(dmc[static_cast<std::size_t>(position)].cindex);
+        };
+    }
+    const std::vector<int> chosen = chooseThreads(colors, settings.threadLimit, dmc, candidate);
     const ThreadMatcher matcher(dmc, settings.match, chosen);
     std::vector<int> threadOf;
     threadOf.reserve(colors.size());

@@ -26,6 +26,9 @@ struct GenerationSettings {
     int threadLimit = 0;
     // How every colour finds its thread.
     ColorMatch match = ColorMatch::Rgb;
+    // With a thread limit: metallic and other specialty threads may be
+    // chosen too (by default they are left out).
+    bool allowSpecialty = false;
 };
 
 struct ColorIndexOutcome {

@@ -99,6 +99,7 @@ void Form7::Command1_Click() {
     settings.ignorableCount = ignorableCount();
     settings.threadLimit = state.patternSettings.threadLimit;
     settings.match = state.patternSettings.colorMatch;
+    settings.allowSpecialty = state.patternSettings.allowSpecialty;
     threads_ = generatePatternThreads(state.patternMatrix, gw, gh, settings, state.colorIndexMatrix,
                                       progress);
     if (threads_.status == GenerationStatus::TooManyColors) {

@@ -31,6 +31,8 @@ struct Pattern {
     int width() const { return threads.width; }
     int height() const { return threads.height; }
     int entryCount() const { return static_cast<int>(threads.table.size()); }
+    // The threads on the chart without a legend entry (see rareThreads).
+    ThreadTable rare() const { return rareThreads(threads, colorIndexMatrix); }
 };
 
 } // namespace tessaline

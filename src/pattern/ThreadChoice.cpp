@@ -206,12 +206,14 @@ void refineGroups(const std::vector<Point>& points, std::vector<Centre>& centres
 
 // The palette in CIELAB, for the refinement against it.
 struct PaletteLab {
-    std::vector<Centre> labs; // index p - 1 for palette position p
+    std::vector<Centre> labs;  // index p - 1 for palette position p
+    std::vector<bool> allowed; // the same, false for a thread never chosen
 
-    explicit PaletteLab(const ThreadPalette& dmc) {
+    PaletteLab(const ThreadPalette& dmc, const ThreadCandidates& candidate) {
         for (int p = 1; p <= kDmcThreadCount; ++p) {
             const Lab lab = toLab(dmc[static_cast<std::size_t>(p)].color);
             labs.push_back({lab.L, lab.a, lab.b});
+            allowed.push_back(!candidate || candidate(p));
         }
     }
     // The thread nearest to a point in CIELAB; for a group's mean this is
@@ -220,6 +222,9 @@ struct PaletteLab {
         int best = 1;
         double bestDistance = std::numeric_limits<double>::infinity();
         for (std::size_t i = 0; i < labs.size(); ++i) {
+            if (!allowed[i]) {
+                continue;
+            }
             const double d = squaredDistance(c, labs[i]);
             if (d < bestDistance) {
                 best = static_cast<int>(i) + 1;
@@ -283,7 +288,7 @@ std::vector<int> refineAgainstPalette(const std::vector<Point>& points,
 } // namespace
 
 std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
-                               const ThreadPalette& dmc) {
+                               const ThreadPalette& dmc, const ThreadCandidates& candidate) {
     limit = std::clamp(limit, 1, kDmcThreadCount);
     std::vector<Point> points = groupColors(colors);
     if (points.empty()) {
@@ -292,7 +297,7 @@ std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
     std::vector<Centre> centres = splitIntoGroups(points, limit);
     refineGroups(points, centres, 8);
 
-    const PaletteLab palette(dmc);
+    const PaletteLab palette(dmc, candidate);
     std::vector<int> chosen;
     for (const Centre& c : centres) {
         chosen.push_back(palette.nearest(c));

@@ -4,6 +4,7 @@
 // best, so that a pattern can be asked for in "at most N threads".
 #include "pattern/ThreadPalette.h"
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -25,7 +26,10 @@ struct WeightedColor {
 // refined by k-means, and then refined against the palette so that every
 // group's thread is the one nearest its mean, until the choice settles.
 // Deterministic; fewer threads only when the colours need fewer.
+// `candidate`, when given, says which palette positions may be chosen at
+// all (the thread limit leaves specialty threads out this way).
+using ThreadCandidates = std::function<bool(int position)>;
 std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
-                               const ThreadPalette& dmc);
+                               const ThreadPalette& dmc, const ThreadCandidates& candidate = {});
 
 } // namespace tessaline
