@@ -122,16 +122,8 @@
         <translation>%1-count fabric</translation>
     </message>
     <message>
-        <source>%1 与 %2 之间</source>
-        <translation>between %1 and %2</translation>
-    </message>
-    <message>
         <source>%1：%2 × %3 厘米（%4 × %5 英寸）</source>
         <translation>%1: %2 × %3 cm (%4 × %5 in)</translation>
-    </message>
-    <message>
-        <source>中心：第 %1 列，第 %2 行（图表页边上的箭头所指）</source>
-        <translation>Center: column %1, row %2 (arrows at the chart pages’ edges)</translation>
     </message>
     <message>
         <source>图表：%1 页，每格 %2 毫米；用线按 %3、%4 股线计算</source>
@@ -148,6 +140,26 @@
     <message>
         <source>支数：每个十字每股用线 (2×√2 + 2) × 25.4 ÷ %1 毫米（正面两条对角线，背面两条边），乘以针数和 %2 股，加 %3% 背面走线和起针收针的余量；每支绣线 8 米 × 6 股，向上取整：约 %4 针用一支（参照 Stitchmate 线量计算器与 Brodette 的估算）。</source>
         <translation>Skeins: each cross takes (2×√2 + 2) × 25.4 ÷ %1 mm of thread per strand (two diagonals on the front, two sides on the back), times the stitches and %2 strands, plus %3% for the thread on the back, starting and finishing; a skein holds 8 m × 6 strands, rounded up: about %4 stitches a skein (after the Stitchmate thread calculator and Brodette’s estimate).</translation>
+    </message>
+    <message>
+        <source>第 %1 列</source>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <source>第 %1 与 %2 列之间</source>
+        <translation>between columns %1 and %2</translation>
+    </message>
+    <message>
+        <source>第 %1 行</source>
+        <translation>row %1</translation>
+    </message>
+    <message>
+        <source>第 %1 与 %2 行之间</source>
+        <translation>between rows %1 and %2</translation>
+    </message>
+    <message>
+        <source>中心：%1，%2（图表页边上的箭头所指）</source>
+        <translation>Center: %1, %2 (the arrows at the chart pages’ edges)</translation>
     </message>
 </context>
 <context>

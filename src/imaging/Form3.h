@@ -74,10 +74,10 @@ class Form3 : public QWidget {
     QLabel* threadLimitLabel = nullptr;
     QComboBox* threadLimitBox = nullptr; // "无限制" or 2..423, typed numbers too
     QLabel* matchLabel = nullptr;
-    QComboBox* matchBox = nullptr;   // "RGB" or "CIELAB ΔE2000"
+    QComboBox* matchBox = nullptr;     // "RGB" or "CIELAB ΔE2000"
     QCheckBox* specialtyBox = nullptr; // the thread limit may choose metallic threads
-    QPushButton* Command1 = nullptr; // "确定"
-    QPushButton* Command2 = nullptr; // "取消"
+    QPushButton* Command1 = nullptr;   // "确定"
+    QPushButton* Command2 = nullptr;   // "取消"
 
     static constexpr int kStrengthBarMax = 300;
 

@@ -118,8 +118,8 @@ std::vector<BookLegendEntry> bookLegend(const Pattern& pattern, const BookSettin
         entry.paletteIndex = index;
         entry.color = color;
         entry.threadNo = withoutPadding(threadNo);
-        entry.label = threads.category == ThreadCategory::Dmc ? threadLabel(entry.threadNo)
-                                                              : entry.threadNo;
+        entry.label =
+            threads.category == ThreadCategory::Dmc ? threadLabel(entry.threadNo) : entry.threadNo;
         entry.symbol = threads.stitchSymbol(index);
         entry.stitches = stitches;
         entry.skeins = skeinsFor(stitches, settings.fabricCount, settings.strands);

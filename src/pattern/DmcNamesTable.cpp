@@ -3,7 +3,8 @@
 // source and licence in assets/dmc/SOURCE): each palette number looked up
 // under the number a shop prints ("0000" as "Ecru", "5200" as "B5200").
 // The scheme has no metallic threads; 5282 and 5283 carry DMC's own words
-// for them ("Metallic Gold", "Metallic Silver").
+// for them ("Metallic Gold", "Metallic Silver"). Runs of blanks inside a
+// name are written as one.
 #include "pattern/DmcNames.h"
 
 namespace tessaline {
@@ -99,7 +100,7 @@ const std::array<DmcName, 423> kDmcNames = {{
     {"915", "915", "Plum Dark"},
     {"554", "554", "Violet Light"},
     {"553", "553", "Violet"},
-    {"552", "552", "Violet  Medium"},
+    {"552", "552", "Violet Medium"},
     {"550", "550", "Violet Very Dark"},
     {"221", "221", "Shell Pink Vy Dk"},
     {"210", "210", "Lavender Medium"},
@@ -221,7 +222,7 @@ const std::array<DmcName, 423> kDmcNames = {{
     {"367", "367", "Pistachio Green Dk"},
     {"319", "319", "Pistachio Grn Vy Dk"},
     {"890", "890", "Pistachio Grn Ult V D"},
-    {"989", "989", "Forest Green "},
+    {"989", "989", "Forest Green"},
     {"988", "988", "Forest Green Med"},
     {"987", "987", "Forest Green Dk"},
     {"986", "986", "Forest Green Vy Dk"},

@@ -134,9 +134,8 @@ void Form7::buildControls() {
     ComboFabric = new QComboBox(this);
     for (const int count : kFabricCounts) {
         // Evenweave and linen by their thread count, stitched over two.
-        ComboFabric->addItem(stitchedOverTwo(count) ? tr("%1 纱跨两纱").arg(count)
-                                                    : tr("%1 格").arg(count),
-                             count);
+        ComboFabric->addItem(
+            stitchedOverTwo(count) ? tr("%1 纱跨两纱").arg(count) : tr("%1 格").arg(count), count);
     }
     ComboFabric->setGeometry(414, kBookRowTop, 76, 26);
 

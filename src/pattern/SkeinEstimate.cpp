@@ -38,7 +38,8 @@ int crossesPerSkein(int fabricCount, int strands) {
 }
 
 double finishedCentimetres(int stitches, int fabricCount) {
-    return fabricCount <= 0 ? 0 : stitches * kMillimetresPerInch / 10 / stitchesPerInch(fabricCount);
+    return fabricCount <= 0 ? 0
+                            : stitches * kMillimetresPerInch / 10 / stitchesPerInch(fabricCount);
 }
 
 double finishedInches(int stitches, int fabricCount) {

@@ -163,9 +163,8 @@ SymbolMap makeSymbolMap(const ColorList& colorList, int threadCount, ThreadCateg
     return symbolPos;
 }
 
-SymbolMap makeStitchSymbolMap(const ColorList& colorList, int threadCount,
-                              ThreadCategory category, const CellMatrix& cells, int width,
-                              int height) {
+SymbolMap makeStitchSymbolMap(const ColorList& colorList, int threadCount, ThreadCategory category,
+                              const CellMatrix& cells, int width, int height) {
     std::array<int, kPaletteCapacity + 1> stitches{};
     width = std::clamp(width, 0, kMaxPatternSide);
     height = std::clamp(height, 0, kMaxPatternSide);

@@ -55,9 +55,8 @@ SymbolMap makeSymbolMap(const ColorList& colorList, int threadCount, ThreadCateg
 // second; equal counts keep the order of first appearance. Threads are the
 // cell indices of colorList(1..threadCount) as in makeSymbolMap; a thread
 // with no stitch comes last.
-SymbolMap makeStitchSymbolMap(const ColorList& colorList, int threadCount,
-                              ThreadCategory category, const CellMatrix& cells, int width,
-                              int height);
+SymbolMap makeStitchSymbolMap(const ColorList& colorList, int threadCount, ThreadCategory category,
+                              const CellMatrix& cells, int width, int height);
 
 // Symbol of a cell index through the map; empty when it has none.
 std::string symbolOf(const SymbolMap& symbolPos, int index);

@@ -125,7 +125,8 @@ void ChartPainter::fitFonts() {
     noteFont_ = surface_.fitFont(noteFont_, {symbolNoteText()}, width - left - g_.symbolNoteDx, 0);
     noteFont_ = surface_.fitFont(noteFont_, {chartFooterText()}, width, 0);
     if (key_.size() > listedEntries_) {
-        noteFont_ = surface_.fitFont(noteFont_, {rareThreadNoteText()}, width - left - g_.noteDx, 0);
+        noteFont_ =
+            surface_.fitFont(noteFont_, {rareThreadNoteText()}, width - left - g_.noteDx, 0);
     }
 }
 
@@ -291,8 +292,7 @@ const QStaticText& ChartPainter::symbolText(int index) {
 void ChartPainter::drawCellSymbol(int x, int y, int index) {
     if (drawsBlocks()) {
         // On its block the symbol is white or black, whichever reads.
-        surface_.setTextColor(whiteSymbolOn(fromQColor(blockColor(x, y))) ? Qt::white
-                                                                          : Qt::black);
+        surface_.setTextColor(whiteSymbolOn(fromQColor(blockColor(x, y))) ? Qt::white : Qt::black);
     }
     const double px = g_.leftMargin + g_.cell * x + g_.symbolDx;
     const double py = placement_.gridTop + g_.cell * y + g_.symbolDy;

@@ -15,8 +15,8 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPolygonF>
 #include <QPdfWriter>
+#include <QPolygonF>
 #include <QRawFont>
 #include <QTextLayout>
 #include <algorithm>
@@ -36,19 +36,30 @@ QString number(double value, int decimals = 1) {
 // count stitched over two and the crosses an inch it gives.
 QString fabricText(int count) {
     if (stitchedOverTwo(count)) {
-        return QCoreApplication::translate("PatternBook", "%1 纱亚麻或十字布，跨两纱绣（每英寸 %2 针）")
+        return QCoreApplication::translate("PatternBook",
+                                           "%1 纱亚麻或十字布，跨两纱绣（每英寸 %2 针）")
             .arg(count)
             .arg(QString::number(stitchesPerInch(count)));
     }
     return QCoreApplication::translate("PatternBook", "%1 格布").arg(count);
 }
 
-// Where the centre falls along `cells` cells: "51", or "50 与 51 之间".
-QString centreText(int cells) {
+// Where the centre falls: "第 51 列", or "第 50 与 51 列之间".
+QString centreColumnText(int cells) {
     if (cells % 2 == 1) {
-        return QString::number(cells / 2 + 1);
+        return QCoreApplication::translate("PatternBook", "第 %1 列").arg(cells / 2 + 1);
     }
-    return QCoreApplication::translate("PatternBook", "%1 与 %2 之间").arg(cells / 2).arg(cells / 2 + 1);
+    return QCoreApplication::translate("PatternBook", "第 %1 与 %2 列之间")
+        .arg(cells / 2)
+        .arg(cells / 2 + 1);
+}
+QString centreRowText(int cells) {
+    if (cells % 2 == 1) {
+        return QCoreApplication::translate("PatternBook", "第 %1 行").arg(cells / 2 + 1);
+    }
+    return QCoreApplication::translate("PatternBook", "第 %1 与 %2 行之间")
+        .arg(cells / 2)
+        .arg(cells / 2 + 1);
 }
 
 // Line widths and shades of the chart pages, millimetres.
@@ -134,6 +145,8 @@ class BookWriter {
         return base;
     }
     QFont song(double heightMm) const { return font(songFont(9), heightMm); }
+    // The symbols: every one a glyph of the chart font itself.
+    QFont symbolSong(double heightMm) const { return font(songFont(9), heightMm); }
     QFont arial(double heightMm) const { return font(arialFont(8), heightMm); }
     void text(double x, double y, double w, double h, int flags, const QString& text,
               const QFont& font, const QColor& color = Qt::black) {
@@ -225,11 +238,11 @@ class BookWriter {
                     .arg(number(finishedInches(h, settings_.fabricCount))),
                 8);
         }
+        say(QCoreApplication::translate("PatternBook", "中心：%1，%2（图表页边上的箭头所指）")
+                .arg(centreColumnText(w))
+                .arg(centreRowText(h)));
         say(QCoreApplication::translate("PatternBook",
-                                        "中心：第 %1 列，第 %2 行（图表页边上的箭头所指）")
-                .arg(centreText(w))
-                .arg(centreText(h)));
-        say(QCoreApplication::translate("PatternBook", "图表：%1 页，每格 %2 毫米；用线按 %3、%4 股线计算")
+                                        "图表：%1 页，每格 %2 毫米；用线按 %3、%4 股线计算")
                 .arg(layout_.chartPages())
                 .arg(number(settings_.pitchMm, 2))
                 .arg(fabricText(settings_.fabricCount))
@@ -269,7 +282,7 @@ class BookWriter {
             }
         }
         // One size for every symbol: the largest ink fits 80 % of a cell.
-        QFont symbolFont = song(0.9 * pitch);
+        QFont symbolFont = symbolSong(0.9 * pitch);
         for (int round = 0; round < 2; ++round) {
             double largest = 0;
             for (int index = 1; index <= kMaxPatternColors; ++index) {
@@ -289,8 +302,8 @@ class BookWriter {
         }
         for (int index = 1; index <= kMaxPatternColors; ++index) {
             if (used[static_cast<std::size_t>(index)]) {
-                symbols_[static_cast<std::size_t>(index)] =
-                    shapeSymbol(QString::fromStdString(source_.threads.stitchSymbol(index)), symbolFont);
+                symbols_[static_cast<std::size_t>(index)] = shapeSymbol(
+                    QString::fromStdString(source_.threads.stitchSymbol(index)), symbolFont);
                 whiteInk_[static_cast<std::size_t>(index)] =
                     whiteSymbolOn(source_.threads.indexColor(index));
             }
@@ -532,11 +545,12 @@ class BookWriter {
         const double threadWidth = columnWidth - widths[0] - widths[1] - widths[3] - widths[4];
         const QFont cellFont = song(3.6);
         const QFont headingFont = song(3.4);
-        const std::array<QString, 5> headings{QCoreApplication::translate("PatternBook", "符号"),
-                                              QCoreApplication::translate("PatternBook", "色块"),
-                                              QCoreApplication::translate("PatternBook", "线号和颜色"),
-                                              QCoreApplication::translate("PatternBook", "针数"),
-                                              QCoreApplication::translate("PatternBook", "支数")};
+        const std::array<QString, 5> headings{
+            QCoreApplication::translate("PatternBook", "符号"),
+            QCoreApplication::translate("PatternBook", "色块"),
+            QCoreApplication::translate("PatternBook", "线号和颜色"),
+            QCoreApplication::translate("PatternBook", "针数"),
+            QCoreApplication::translate("PatternBook", "支数")};
 
         const int perColumn = layout_.legendRowsPerColumn();
         const int firstEntry = k * layout_.legendEntriesPerPage();
@@ -576,7 +590,8 @@ class BookWriter {
             QCoreApplication::translate(
                 "PatternBook",
                 "支数：每个十字每股用线 (2×√2 + 2) × 25.4 ÷ %1 毫米（正面两条对角线，背面两条边），"
-                "乘以针数和 %2 股，加 %3% 背面走线和起针收针的余量；每支绣线 8 米 × 6 股，向上取整："
+                "乘以针数和 %2 股，加 %3% 背面走线和起针收针的余量；每支绣线 8 米 × 6 "
+                "股，向上取整："
                 "约 %4 针用一支（参照 Stitchmate 线量计算器与 Brodette 的估算）。")
                 .arg(QString::number(stitchesPerInch(settings_.fabricCount)))
                 .arg(settings_.strands)
@@ -613,7 +628,7 @@ class BookWriter {
         }
         outline(sx, sy, s, s, kThinLine, kThinLineColor);
         if (drawsSymbols() || !drawsBlocks()) {
-            text(sx, sy, s, s, Qt::AlignCenter, symbol, song(0.8 * s), ink);
+            text(sx, sy, s, s, Qt::AlignCenter, symbol, symbolSong(0.8 * s), ink);
         }
         double x = x0 + widths[0];
         const double swatchW = widths[1] - 3;

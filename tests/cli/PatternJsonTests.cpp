@@ -33,7 +33,9 @@ TEST(PatternJson, EveryCellValueHasAKeyEntryWithItsShopNumberAndName) {
     auto matrix = std::make_unique<CellMatrix>();
     auto index = std::make_unique<CellMatrix>();
     const ThreadPalette& dmc = dmcPalette();
-    const auto colorOf = [&](int position) { return dmc[static_cast<std::size_t>(position)].color; };
+    const auto colorOf = [&](int position) {
+        return dmc[static_cast<std::size_t>(position)].color;
+    };
     matrix->fill(kWhite);
     const int width = 87;
     for (int x = 0; x < width; ++x) {

@@ -2,9 +2,8 @@
 // palette and stitches are exactly the pattern's, and no text can break the
 // XML.
 #include "PatternTestHelpers.h"
-#include "pattern/PatternOxs.h"
-
 #include "pattern/DmcNames.h"
+#include "pattern/PatternOxs.h"
 #include "pattern/PatternThreads.h"
 
 #include <QByteArray>

@@ -90,8 +90,8 @@ TEST(PatternSymbolSet, TheStitchersSetHasNoConfusablePairAmongItsFirst60) {
         // dense strokes blur at chart size.
         if (a.size() == 1 && std::isalpha(static_cast<unsigned char>(a[0]))) {
             const char other = static_cast<char>(std::isupper(static_cast<unsigned char>(a[0]))
-                                                      ? std::tolower(a[0])
-                                                      : std::toupper(a[0]));
+                                                     ? std::tolower(a[0])
+                                                     : std::toupper(a[0]));
             EXPECT_EQ(std::count(first.begin(), first.end(), std::string(1, other)), 0) << a;
         }
         const char32_t lead = static_cast<unsigned char>(a[0]);
