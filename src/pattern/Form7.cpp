@@ -133,9 +133,7 @@ void Form7::buildControls() {
     fabricLabel->setGeometry(382, kBookRowTop, 30, 26);
     ComboFabric = new QComboBox(this);
     for (const int count : kFabricCounts) {
-        // Evenweave and linen by their thread count, stitched over two.
-        ComboFabric->addItem(
-            stitchedOverTwo(count) ? tr("%1 纱跨两纱").arg(count) : tr("%1 格").arg(count), count);
+        ComboFabric->addItem(tr("%1 格").arg(count), count);
     }
     ComboFabric->setGeometry(414, kBookRowTop, 76, 26);
 
