@@ -769,10 +769,6 @@
         <source>  绣图图册保存成功在</source>
         <translation>  The pattern book was saved as </translation>
     </message>
-    <message>
-        <source>%1 纱跨两纱</source>
-        <translation>%1 over two</translation>
-    </message>
 </context>
 <context>
     <name>tessaline::Form9</name>
