@@ -51,6 +51,10 @@
         <source>正在绘制绣线符号，请等待....</source>
         <translation>Drawing the thread symbols, please wait....</translation>
     </message>
+    <message>
+        <source>* 针数少于可忽略数的绣线：排在其他绣线之后，绣图上照样要绣。</source>
+        <translation>* Threads with fewer stitches than the ignore count: listed after the others; stitch them as charted.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -86,20 +90,12 @@
         <translation>%1-count fabric: %2 × %3 cm (%4 × %5 in)</translation>
     </message>
     <message>
-        <source>图表：%1 页，每格 %2 毫米；用线按 %3 格布、%4 股线计算</source>
-        <translation>Chart: %1 pages, %2 mm a stitch; thread for %3-count fabric, %4 strands</translation>
-    </message>
-    <message>
         <source>第 %1–%2 列，第 %3–%4 行</source>
         <translation>Columns %1–%2, rows %3–%4</translation>
     </message>
     <message>
         <source>%1 — 绣线表</source>
         <translation>%1 — Thread key</translation>
-    </message>
-    <message>
-        <source>%1 格布，%2 股线</source>
-        <translation>%1-count fabric, %2 strands</translation>
     </message>
     <message>
         <source>符号</source>
@@ -110,10 +106,6 @@
         <translation>Color</translation>
     </message>
     <message>
-        <source>线号</source>
-        <translation>Thread</translation>
-    </message>
-    <message>
         <source>针数</source>
         <translation>Stitches</translation>
     </message>
@@ -122,16 +114,56 @@
         <translation>Skeins</translation>
     </message>
     <message>
-        <source>* 针数少于可忽略数的绣线：绣图上有它的符号，普通图例里没有列出。</source>
-        <translation>* Threads with fewer stitches than the ignore count: their symbols are on the chart, but the ordinary key leaves them out.</translation>
-    </message>
-    <message>
-        <source>支数：每个十字每股用线 (2×√2 + 2) × 25.4 ÷ %1 毫米（正面两条对角线，背面两条边），乘以针数和 %2 股，加 %3% 起针收针的余量；每支绣线 8 米 × 6 股，向上取整。</source>
-        <translation>Skeins: each cross takes (2×√2 + 2) × 25.4 ÷ %1 mm of thread per strand (two diagonals on the front, two sides on the back), times the stitches and %2 strands, plus %3% for starting and finishing; a skein holds 8 m × 6 strands, rounded up.</translation>
-    </message>
-    <message>
         <source>第 %1 页 / 共 %2 页</source>
         <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1 纱亚麻或十字布，跨两纱绣（每英寸 %2 针）</source>
+        <translation>%1-count evenweave or linen, stitched over two (%2 stitches to the inch)</translation>
+    </message>
+    <message>
+        <source>%1 格布</source>
+        <translation>%1-count fabric</translation>
+    </message>
+    <message>
+        <source>%1：%2 × %3 厘米（%4 × %5 英寸）</source>
+        <translation>%1: %2 × %3 cm (%4 × %5 in)</translation>
+    </message>
+    <message>
+        <source>图表：%1 页，每格 %2 毫米；用线按 %3、%4 股线计算</source>
+        <translation>Chart: %1 pages, %2 mm a stitch; thread for %3, %4 strands</translation>
+    </message>
+    <message>
+        <source>%1，%2 股线</source>
+        <translation>%1, %2 strands</translation>
+    </message>
+    <message>
+        <source>线号和颜色</source>
+        <translation>Thread and color</translation>
+    </message>
+    <message>
+        <source>支数：每个十字每股用线 (2×√2 + 2) × 25.4 ÷ %1 毫米（正面两条对角线，背面两条边），乘以针数和 %2 股，加 %3% 背面走线和起针收针的余量；每支绣线 8 米 × 6 股，向上取整：约 %4 针用一支（参照 Stitchmate 线量计算器与 Brodette 的估算）。</source>
+        <translation>Skeins: each cross takes (2×√2 + 2) × 25.4 ÷ %1 mm of thread per strand (two diagonals on the front, two sides on the back), times the stitches and %2 strands, plus %3% for the thread on the back, starting and finishing; a skein holds 8 m × 6 strands, rounded up: about %4 stitches a skein (after the Stitchmate thread calculator and Brodette’s estimate).</translation>
+    </message>
+    <message>
+        <source>第 %1 列</source>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <source>第 %1 与 %2 列之间</source>
+        <translation>between columns %1 and %2</translation>
+    </message>
+    <message>
+        <source>第 %1 行</source>
+        <translation>row %1</translation>
+    </message>
+    <message>
+        <source>第 %1 与 %2 行之间</source>
+        <translation>between rows %1 and %2</translation>
+    </message>
+    <message>
+        <source>中心：%1，%2（图表页边上的箭头所指）</source>
+        <translation>Center: %1, %2 (the arrows at the chart pages’ edges)</translation>
     </message>
 </context>
 <context>
@@ -579,6 +611,10 @@
     <message>
         <source>绣布颜色只能是白色、象牙白、黑色或 #RRGGBB 这样的颜色</source>
         <translation>The fabric color can only be white, ivory, black or a color such as #RRGGBB</translation>
+    </message>
+    <message>
+        <source>最多绣线数也可选金属线等特殊绣线</source>
+        <translation>Thread limit may pick metallic threads</translation>
     </message>
 </context>
 <context>

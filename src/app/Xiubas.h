@@ -44,6 +44,8 @@ struct PatternSettings {
     int minStitches = 0;
     Color fabricColor = kWhite;
     std::optional<double> unstitchedBackground;
+    // The thread limit may choose metallic threads too.
+    bool allowSpecialty = false;
 };
 
 struct Xiubas {

@@ -466,6 +466,10 @@ ConvertParse parseConvertOptions(const std::vector<std::string>& args) {
             o.cleanup = true;
             continue;
         }
+        if (!optionsEnded && arg == "--allow-specialty") {
+            o.allowSpecialty = true;
+            continue;
+        }
         const bool isOption = !optionsEnded && arg.size() > 1 && arg[0] == '-';
         if (!isOption) {
             if (!o.picture.empty()) {

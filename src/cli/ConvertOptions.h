@@ -57,6 +57,8 @@ struct ConvertOptions {
     int minStitches = 0;
     Color fabricColor = kWhite;
     std::optional<double> unstitchedBackground;
+    // --allow-specialty: the thread limit may choose metallic threads too.
+    bool allowSpecialty = false;
     // The language of the chart texts; nothing for the locale's.
     std::optional<InterfaceLanguage> language;
 

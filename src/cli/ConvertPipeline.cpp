@@ -572,6 +572,7 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
     settings.minStitches = options.minStitches;
     settings.fabricColor = options.fabricColor;
     settings.unstitchedBackground = options.unstitchedBackground;
+    settings.allowSpecialty = options.allowSpecialty;
     const PatternThreads threads = generatePatternThreads(
         bench->patternMatrix, region.width, region.height, settings, bench->colorIndexMatrix);
     if (threads.status == GenerationStatus::TooManyColors) {

@@ -77,7 +77,7 @@ Form3::Form3(AppContext& context, Form1& main) : QWidget(nullptr), context_(cont
 }
 
 void Form3::buildControls() {
-    setFixedSize(twipsRect(0, 0, 5100, 7440).size());
+    setFixedSize(twipsRect(0, 0, 5100, 7860).size());
     constexpr int kLabelLeft = 240;
     constexpr int kLabelWidth = 1455;
     constexpr int kBoxLeft = 1800;
@@ -123,28 +123,30 @@ void Form3::buildControls() {
         place(new QLabel(tr("颜色匹配："), this), kLabelLeft, 4095, kLabelWidth, kRowHeight);
     // Only the two matchings exist, so nothing can be typed here.
     matchBox = place(new QComboBox(this), kBoxLeft, 4080 - kBoxRaise, kBoxWidth, kBoxHeight);
+    specialtyBox = place(new QCheckBox(tr("最多绣线数也可选金属线等特殊绣线"), this), kLabelLeft,
+                         4500, kBoxLeft + kBoxWidth - kLabelLeft, kRowHeight);
 
-    cleanupBox = place(new QCheckBox(tr("清理零散针"), this), kLabelLeft, 4560, 1800, kRowHeight);
+    cleanupBox = place(new QCheckBox(tr("清理零散针"), this), kLabelLeft, 4980, 1800, kRowHeight);
     minStitchesLabel =
-        place(new QLabel(tr("每种线最少针数："), this), 2100, 4575, 1800, kRowHeight);
-    minStitchesBox = place(new QSpinBox(this), 3900, 4560, 795, kRowHeight);
+        place(new QLabel(tr("每种线最少针数："), this), 2100, 4995, 1800, kRowHeight);
+    minStitchesBox = place(new QSpinBox(this), 3900, 4980, 795, kRowHeight);
     minStitchesBox->setRange(0, 100000);
     fabricLabel =
-        place(new QLabel(tr("绣布颜色："), this), kLabelLeft, 5055, kLabelWidth, kRowHeight);
-    fabricBox = place(makeChoiceBox(this), kBoxLeft, 5040, kBoxWidth, kRowHeight);
+        place(new QLabel(tr("绣布颜色："), this), kLabelLeft, 5475, kLabelWidth, kRowHeight);
+    fabricBox = place(makeChoiceBox(this), kBoxLeft, 5460, kBoxWidth, kRowHeight);
     fabricBox->setToolTip(tr("也可以输入颜色，例如 #336699"));
-    backgroundBox = place(new QCheckBox(tr("背景不绣"), this), kLabelLeft, 5520, 2800, kRowHeight);
-    toleranceBox = place(new QDoubleSpinBox(this), 3900, 5520, 795, kRowHeight);
+    backgroundBox = place(new QCheckBox(tr("背景不绣"), this), kLabelLeft, 5940, 2800, kRowHeight);
+    toleranceBox = place(new QDoubleSpinBox(this), 3900, 5940, 795, kRowHeight);
     toleranceBox->setRange(0, kMaxBackgroundTolerance);
     toleranceBox->setDecimals(1);
     toleranceBox->setToolTip(tr("与绣布颜色的色差（ΔE2000）在此之内的格子不绣"));
-    photoPreset = place(new QPushButton(tr("照片推荐"), this), kLabelLeft, 6000, 1455, 375);
+    photoPreset = place(new QPushButton(tr("照片推荐"), this), kLabelLeft, 6420, 1455, 375);
     confettiHint = place(new QLabel(tr("照片用这些设置会有很多零散针，可点“照片推荐”。"), this),
-                         1800, 6000, 3060, 660);
+                         1800, 6420, 3060, 660);
     confettiHint->setWordWrap(true);
 
-    Command1 = place(new QPushButton(tr("确定"), this), 1320, 6780, 1095, 375);
-    Command2 = place(new QPushButton(tr("取消"), this), 2880, 6780, 1095, 375);
+    Command1 = place(new QPushButton(tr("确定"), this), 1320, 7200, 1095, 375);
+    Command2 = place(new QPushButton(tr("取消"), this), 2880, 7200, 1095, 375);
 
     connect(photoPreset, &QPushButton::clicked, this, [this] { photoPreset_Click(); });
     connect(methodBox, &QComboBox::currentTextChanged, this, [this] { updateConfettiHint(); });
@@ -199,6 +201,7 @@ void Form3::load() {
                           static_cast<int>(match));
     }
     matchBox->setCurrentIndex(matchBox->findData(static_cast<int>(pattern.colorMatch)));
+    specialtyBox->setChecked(pattern.allowSpecialty);
     cleanupBox->setChecked(pattern.cleanup);
     minStitchesBox->setValue(pattern.minStitches);
     char typed[8];
@@ -306,6 +309,7 @@ bool Form3::Command1_Click() {
     PatternSettings& settings = context_.state.patternSettings;
     settings.threadLimit = *limit;
     settings.colorMatch = static_cast<ColorMatch>(matchBox->currentData().toInt());
+    settings.allowSpecialty = specialtyBox->isChecked();
     settings.cleanup = cleanupBox->isChecked();
     settings.minStitches = minStitchesBox->value();
     settings.fabricColor = *fabric;

@@ -85,6 +85,7 @@ class Form3 : public QWidget {
     QComboBox* threadLimitBox = nullptr; // "无限制" or 2..423, typed numbers too
     QLabel* matchLabel = nullptr;
     QComboBox* matchBox = nullptr;   // "RGB" or "CIELAB ΔE2000"
+    QCheckBox* specialtyBox = nullptr; // the thread limit may choose metallic threads
     QCheckBox* cleanupBox = nullptr; // "清理零散针"
     QLabel* minStitchesLabel = nullptr;
     QSpinBox* minStitchesBox = nullptr; // "每种线最少针数", 0 for every thread

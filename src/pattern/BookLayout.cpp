@@ -1,5 +1,6 @@
 #include "pattern/BookLayout.h"
 
+#include "pattern/DmcNames.h"
 #include "pattern/SkeinEstimate.h"
 #include "pattern/ThreadTable.h"
 
@@ -50,10 +51,18 @@ int bookPagesFor(int total, int perPage) {
 }
 
 BookSpan bookSpan(int k, int total, int perPage) {
-    const int stride = perPage - kBookOverlapCells;
+    // The pages share the cells evenly (the first ones one more when they
+    // do not divide), so that no page holds a sliver.
+    const int pages = bookPagesFor(total, perPage);
     BookSpan span;
-    span.first = k * stride;
-    span.count = std::max(0, std::min(perPage, total - span.first));
+    if (k < 0 || k >= pages || total <= 0) {
+        return span;
+    }
+    const int shown = total + kBookOverlapCells * (pages - 1);
+    const int base = shown / pages;
+    const int extra = shown % pages;
+    span.count = std::min(perPage, base + (k < extra ? 1 : 0));
+    span.first = k * (base - kBookOverlapCells) + std::min(k, extra);
     span.repeated = k == 0 ? 0 : std::min(kBookOverlapCells, span.count);
     return span;
 }
@@ -104,47 +113,27 @@ ChartPage BookLayout::chartPage(int k) const {
 std::vector<BookLegendEntry> bookLegend(const Pattern& pattern, const BookSettings& settings) {
     const PatternThreads& threads = pattern.threads;
     std::vector<BookLegendEntry> legend;
-    std::array<bool, kMaxPatternColors + 1> listed{};
     auto add = [&](int index, Color color, const std::string& threadNo, int stitches, bool rare) {
         BookLegendEntry entry;
         entry.paletteIndex = index;
         entry.color = color;
         entry.threadNo = withoutPadding(threadNo);
-        entry.symbol = threads.symbol(index);
+        entry.label =
+            threads.category == ThreadCategory::Dmc ? threadLabel(entry.threadNo) : entry.threadNo;
+        entry.symbol = threads.stitchSymbol(index);
         entry.stitches = stitches;
         entry.skeins = skeinsFor(stitches, settings.fabricCount, settings.strands);
         entry.belowIgnorable = rare;
         legend.push_back(std::move(entry));
     };
     for (const ThreadEntry& entry : threads.table) {
-        if (entry.paletteIndex >= 1 && entry.paletteIndex <= kMaxPatternColors) {
-            listed[static_cast<std::size_t>(entry.paletteIndex)] = true;
-        }
         add(entry.paletteIndex, entry.color, entry.threadNo, entry.amount, false);
     }
 
     // The threads the ignorable count kept out of the legend keep their
     // cells and symbols; the book lists them too.
-    std::array<int, kMaxPatternColors + 1> counts{};
-    std::vector<int> order;
-    for (int y = 0; y < pattern.height(); ++y) {
-        for (int x = 0; x < pattern.width(); ++x) {
-            const int index = pattern.colorIndexMatrix(x, y);
-            if (index < 1 || index > kMaxPatternColors || listed[static_cast<std::size_t>(index)]) {
-                continue;
-            }
-            if (counts[static_cast<std::size_t>(index)]++ == 0) {
-                order.push_back(index);
-            }
-        }
-    }
-    for (const int index : order) {
-        const Color color = threads.indexColor(index);
-        const std::string threadNo =
-            threads.category == ThreadCategory::Dmc && index <= kDmcThreadCount
-                ? legendThreadNumber(dmcPalette()[static_cast<std::size_t>(index)].cindex)
-                : colorThreadNumber(color);
-        add(index, color, threadNo, counts[static_cast<std::size_t>(index)], true);
+    for (const ThreadEntry& entry : pattern.rare()) {
+        add(entry.paletteIndex, entry.color, entry.threadNo, entry.amount, true);
     }
     return legend;
 }

@@ -51,7 +51,7 @@ struct ChartPage {
 
 // Pages needed for `total` cells at `perPage` a page with the overlap.
 int bookPagesFor(int total, int perPage);
-// The span of page `k` along one side.
+// The span of page `k` along one side: the pages share the cells evenly.
 BookSpan bookSpan(int k, int total, int perPage);
 
 // Whole-pattern numbers (1-based) printed beside a span: every multiple of
@@ -115,6 +115,9 @@ struct BookLegendEntry {
     int paletteIndex = 0; // the cells' index, the symbol map's key
     Color color = kWhite;
     std::string threadNo; // without padding
+    // As a shop knows it: "310 Black", "B5200 Snow White", "Ecru"; under
+    // "CC" the colour's number.
+    std::string label;
     std::string symbol;
     int stitches = 0;
     int skeins = 0;
@@ -127,6 +130,12 @@ struct BookLegendEntry {
 // (in order of first appearance, marked belowIgnorable), each with its
 // skeins on the settings' fabric and strands.
 std::vector<BookLegendEntry> bookLegend(const Pattern& pattern, const BookSettings& settings);
+
+// The centre line of `cells` cells, in cells from the first one's edge:
+// through the middle cell, or between the two middle ones.
+constexpr double centreLine(int cells) {
+    return cells / 2.0;
+}
 
 // True when a symbol on a block of `block` reads better in white than in
 // black (the larger contrast ratio of relative luminances).

@@ -10,8 +10,11 @@ namespace tessaline {
 
 enum class PaperSize { A4, Letter };
 
-// Fabric counts offered: stitches (holes) per inch of the cloth.
-inline constexpr std::array kFabricCounts{11, 14, 16, 18, 22, 25, 28};
+// Fabric counts offered: Aida by blocks per inch (11 to 22), evenweave and
+// linen by threads per inch (25, 28, 32), stitched over two threads.
+inline constexpr std::array kFabricCounts{11, 14, 16, 18, 22, 25, 28, 32};
+// From this count on the cloth is evenweave or linen, stitched over two.
+inline constexpr int kOverTwoFromCount = 25;
 // The cover gives the finished size on these.
 inline constexpr std::array kCoverFabricCounts{11, 14, 16, 18};
 
@@ -37,6 +40,16 @@ constexpr bool isFabricCount(int count) {
         }
     }
     return false;
+}
+
+// True for evenweave and linen counts: one cross covers two threads each way.
+constexpr bool stitchedOverTwo(int count) {
+    return count >= kOverTwoFromCount;
+}
+
+// Crosses per inch on a cloth of that count: 28-count linen gives 14.
+constexpr double stitchesPerInch(int count) {
+    return stitchedOverTwo(count) ? count / 2.0 : count;
 }
 
 constexpr bool isBookPitch(double mm) {

@@ -1,5 +1,7 @@
 #include "pattern/ColorIndex.h"
 
+#include "pattern/DmcNames.h"
+
 #include <algorithm>
 #include <unordered_map>
 #include <vector>
@@ -173,13 +175,22 @@ ColorIndexOutcome makeLimitedColorIndex(const CellMatrix& patternMatrix, int wid
     if (outcome.status != GenerationStatus::Done) {
         return outcome;
     }
+    // Specialty threads (metallics) stitch unlike cotton: never an ordinary
+    // colour's thread unless allowed.
+    ThreadCandidates candidate;
+    if (!settings.allowSpecialty) {
+        candidate = [&dmc](int position) {
+            return !specialtyThread(dmc[static_cast<std::size_t>(position)].cindex);
+        };
+    }
+    const std::vector<int> allowed = candidateThreads(candidate);
     std::vector<int> threadOf;
     threadOf.reserve(colors.size());
     if (settings.match == ColorMatch::Lab) {
         // When the colours' own nearest threads fit the limit, they are the
         // choice and every colour already has its thread; the first thread
         // over the limit ends the trial.
-        const ThreadMatcher whole(dmc, ColorMatch::Lab);
+        const ThreadMatcher whole(dmc, ColorMatch::Lab, allowed);
         std::array<bool, kMaxPatternColors + 1> used{};
         int distinct = 0;
         for (const WeightedColor& wc : colors) {
@@ -196,7 +207,7 @@ ColorIndexOutcome makeLimitedColorIndex(const CellMatrix& patternMatrix, int wid
     }
     if (threadOf.size() != colors.size()) {
         const std::vector<int> chosen =
-            chooseThreads(colors, settings.threadLimit, dmc, settings.match);
+            chooseThreads(colors, settings.threadLimit, dmc, settings.match, candidate);
         const ThreadMatcher matcher(dmc, settings.match, chosen);
         threadOf.clear();
         for (const WeightedColor& wc : colors) {

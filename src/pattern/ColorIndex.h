@@ -43,6 +43,9 @@ struct GenerationSettings {
 
     // Whether every option beyond the original generation is off.
     bool plain() const { return !cleanup && minStitches <= 1 && !unstitchedBackground; }
+    // With a thread limit: metallic and other specialty threads may be
+    // chosen too (by default they are left out).
+    bool allowSpecialty = false;
 };
 
 // The cell value of an unstitched cell in colorIndexMatrix.

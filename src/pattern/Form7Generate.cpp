@@ -105,6 +105,7 @@ void Form7::Command1_Click() {
     settings.minStitches = state.patternSettings.minStitches;
     settings.fabricColor = state.patternSettings.fabricColor;
     settings.unstitchedBackground = state.patternSettings.unstitchedBackground;
+    settings.allowSpecialty = state.patternSettings.allowSpecialty;
     threads_ = generatePatternThreads(state.patternMatrix, gw, gh, settings, state.colorIndexMatrix,
                                       progress);
     if (threads_.status == GenerationStatus::TooManyColors) {

@@ -37,6 +37,8 @@ struct Pattern {
     Color finishedColor(int x, int y) const {
         return unstitched(x, y) ? threads.fabricColor : threads.indexColor(colorIndexMatrix(x, y));
     }
+    // The threads on the chart without a legend entry (see rareThreads).
+    ThreadTable rare() const { return rareThreads(threads, colorIndexMatrix); }
 };
 
 } // namespace tessaline

@@ -1,5 +1,7 @@
 #include "pattern/PatternJson.h"
 
+#include "pattern/ChartGeometry.h"
+#include "pattern/DmcNames.h"
 #include "pattern/SkeinEstimate.h"
 
 #include <cstdio>
@@ -7,6 +9,17 @@
 namespace tessaline {
 
 namespace {
+
+// A number with at most one decimal: "14", "12.5".
+std::string decimalText(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", value);
+    std::string out = text;
+    if (out.size() > 2 && out.compare(out.size() - 2, 2, ".0") == 0) {
+        out.resize(out.size() - 2);
+    }
+    return out;
+}
 
 // "RRGGBB" of a 0x00BBGGRR colour.
 void appendHex(std::string& out, Color color) {
@@ -67,7 +80,7 @@ std::string jsonString(std::string_view text) {
     return out;
 }
 
-std::string patternJson(const Pattern& pattern, const BookSettings* skeins) {
+std::string patternJson(const Pattern& pattern, const BookSettings& fabric, bool listSkeins) {
     const PatternThreads& threads = pattern.threads;
     const CellMatrix& patternMatrix = pattern.patternMatrix;
     const CellMatrix& colorIndexMatrix = pattern.colorIndexMatrix;
@@ -79,6 +92,12 @@ std::string patternJson(const Pattern& pattern, const BookSettings* skeins) {
     out += "{\"width\": " + std::to_string(width) + ", \"height\": " + std::to_string(height);
     out += ", \"category\": " + jsonString(threadCategoryText(threads.category));
     out += ", \"threadCount\": " + std::to_string(threads.threadCount);
+    out += ",\n \"title\": " + jsonString(chartTitle(pattern.title));
+    out += ", \"fabricCount\": " + std::to_string(fabric.fabricCount);
+    out += ", \"stitchesPerInch\": " + decimalText(stitchesPerInch(fabric.fabricCount));
+    out += ", \"overTwo\": ";
+    out += stitchedOverTwo(fabric.fabricCount) ? "true" : "false";
+    out += ", \"strands\": " + std::to_string(fabric.strands);
 
     out += ",\n \"replacements\": [";
     for (std::size_t i = 0; i < replacements.size(); ++i) {
@@ -101,20 +120,37 @@ std::string patternJson(const Pattern& pattern, const BookSettings* skeins) {
 
     out += "],\n \"legend\": [";
     bool first = true;
-    for (const ThreadEntry& entry : threads.table) {
+    const auto appendEntry = [&](const ThreadEntry& entry, bool rare) {
         out += first ? "\n  " : ",\n  ";
         first = false;
-        out += "{\"symbol\": " + jsonString(threads.symbol(entry.paletteIndex));
-        out += ", \"thread\": " + jsonString(trimmedRight(entry.threadNo));
+        const std::string number = trimmedRight(entry.threadNo);
+        const bool dmc = threads.category == ThreadCategory::Dmc;
+        out += "{\"value\": " + std::to_string(entry.paletteIndex);
+        out += ", \"symbol\": " + jsonString(threads.stitchSymbol(entry.paletteIndex));
+        out += ", \"thread\": " + jsonString(dmc ? shopThreadNumber(number) : number);
+        if (dmc) {
+            out += ", \"name\": " + jsonString(dmcColorName(number));
+        }
         out += ", \"amount\": " + std::to_string(entry.amount);
         out += ", \"rgb\": \"";
         appendHex(out, entry.color);
         out += '"';
-        if (skeins != nullptr) {
+        if (listSkeins) {
             out += ", \"skeins\": " +
-                   std::to_string(skeinsFor(entry.amount, skeins->fabricCount, skeins->strands));
+                   std::to_string(skeinsFor(entry.amount, fabric.fabricCount, fabric.strands));
+        }
+        if (rare) {
+            out += ", \"belowIgnorable\": true";
         }
         out += '}';
+    };
+    for (const ThreadEntry& entry : threads.table) {
+        appendEntry(entry, false);
+    }
+    // The threads under the ignorable count, so that every cell value has
+    // its entry.
+    for (const ThreadEntry& entry : pattern.rare()) {
+        appendEntry(entry, true);
     }
     out += "]}\n";
     return out;

@@ -1,6 +1,7 @@
 #include "pattern/PatternOxs.h"
 
 #include "pattern/ChartGeometry.h"
+#include "pattern/DmcNames.h"
 #include "pattern/ThreadTable.h"
 
 #include <array>
@@ -71,12 +72,21 @@ std::string trimmedRight(const std::string& text) {
 struct OxsThread {
     int cellIndex = 0; // the value its cells hold in colorIndexMatrix
     std::string number;
+    std::string name;
     Color color = kWhite;
 };
 
-std::string threadNumber(ThreadCategory category, const std::string& legendNumber) {
+// "DMC 310" and "Black", "DMC B5200" and "Snow White"; a "CC" colour is
+// its own number and name.
+OxsThread oxsThread(int cellIndex, ThreadCategory category, const std::string& legendNumber,
+                    Color color) {
     const std::string number = trimmedRight(legendNumber);
-    return category == ThreadCategory::Dmc ? "DMC " + number : number;
+    if (category != ThreadCategory::Dmc) {
+        return {cellIndex, number, number, color};
+    }
+    const std::string_view name = dmcColorName(number);
+    return {cellIndex, "DMC " + shopThreadNumber(number),
+            name.empty() ? shopThreadNumber(number) : std::string(name), color};
 }
 
 // The legend's threads, then the charted ones without an entry.
@@ -91,7 +101,7 @@ std::vector<OxsThread> paletteThreads(const Pattern& pattern,
             continue;
         }
         palette.push_back(
-            {entry.paletteIndex, threadNumber(threads.category, entry.threadNo), entry.color});
+            oxsThread(entry.paletteIndex, threads.category, entry.threadNo, entry.color));
         palindexOf[static_cast<std::size_t>(entry.paletteIndex)] = static_cast<int>(palette.size());
     }
     for (int y = 0; y < pattern.height(); ++y) {
@@ -107,11 +117,19 @@ std::vector<OxsThread> paletteThreads(const Pattern& pattern,
                 threads.category == ThreadCategory::Dmc
                     ? dmcPalette()[static_cast<std::size_t>(index)].cindex
                     : colorThreadNumber(color);
-            palette.push_back({index, threadNumber(threads.category, legendNumber), color});
+            palette.push_back(oxsThread(index, threads.category, legendNumber, color));
             palindexOf[static_cast<std::size_t>(index)] = static_cast<int>(palette.size());
         }
     }
     return palette;
+}
+
+std::string stitchesPerInchText(int fabricCount) {
+    const double perInch = stitchesPerInch(fabricCount);
+    char text[32];
+    std::snprintf(text, sizeof text, perInch == static_cast<int>(perInch) ? "%.0f" : "%.1f",
+                  perInch);
+    return text;
 }
 
 void appendAttribute(std::string& out, std::string_view name, std::string_view value) {
@@ -207,18 +225,20 @@ std::string patternOxs(const Pattern& pattern, const BookSettings& fabric) {
     appendAttribute(out, "author", "");
     appendAttribute(out, "copyright", "");
     appendAttribute(out, "instructions", "");
-    appendAttribute(out, "stitchesperinch", fabricCount);
-    appendAttribute(out, "stitchesperinch_y", fabricCount);
+    // Crosses per inch: evenweave and linen are stitched over two.
+    const std::string perInch = stitchesPerInchText(fabricCount);
+    appendAttribute(out, "stitchesperinch", perInch);
+    appendAttribute(out, "stitchesperinch_y", perInch);
     appendAttribute(out, "palettecount", static_cast<int>(palette.size()));
     out += "/>\n<palette>\n";
 
-    const auto appendItem = [&](int index, const std::string& number, Color color,
-                                std::string_view symbol) {
+    const auto appendItem = [&](int index, const std::string& number, const std::string& name,
+                                Color color, std::string_view symbol) {
         const std::string hex = hexColor(color);
         out += "<palette_item";
         appendAttribute(out, "index", index);
         appendAttribute(out, "number", number);
-        appendAttribute(out, "name", number);
+        appendAttribute(out, "name", name);
         appendAttribute(out, "color", hex);
         appendAttribute(out, "printcolor", hex);
         appendAttribute(out, "blendcolor", "nil");
@@ -227,11 +247,11 @@ std::string patternOxs(const Pattern& pattern, const BookSettings& fabric) {
         appendAttribute(out, "symbol", symbol);
         out += "/>\n";
     };
-    appendItem(0, "cloth", pattern.threads.fabricColor, "");
+    appendItem(0, "cloth", "cloth", pattern.threads.fabricColor, "");
     for (std::size_t i = 0; i < palette.size(); ++i) {
         const OxsThread& thread = palette[i];
-        appendItem(static_cast<int>(i + 1), thread.number, thread.color,
-                   pattern.threads.symbol(thread.cellIndex));
+        appendItem(static_cast<int>(i + 1), thread.number, thread.name, thread.color,
+                   pattern.threads.stitchSymbol(thread.cellIndex));
     }
     out += "</palette>\n<fullstitches>\n";
     for (int y = 0; y < height; ++y) {

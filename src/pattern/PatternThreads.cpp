@@ -3,6 +3,7 @@
 #include "pattern/StitchCleanup.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tessaline {
 
@@ -17,6 +18,41 @@ Color PatternThreads::indexColor(int index) const {
         return dmcPalette()[static_cast<std::size_t>(index)].color;
     }
     return index <= threadCount ? colorList[static_cast<std::size_t>(index)] : kWhite;
+}
+
+ThreadTable rareThreads(const PatternThreads& threads, const CellMatrix& colorIndexMatrix) {
+    std::array<bool, kMaxPatternColors + 1> listed{};
+    for (const ThreadEntry& entry : threads.table) {
+        if (entry.paletteIndex >= 1 && entry.paletteIndex <= kMaxPatternColors) {
+            listed[static_cast<std::size_t>(entry.paletteIndex)] = true;
+        }
+    }
+    std::array<int, kMaxPatternColors + 1> counts{};
+    std::vector<int> order;
+    for (int y = 0; y < threads.height; ++y) {
+        for (int x = 0; x < threads.width; ++x) {
+            const int index = colorIndexMatrix(x, y);
+            if (index < 1 || index > kMaxPatternColors || listed[static_cast<std::size_t>(index)]) {
+                continue;
+            }
+            if (counts[static_cast<std::size_t>(index)]++ == 0) {
+                order.push_back(index);
+            }
+        }
+    }
+    ThreadTable rare;
+    for (const int index : order) {
+        ThreadEntry entry;
+        entry.paletteIndex = index;
+        entry.color = threads.indexColor(index);
+        entry.threadNo =
+            threads.category == ThreadCategory::Dmc && index <= kDmcThreadCount
+                ? legendThreadNumber(dmcPalette()[static_cast<std::size_t>(index)].cindex)
+                : colorThreadNumber(entry.color);
+        entry.amount = counts[static_cast<std::size_t>(index)];
+        rare.push_back(std::move(entry));
+    }
+    return rare;
 }
 
 PatternThreads generatePatternThreads(const CellMatrix& patternMatrix, int width, int height,
@@ -58,6 +94,9 @@ PatternThreads generatePatternThreads(const CellMatrix& patternMatrix, int width
         return result;
     }
     result.symbolPos = makeSymbolMap(result.colorList, result.threadCount, settings.category);
+    result.stitchSymbolPos =
+        makeStitchSymbolMap(result.colorList, result.threadCount, settings.category,
+                            colorIndexMatrix, result.width, result.height);
     return result;
 }
 

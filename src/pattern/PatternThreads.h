@@ -21,17 +21,28 @@ struct PatternThreads {
     SymbolMap symbolPos{};
     // The cloth: what unstitched cells (kUnstitchedIndex) show.
     Color fabricColor = kWhite;
+    // The stitcher's symbols of the pattern book, the OXS file and the JSON.
+    SymbolMap stitchSymbolPos{};
 
     // Block colour of a cell index: the palette colour of the thread
     // ("DMC") or the pattern colour itself ("CC"); white for an unknown index.
     Color indexColor(int index) const;
-    // Chart symbol of a cell index; empty beyond the 240th thread.
+    // Chart symbol of a cell index (screen, chart picture, printout).
     std::string symbol(int index) const { return symbolOf(symbolPos, index); }
+    // Stitcher's symbol of a cell index (book, OXS, JSON).
+    std::string stitchSymbol(int index) const { return stitchSymbolOf(stitchSymbolPos, index); }
 };
 
+// The threads the cells use that have no legend entry (fewer cells than the
+// ignorable count), in order of first appearance, each with its cell count,
+// colour and thread number as sortColorIndex would have made them. Every
+// key lists them after the others, marked.
+ThreadTable rareThreads(const PatternThreads& threads, const CellMatrix& colorIndexMatrix);
+
 // makeColorIndex, the clean-up and rare-thread merging the settings ask for
-// (pattern/StitchCleanup), sortColorIndex and makeSymbolMap in this order on
-// the width x height cells of patternMatrix; colorIndexMatrix receives each
+// (pattern/StitchCleanup), sortColorIndex, makeSymbolMap and
+// makeStitchSymbolMap in this order on the width x height cells of
+// patternMatrix; colorIndexMatrix receives each
 // cell's index. Stops at TooManyColors or Aborted with status set and the
 // later steps not run.
 PatternThreads generatePatternThreads(const CellMatrix& patternMatrix, int width, int height,

@@ -15,7 +15,7 @@ double crossStrandMillimetres(int fabricCount) {
         return 0;
     }
     // Front: both diagonals of the cell; back: two of its sides.
-    const double side = kMillimetresPerInch / fabricCount;
+    const double side = kMillimetresPerInch / stitchesPerInch(fabricCount);
     return (2 * std::sqrt(2.0) + 2) * side;
 }
 
@@ -32,12 +32,18 @@ int skeinsFor(int stitches, int fabricCount, int strands) {
         std::ceil(threadMillimetres(stitches, fabricCount, strands) / skeinStrandMillimetres));
 }
 
+int crossesPerSkein(int fabricCount, int strands) {
+    const double one = threadMillimetres(1, fabricCount, strands);
+    return one <= 0 ? 0 : static_cast<int>(kSkeinMetres * 1000 * kSkeinStrands / one);
+}
+
 double finishedCentimetres(int stitches, int fabricCount) {
-    return fabricCount <= 0 ? 0 : stitches * kMillimetresPerInch / 10 / fabricCount;
+    return fabricCount <= 0 ? 0
+                            : stitches * kMillimetresPerInch / 10 / stitchesPerInch(fabricCount);
 }
 
 double finishedInches(int stitches, int fabricCount) {
-    return fabricCount <= 0 ? 0 : static_cast<double>(stitches) / fabricCount;
+    return fabricCount <= 0 ? 0 : stitches / stitchesPerInch(fabricCount);
 }
 
 } // namespace tessaline

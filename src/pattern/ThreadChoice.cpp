@@ -206,12 +206,14 @@ void refineGroups(const std::vector<Point>& points, std::vector<Centre>& centres
 
 // The palette in CIELAB, for the refinement against it.
 struct PaletteLab {
-    std::vector<Centre> labs; // index p - 1 for palette position p
+    std::vector<Centre> labs;  // index p - 1 for palette position p
+    std::vector<bool> allowed; // the same, false for a thread never chosen
 
-    explicit PaletteLab(const ThreadPalette& dmc) {
+    PaletteLab(const ThreadPalette& dmc, const ThreadCandidates& candidate) {
         for (int p = 1; p <= kDmcThreadCount; ++p) {
             const Lab lab = toLab(dmc[static_cast<std::size_t>(p)].color);
             labs.push_back({lab.L, lab.a, lab.b});
+            allowed.push_back(!candidate || candidate(p));
         }
     }
     // The thread nearest to a point in CIELAB; for a group's mean this is
@@ -220,6 +222,9 @@ struct PaletteLab {
         int best = 1;
         double bestDistance = std::numeric_limits<double>::infinity();
         for (std::size_t i = 0; i < labs.size(); ++i) {
+            if (!allowed[i]) {
+                continue;
+            }
             const double d = squaredDistance(c, labs[i]);
             if (d < bestDistance) {
                 best = static_cast<int>(i) + 1;
@@ -307,12 +312,13 @@ double assignByLab(const std::vector<LabPoint>& points, const std::vector<int>& 
 // Rounds of refitting by CIEDE2000, from a choice made in squared CIELAB.
 template <typename FirstChoice>
 std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
-                            const ThreadPalette& dmc, const FirstChoice& firstChoice) {
+                            const ThreadPalette& dmc, const std::vector<int>& allowed,
+                            const FirstChoice& firstChoice) {
     // Points as in groupColors, but each with its exact CIELAB mean.
     std::vector<Point> grouped = groupColors(colors);
     std::vector<LabPoint> points;
     points.reserve(grouped.size());
-    const ThreadMatcher whole(dmc, ColorMatch::Lab);
+    const ThreadMatcher whole(dmc, ColorMatch::Lab, allowed);
     std::vector<double> ownWeight(static_cast<std::size_t>(kDmcThreadCount) + 1, 0.0);
     for (const Point& p : grouped) {
         LabPoint q{{p.lab[0], p.lab[1], p.lab[2]}, p.weight, 0};
@@ -414,17 +420,31 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
 
 } // namespace
 
-std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
-                               const ThreadPalette& dmc, ColorMatch match) {
-    if (match != ColorMatch::Lab) {
-        return chooseThreads(colors, limit, dmc);
+std::vector<int> candidateThreads(const ThreadCandidates& candidate) {
+    std::vector<int> positions;
+    if (candidate) {
+        for (int p = 1; p <= kDmcThreadCount; ++p) {
+            if (candidate(p)) {
+                positions.push_back(p);
+            }
+        }
     }
-    limit = std::clamp(limit, 1, kDmcThreadCount);
-    return refitByLab(colors, limit, dmc, [&] { return chooseThreads(colors, limit, dmc); });
+    return positions;
 }
 
 std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
-                               const ThreadPalette& dmc) {
+                               const ThreadPalette& dmc, ColorMatch match,
+                               const ThreadCandidates& candidate) {
+    if (match != ColorMatch::Lab) {
+        return chooseThreads(colors, limit, dmc, candidate);
+    }
+    limit = std::clamp(limit, 1, kDmcThreadCount);
+    return refitByLab(colors, limit, dmc, candidateThreads(candidate),
+                      [&] { return chooseThreads(colors, limit, dmc, candidate); });
+}
+
+std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
+                               const ThreadPalette& dmc, const ThreadCandidates& candidate) {
     limit = std::clamp(limit, 1, kDmcThreadCount);
     std::vector<Point> points = groupColors(colors);
     if (points.empty()) {
@@ -433,7 +453,7 @@ std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
     std::vector<Centre> centres = splitIntoGroups(points, limit);
     refineGroups(points, centres, 8);
 
-    const PaletteLab palette(dmc);
+    const PaletteLab palette(dmc, candidate);
     std::vector<int> chosen;
     for (const Centre& c : centres) {
         chosen.push_back(palette.nearest(c));

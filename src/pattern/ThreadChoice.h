@@ -5,6 +5,7 @@
 #include "pattern/ColorMatch.h"
 #include "pattern/ThreadPalette.h"
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -26,8 +27,11 @@ struct WeightedColor {
 // refined by k-means, and then refined against the palette so that every
 // group's thread is the one nearest its mean, until the choice settles.
 // Deterministic; fewer threads only when the colours need fewer.
+// `candidate`, when given, says which palette positions may be chosen at
+// all (the thread limit leaves specialty threads out this way).
+using ThreadCandidates = std::function<bool(int position)>;
 std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
-                               const ThreadPalette& dmc);
+                               const ThreadPalette& dmc, const ThreadCandidates& candidate = {});
 
 // The same under a matching. ColorMatch::Lab, where cells take their thread
 // by CIEDE2000, chooses by CIEDE2000 too: when the colours' own nearest
@@ -36,6 +40,11 @@ std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
 // CIEDE2000 over its colours, and places left free go to the threads of the
 // worst-served colours, so the limit is used where the colours need it.
 std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
-                               const ThreadPalette& dmc, ColorMatch match);
+                               const ThreadPalette& dmc, ColorMatch match,
+                               const ThreadCandidates& candidate = {});
+
+// The palette positions `candidate` allows, for a ThreadMatcher; empty (every
+// thread) when there is no candidate rule.
+std::vector<int> candidateThreads(const ThreadCandidates& candidate);
 
 } // namespace tessaline

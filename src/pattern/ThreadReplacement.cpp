@@ -1,5 +1,7 @@
 #include "pattern/ThreadReplacement.h"
 
+#include "pattern/DmcNames.h"
+
 #include <algorithm>
 #include <unordered_map>
 
@@ -190,6 +192,11 @@ int threadPositionOfNumber(const ThreadPalette& dmc, std::string_view number) {
     number = trimmed(number);
     if (number.empty()) {
         return 0;
+    }
+    // A shop's spelling ("Ecru", "B5200") names the thread stored as "0000", "5200".
+    const std::optional<std::string> stored = paletteNumberOfShop(number);
+    if (stored) {
+        number = *stored;
     }
     for (int position = 1; position <= kDmcThreadCount; ++position) {
         if (trimmed(dmc[at(position)].cindex) == number) {

@@ -111,8 +111,9 @@ class ThreadReplacement {
     std::unique_ptr<CellMatrix> workCopy_ = std::make_unique<CellMatrix>();
 };
 
-// The palette position of a DMC thread number such as "310" (blanks around
-// it do not matter), 0 when no thread has that number.
+// The palette position of a DMC thread number such as "310", or as a shop
+// prints it ("Ecru", "B5200", case ignored; blanks around it do not
+// matter), 0 when no thread has that number.
 int threadPositionOfNumber(const ThreadPalette& dmc, std::string_view number);
 
 // The swatch lists of the replacement window: 10 swatches a row, each row

@@ -5,7 +5,9 @@
 namespace tessaline {
 
 int chartLegendHeight(const ChartSource& source) {
-    return legendHeight(screenLegendLayout(source.width(), source.entryCount()));
+    // Every thread on the chart has a key entry, the rare ones included.
+    const int entries = source.entryCount() + static_cast<int>(source.rare().size());
+    return legendHeight(screenLegendLayout(source.width(), entries));
 }
 
 QSize chartCanvasSize(const ChartSource& source) {

@@ -1,5 +1,6 @@
 #include "render/ChartPainter.h"
 
+#include "pattern/BookLayout.h"
 #include "render/ChartTexts.h"
 #include "render/ColorConvert.h"
 #include "render/FontSetup.h"
@@ -38,8 +39,12 @@ QString printedThreadNumber(const std::string& threadNo) {
 
 ChartPainter::ChartPainter(QPainter& painter, const ChartGeometry& geometry,
                            const ChartSource& source, const ChartProgress& progress)
-    : surface_(painter), g_(geometry), source_(source), progress_(progress) {
+    : surface_(painter), g_(geometry), source_(source), progress_(progress),
+      key_(source.threads.table), listedEntries_(source.threads.table.size()) {
     placement_.cell = g_.cell;
+    for (ThreadEntry& entry : source.rare()) {
+        key_.push_back(std::move(entry));
+    }
     fitFonts();
 }
 
@@ -54,8 +59,9 @@ void ChartPainter::fitFonts() {
     for (int line = 0; line < kLegendLinesPerRow; ++line) {
         legendTexts << legendHeadingText(line);
     }
-    for (const ThreadEntry& entry : source_.threads.table) {
-        legendTexts << symbolString(entry.paletteIndex) << printedThreadNumber(entry.threadNo)
+    for (std::size_t k = 0; k < key_.size(); ++k) {
+        const ThreadEntry& entry = key_[k];
+        legendTexts << symbolString(entry.paletteIndex) << keyThreadText(static_cast<int>(k))
                     << QString::fromStdString(entry.amountText());
     }
     const double legendRoomWidth = g_.legendColumnWidth() - g_.legendTextDx - unit;
@@ -118,6 +124,10 @@ void ChartPainter::fitFonts() {
                                  width - left - g_.noteDx, g_.noteLineHeight);
     noteFont_ = surface_.fitFont(noteFont_, {symbolNoteText()}, width - left - g_.symbolNoteDx, 0);
     noteFont_ = surface_.fitFont(noteFont_, {chartFooterText()}, width, 0);
+    if (key_.size() > listedEntries_) {
+        noteFont_ =
+            surface_.fitFont(noteFont_, {rareThreadNoteText()}, width - left - g_.noteDx, 0);
+    }
 }
 
 bool ChartPainter::paint(bool withSymbols) {
@@ -135,7 +145,7 @@ bool ChartPainter::paint(bool withSymbols) {
     setLegendTop(*gridBottom + g_.legendGap);
 
     progress_.enter(ChartStage::Legend);
-    drawLegendGrid(width, source_.entryCount());
+    drawLegendGrid(width, keyEntryCount());
     if (!drawLegendEntries()) {
         return false;
     }
@@ -261,6 +271,11 @@ QColor ChartPainter::blockColor(int x, int y) const {
     return toQColor(source_.threads.indexColor(source_.colorIndexMatrix(x, y)));
 }
 
+QString ChartPainter::keyThreadText(int k) const {
+    const QString number = printedThreadNumber(key_[static_cast<std::size_t>(k)].threadNo);
+    return static_cast<std::size_t>(k) < listedEntries_ ? number : number + QLatin1Char('*');
+}
+
 QString ChartPainter::symbolString(int index) const {
     return fromUtf8(source_.threads.symbol(index));
 }
@@ -279,6 +294,10 @@ const QStaticText& ChartPainter::symbolText(int index) {
 }
 
 void ChartPainter::drawCellSymbol(int x, int y, int index) {
+    if (drawsBlocks()) {
+        // On its block the symbol is white or black, whichever reads.
+        surface_.setTextColor(whiteSymbolOn(fromQColor(blockColor(x, y))) ? Qt::white : Qt::black);
+    }
     const double px = g_.leftMargin + g_.cell * x + g_.symbolDx;
     const double py = placement_.gridTop + g_.cell * y + g_.symbolDy;
     if (surface_.devicePixels()) {

@@ -60,17 +60,21 @@ class ChartPainter {
     bool drawCellSymbols();
 
     // Legend lines and headings for `count` entries under a chart `width`
-    // cells wide at legendTop; returns legendBottom.
+    // cells wide at legendTop; returns legendBottom. The key has an entry for
+    // every thread on the chart: the legend entries, then the threads under
+    // the ignorable count, marked "*" (keyEntryCount).
     double drawLegendGrid(int width, int count);
     // Swatches, symbols, thread numbers and amounts; false when stopped.
     bool drawLegendEntries();
-    // The two notes and the footer under legendBottom.
+    // The two notes and the footer under legendBottom, and a line on the
+    // marked threads when there are any.
     void drawLegendNote();
 
     void setGridTop(double y) { placement_.gridTop = y; }
     void setLegendTop(double y) { placement_.legendTop = y; }
     const ChartPlacement& placement() const { return placement_; }
     bool drawsBlocks() const { return source_.kind != ChartKind::SymbolsOnly; }
+    int keyEntryCount() const { return static_cast<int>(key_.size()); }
 
   private:
     void drawRowLines(int width, int height);
@@ -80,6 +84,7 @@ class ChartPainter {
     QColor blockColor(int x, int y) const;
     const QStaticText& symbolText(int index);
     QString symbolString(int index) const;
+    QString keyThreadText(int k) const;
     void fitFonts();
 
     ChartSurface surface_;
@@ -88,6 +93,9 @@ class ChartPainter {
     ChartSource source_;
     ChartProgress progress_;
     ChartPlacement placement_;
+    // The legend entries, then the threads under the ignorable count.
+    ThreadTable key_;
+    std::size_t listedEntries_ = 0;
     LegendLayout legendLayout_;
     // "宋体" 9 and "Arial" 8 as designed; on paper each sized from its room.
     QFont titleFont_;

@@ -41,6 +41,11 @@ QString symbolNoteText() {
                                        "图中的符号代表了绣线颜色，这样就可以方便的绣图");
 }
 
+QString rareThreadNoteText() {
+    return QCoreApplication::translate(
+        "ChartTexts", "* 针数少于可忽略数的绣线：排在其他绣线之后，绣图上照样要绣。");
+}
+
 QString chartFooterText() {
     return QCoreApplication::translate("ChartTexts", "Tessaline V2008 十字绣图");
 }

@@ -20,6 +20,8 @@ QString legendHeadingText(int line);
 QString legendTotalNoteText(int width, int height);
 // "图中的符号代表了绣线颜色，这样就可以方便的绣图".
 QString symbolNoteText();
+// The line under a key that lists threads under the ignorable count.
+QString rareThreadNoteText();
 // "Tessaline V2008 十字绣图".
 QString chartFooterText();
 // Status line of the generation window while a stage is printed.

@@ -48,7 +48,7 @@ double ChartPainter::drawLegendGrid(int width, int count) {
 }
 
 bool ChartPainter::drawLegendEntries() {
-    const ThreadTable& table = source_.threads.table;
+    const ThreadTable& table = key_;
     const double left = g_.leftMargin;
     const double top = placement_.legendTop;
     const double column = g_.legendColumnWidth();
@@ -69,8 +69,7 @@ bool ChartPainter::drawLegendEntries() {
         }
         const double tx = x + g_.legendTextDx;
         surface_.text(tx, y + g_.legendTextDy, symbolString(entry.paletteIndex), legendFont_);
-        surface_.text(tx, y + line + g_.legendTextDy, printedThreadNumber(entry.threadNo),
-                      legendFont_);
+        surface_.text(tx, y + line + g_.legendTextDy, keyThreadText(k - 1), legendFont_);
         surface_.text(tx, y + 2 * line + g_.legendTextDy,
                       QString::fromStdString(entry.amountText()), legendFont_);
         if (!progress_.report(k, count)) {
@@ -95,6 +94,11 @@ void ChartPainter::drawLegendNote() {
     double x = left + g_.cell * source_.width() - g_.footerBack;
     x = std::max(std::min(x, g_.surfaceWidth - footerWidth), 0.0);
     surface_.text(x, bottom + g_.footerDy, footer, noteFont_);
+    if (key_.size() > listedEntries_) {
+        // One note line below the footer.
+        const double y = bottom + g_.footerDy + (g_.symbolNoteDy - g_.noteDy);
+        surface_.text(left + g_.noteDx, y, rareThreadNoteText(), noteFont_);
+    }
 }
 
 } // namespace tessaline

@@ -16,6 +16,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPolygonF>
 #include <QRawFont>
 #include <QTextLayout>
 #include <algorithm>
@@ -29,6 +30,36 @@ namespace {
 
 QString number(double value, int decimals = 1) {
     return QString::number(value, 'f', decimals);
+}
+
+// The cloth as the book names it: "14 格布", or for evenweave and linen the
+// count stitched over two and the crosses an inch it gives.
+QString fabricText(int count) {
+    if (stitchedOverTwo(count)) {
+        return QCoreApplication::translate("PatternBook",
+                                           "%1 纱亚麻或十字布，跨两纱绣（每英寸 %2 针）")
+            .arg(count)
+            .arg(QString::number(stitchesPerInch(count)));
+    }
+    return QCoreApplication::translate("PatternBook", "%1 格布").arg(count);
+}
+
+// Where the centre falls: "第 51 列", or "第 50 与 51 列之间".
+QString centreColumnText(int cells) {
+    if (cells % 2 == 1) {
+        return QCoreApplication::translate("PatternBook", "第 %1 列").arg(cells / 2 + 1);
+    }
+    return QCoreApplication::translate("PatternBook", "第 %1 与 %2 列之间")
+        .arg(cells / 2)
+        .arg(cells / 2 + 1);
+}
+QString centreRowText(int cells) {
+    if (cells % 2 == 1) {
+        return QCoreApplication::translate("PatternBook", "第 %1 行").arg(cells / 2 + 1);
+    }
+    return QCoreApplication::translate("PatternBook", "第 %1 与 %2 行之间")
+        .arg(cells / 2)
+        .arg(cells / 2 + 1);
 }
 
 // Line widths and shades of the chart pages, millimetres.
@@ -114,6 +145,8 @@ class BookWriter {
         return base;
     }
     QFont song(double heightMm) const { return font(songFont(9), heightMm); }
+    // The symbols: every one a glyph of the chart font itself.
+    QFont symbolSong(double heightMm) const { return font(songFont(9), heightMm); }
     QFont arial(double heightMm) const { return font(arialFont(8), heightMm); }
     void text(double x, double y, double w, double h, int flags, const QString& text,
               const QFont& font, const QColor& color = Qt::black) {
@@ -196,11 +229,23 @@ class BookWriter {
                     .arg(number(finishedInches(h, count))),
                 8);
         }
+        if (stitchedOverTwo(settings_.fabricCount)) {
+            say(QCoreApplication::translate("PatternBook", "%1：%2 × %3 厘米（%4 × %5 英寸）")
+                    .arg(fabricText(settings_.fabricCount))
+                    .arg(number(finishedCentimetres(w, settings_.fabricCount)))
+                    .arg(number(finishedCentimetres(h, settings_.fabricCount)))
+                    .arg(number(finishedInches(w, settings_.fabricCount)))
+                    .arg(number(finishedInches(h, settings_.fabricCount))),
+                8);
+        }
+        say(QCoreApplication::translate("PatternBook", "中心：%1，%2（图表页边上的箭头所指）")
+                .arg(centreColumnText(w))
+                .arg(centreRowText(h)));
         say(QCoreApplication::translate("PatternBook",
-                                        "图表：%1 页，每格 %2 毫米；用线按 %3 格布、%4 股线计算")
+                                        "图表：%1 页，每格 %2 毫米；用线按 %3、%4 股线计算")
                 .arg(layout_.chartPages())
                 .arg(number(settings_.pitchMm, 2))
-                .arg(settings_.fabricCount)
+                .arg(fabricText(settings_.fabricCount))
                 .arg(settings_.strands));
 
         text(left, paper().height - margin() - 12, contentWidth(), 6,
@@ -237,14 +282,14 @@ class BookWriter {
             }
         }
         // One size for every symbol: the largest ink fits 80 % of a cell.
-        QFont symbolFont = song(0.9 * pitch);
+        QFont symbolFont = symbolSong(0.9 * pitch);
         for (int round = 0; round < 2; ++round) {
             double largest = 0;
             for (int index = 1; index <= kMaxPatternColors; ++index) {
                 if (used[static_cast<std::size_t>(index)]) {
                     const QRectF ink = QFontMetricsF(symbolFont, &writer_)
                                            .tightBoundingRect(QString::fromStdString(
-                                               source_.threads.symbol(index)));
+                                               source_.threads.stitchSymbol(index)));
                     largest = std::max({largest, ink.width(), ink.height()});
                 }
             }
@@ -257,8 +302,8 @@ class BookWriter {
         }
         for (int index = 1; index <= kMaxPatternColors; ++index) {
             if (used[static_cast<std::size_t>(index)]) {
-                symbols_[static_cast<std::size_t>(index)] =
-                    shapeSymbol(QString::fromStdString(source_.threads.symbol(index)), symbolFont);
+                symbols_[static_cast<std::size_t>(index)] = shapeSymbol(
+                    QString::fromStdString(source_.threads.stitchSymbol(index)), symbolFont);
                 whiteInk_[static_cast<std::size_t>(index)] =
                     whiteSymbolOn(source_.threads.indexColor(index));
             }
@@ -361,6 +406,7 @@ class BookWriter {
         if (drawsSymbols()) {
             drawChartSymbols(page);
         }
+        drawCentreArrows(page);
 
         // The whole pattern's numbers: columns above, rows to the left.
         const QFont numberFont = arial(std::min(2.6, std::max(1.8, 0.9 * pitch)));
@@ -379,6 +425,37 @@ class BookWriter {
 
         drawPageMap(page);
         drawPageNumber(layout_.chartPageNumber(page.index));
+    }
+
+    // Arrows under the chart and right of it where the whole pattern's
+    // centre column and row fall on this page; stitchers start there.
+    void drawCentreArrows(const ChartPage& page) {
+        const double pitch = settings_.pitchMm;
+        const double left = layout_.chartLeft();
+        const double top = layout_.chartTop();
+        const double size = 2.2;
+        const double gap = 0.5;
+        const double cx = centreLine(source_.width());
+        const double cy = centreLine(source_.height());
+        const BookSpan& cols = page.columns;
+        const BookSpan& rows = page.rows;
+        const double bottom = top + pitch * rows.count;
+        const double right = left + pitch * cols.count;
+        painter_.setPen(Qt::NoPen);
+        painter_.setBrush(kHeavyLineColor);
+        if (cx >= cols.first && cx <= cols.end()) {
+            const double x = left + pitch * (cx - cols.first);
+            painter_.drawPolygon(QPolygonF{QPointF(mm(x), mm(bottom + gap)),
+                                           QPointF(mm(x - size / 2), mm(bottom + gap + size)),
+                                           QPointF(mm(x + size / 2), mm(bottom + gap + size))});
+        }
+        if (cy >= rows.first && cy <= rows.end()) {
+            const double y = top + pitch * (cy - rows.first);
+            painter_.drawPolygon(QPolygonF{QPointF(mm(right + gap), mm(y)),
+                                           QPointF(mm(right + gap + size), mm(y - size / 2)),
+                                           QPointF(mm(right + gap + size), mm(y + size / 2))});
+        }
+        painter_.setBrush(Qt::NoBrush);
     }
 
     void drawChartSymbols(const ChartPage& page) {
@@ -456,23 +533,24 @@ class BookWriter {
              QCoreApplication::translate("PatternBook", "%1 — 绣线表").arg(title()),
              fitted(headerFont, title(), contentWidth() / 2));
         text(left, margin(), contentWidth(), 6, Qt::AlignRight | Qt::AlignTop,
-             QCoreApplication::translate("PatternBook", "%1 格布，%2 股线")
-                 .arg(settings_.fabricCount)
+             QCoreApplication::translate("PatternBook", "%1，%2 股线")
+                 .arg(fabricText(settings_.fabricCount))
                  .arg(settings_.strands),
              headerFont);
 
         const double gap = 6;
         const double columnWidth = (contentWidth() - gap) / BookLayout::kLegendColumns;
-        // Symbol, swatch, thread number, stitches, skeins.
-        const std::array<double, 5> widths{10, 14, 0, 22, 18};
+        // Symbol, swatch, thread number and name, stitches, skeins.
+        const std::array<double, 5> widths{10, 14, 0, 16, 12};
         const double threadWidth = columnWidth - widths[0] - widths[1] - widths[3] - widths[4];
         const QFont cellFont = song(3.6);
         const QFont headingFont = song(3.4);
-        const std::array<QString, 5> headings{QCoreApplication::translate("PatternBook", "符号"),
-                                              QCoreApplication::translate("PatternBook", "色块"),
-                                              QCoreApplication::translate("PatternBook", "线号"),
-                                              QCoreApplication::translate("PatternBook", "针数"),
-                                              QCoreApplication::translate("PatternBook", "支数")};
+        const std::array<QString, 5> headings{
+            QCoreApplication::translate("PatternBook", "符号"),
+            QCoreApplication::translate("PatternBook", "色块"),
+            QCoreApplication::translate("PatternBook", "线号和颜色"),
+            QCoreApplication::translate("PatternBook", "针数"),
+            QCoreApplication::translate("PatternBook", "支数")};
 
         const int perColumn = layout_.legendRowsPerColumn();
         const int firstEntry = k * layout_.legendEntriesPerPage();
@@ -508,17 +586,17 @@ class BookWriter {
         const QFont noteFont = song(2.8);
         double noteY = layout_.footerTop() + 2;
         const QStringList notes{
-            anyRare ? QCoreApplication::translate(
-                          "PatternBook",
-                          "* 针数少于可忽略数的绣线：绣图上有它的符号，普通图例里没有列出。")
-                    : QString(),
+            anyRare ? rareThreadNoteText() : QString(),
             QCoreApplication::translate(
                 "PatternBook",
                 "支数：每个十字每股用线 (2×√2 + 2) × 25.4 ÷ %1 毫米（正面两条对角线，背面两条边），"
-                "乘以针数和 %2 股，加 %3% 起针收针的余量；每支绣线 8 米 × 6 股，向上取整。")
-                .arg(settings_.fabricCount)
+                "乘以针数和 %2 股，加 %3% 背面走线和起针收针的余量；每支绣线 8 米 × 6 "
+                "股，向上取整："
+                "约 %4 针用一支（参照 Stitchmate 线量计算器与 Brodette 的估算）。")
+                .arg(QString::number(stitchesPerInch(settings_.fabricCount)))
                 .arg(settings_.strands)
-                .arg(static_cast<int>(std::lround(kThreadAllowance * 100)))};
+                .arg(static_cast<int>(std::lround(kThreadAllowance * 100)))
+                .arg(crossesPerSkein(settings_.fabricCount, settings_.strands))};
         for (const QString& note : notes) {
             if (note.isEmpty()) {
                 continue;
@@ -550,7 +628,7 @@ class BookWriter {
         }
         outline(sx, sy, s, s, kThinLine, kThinLineColor);
         if (drawsSymbols() || !drawsBlocks()) {
-            text(sx, sy, s, s, Qt::AlignCenter, symbol, song(0.8 * s), ink);
+            text(sx, sy, s, s, Qt::AlignCenter, symbol, symbolSong(0.8 * s), ink);
         }
         double x = x0 + widths[0];
         const double swatchW = widths[1] - 3;
@@ -558,9 +636,10 @@ class BookWriter {
              toQColor(legendSwatchColor(entry.color, source_.greySwatches)));
         outline(x + 1.5, sy, swatchW, s, kThinLine, kThinLineColor);
         x += widths[1];
-        const QString thread = QString::fromStdString(entry.threadNo) +
+        const QString thread = QString::fromStdString(entry.label) +
                                (entry.belowIgnorable ? QStringLiteral(" *") : QString());
-        text(x + 1, y, threadWidth - 1, rowHeight, Qt::AlignLeft | Qt::AlignVCenter, thread, font);
+        text(x + 1, y, threadWidth - 1, rowHeight, Qt::AlignLeft | Qt::AlignVCenter, thread,
+             fitted(font, thread, threadWidth - 1.5));
         x += threadWidth;
         text(x, y, widths[3] - 1, rowHeight, Qt::AlignRight | Qt::AlignVCenter,
              QString::number(entry.stitches), font);

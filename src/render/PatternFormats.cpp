@@ -4,6 +4,7 @@
 #include "pattern/PatternJson.h"
 #include "pattern/PatternOxs.h"
 #include "render/ChartCanvas.h"
+#include "render/ChartTexts.h"
 #include "render/FinishedLookImage.h"
 #include "render/PatternBook.h"
 #include "render/PrintChart.h"
@@ -75,16 +76,23 @@ PatternFile bookFile(const PatternFileRequest& request) {
     return {bytesOf(*pdf), {}};
 }
 
+// The pattern with its title as the chart shows it: the default title in
+// the interface language, as in every other file of the run.
+Pattern titled(const Pattern& pattern) {
+    Pattern out = pattern;
+    out.title = chartTitleText(pattern.title).toStdString();
+    return out;
+}
+
 // The pattern's data (pattern/PatternJson).
 PatternFile jsonFile(const PatternFileRequest& request) {
-    const std::string json =
-        patternJson(request.source, request.listSkeins ? &request.book : nullptr);
+    const std::string json = patternJson(titled(request.source), request.book, request.listSkeins);
     return {{json.begin(), json.end()}, {}};
 }
 
 // The pattern for stitching apps (pattern/PatternOxs).
 PatternFile oxsFile(const PatternFileRequest& request) {
-    const std::string oxs = patternOxs(request.source, request.book);
+    const std::string oxs = patternOxs(titled(request.source), request.book);
     return {{oxs.begin(), oxs.end()}, {}};
 }
 

@@ -3,6 +3,7 @@
 #include "CliTestSupport.h"
 #include "PrivatePrintServer.h"
 #include "imaging/ClsDIB.h"
+#include "pattern/DmcNames.h"
 
 #include <QBuffer>
 #include <QJsonArray>
@@ -78,9 +79,10 @@ TEST_F(ConvertCommand, TwoByTwoInRegionModeFillsTheSmallestFrameAndLeavesTheRest
     cells[17] = kGreyPos;
     EXPECT_EQ(stringsOf(p.value("colors")), colors);
     EXPECT_EQ(intsOf(p.value("cells")), cells);
-    // Legend in order of first appearance, symbols A, B, C, D.
-    EXPECT_EQ(legendRows(p), (std::vector<std::string>{"A 5200 253 FFFFFF", "B 310 1 000000",
-                                                       "C 606 1 F30000", "D 926 1 808980"}));
+    // Legend in order of first appearance; the most stitched thread has the
+    // first symbol of the stitcher's set, equal counts keep their order.
+    EXPECT_EQ(legendRows(p), (std::vector<std::string>{"■ B5200 253 FFFFFF", "● 310 1 000000",
+                                                       "▲ 606 1 F30000", "◆ 926 1 808980"}));
 }
 
 TEST_F(ConvertCommand, TwoByTwoInWholeModeTakesTheHandOverSizesRaisedToTheMinimum) {
@@ -93,14 +95,14 @@ TEST_F(ConvertCommand, TwoByTwoInWholeModeTakesTheHandOverSizesRaisedToTheMinimu
     EXPECT_EQ(p.value("width").toInt(), 230);
     EXPECT_EQ(p.value("height").toInt(), 230);
     EXPECT_EQ(intsOf(p.value("cells")), std::vector<int>(230 * 230, kBlackPos));
-    EXPECT_EQ(legendRows(p), std::vector<std::string>{"A 310 52900 000000"});
+    EXPECT_EQ(legendRows(p), std::vector<std::string>{"■ 310 52900 000000"});
 
     run = runTessaline(convert({"black.png", "--width", "16", "--json", "q.json"}), dir.path());
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     p = readJsonFile(dir.filePath("q.json"));
     EXPECT_EQ(p.value("width").toInt(), 16);
     EXPECT_EQ(p.value("height").toInt(), 16);
-    EXPECT_EQ(legendRows(p), std::vector<std::string>{"A 310 256 000000"});
+    EXPECT_EQ(legendRows(p), std::vector<std::string>{"■ 310 256 000000"});
 }
 
 TEST_F(ConvertCommand, SixteenBySixteenQuadrantsMapToTheirThreads) {
@@ -118,8 +120,8 @@ TEST_F(ConvertCommand, SixteenBySixteenQuadrantsMapToTheirThreads) {
         }
     }
     EXPECT_EQ(intsOf(p.value("cells")), cells);
-    EXPECT_EQ(legendRows(p), (std::vector<std::string>{"A 5200 64 FFFFFF", "B 310 64 000000",
-                                                       "C 606 64 F30000", "D 926 64 808980"}));
+    EXPECT_EQ(legendRows(p), (std::vector<std::string>{"■ B5200 64 FFFFFF", "● 310 64 000000",
+                                                       "▲ 606 64 F30000", "◆ 926 64 808980"}));
 }
 
 TEST_F(ConvertCommand, TransparentPartsAndTheBackgroundAreLeftUnstitched) {
@@ -212,8 +214,8 @@ TEST_F(ConvertCommand, StrengthMergesUpToAndIncludingItsDistance) {
     QJsonObject p = readJsonFile(dir.filePath("merged.json"));
     EXPECT_EQ(p.value("threadCount").toInt(), 3);
     EXPECT_EQ(intsOf(p.value("cells"))[255], kWhitePos);
-    EXPECT_EQ(legendRows(p), (std::vector<std::string>{"A 5200 128 FFFFFF", "B 310 64 000000",
-                                                       "C 606 64 F30000"}));
+    EXPECT_EQ(legendRows(p), (std::vector<std::string>{"■ B5200 128 FFFFFF", "● 310 64 000000",
+                                                       "▲ 606 64 F30000"}));
 
     run = runTessaline(convert({"quad.png", "--width", "16", "--method", "0", "--strength", "46181",
                                 "--json", "apart.json"}),
@@ -254,8 +256,8 @@ TEST_F(ConvertCommand, CcCategoryKeepsThePatternsOwnColours) {
     EXPECT_EQ(cells[8 * 16], 3);
     EXPECT_EQ(cells[255], 4);
     EXPECT_EQ(legendRows(p),
-              (std::vector<std::string>{"A FFFFFF 64 FFFFFF", "B 000000 64 000000",
-                                        "C FF0000 64 FF0000", "D 808080 64 808080"}));
+              (std::vector<std::string>{"■ FFFFFF 64 FFFFFF", "● 000000 64 000000",
+                                        "▲ FF0000 64 FF0000", "◆ 808080 64 808080"}));
 }
 
 TEST_F(ConvertCommand, RegionModeStartsAtTheOffset) {
@@ -280,7 +282,7 @@ TEST_F(ConvertCommand, RegionModeStartsAtTheOffset) {
     cells[255] = kRedPos;
     EXPECT_EQ(intsOf(p.value("cells")), cells);
     EXPECT_EQ(legendRows(p),
-              (std::vector<std::string>{"A 310 1 000000", "B 5200 254 FFFFFF", "C 606 1 F30000"}));
+              (std::vector<std::string>{"● 310 1 000000", "■ B5200 254 FFFFFF", "▲ 606 1 F30000"}));
 }
 
 TEST_F(ConvertCommand, EveryOutputOpensAndTheEffectMatchesTheColours) {
@@ -471,7 +473,10 @@ TEST_F(ConvertCommand, PrintsOnTheQueueOrExitsFiveWithOneLine) {
         const QString text = pdfText(documents[0]);
         for (const QJsonValue entry :
              readJsonFile(dir.filePath("p.json")).value("legend").toArray()) {
-            EXPECT_TRUE(text.contains(entry.toObject().value("thread").toString()));
+            // The printout keeps the palette's numbers ("5200" for B5200).
+            const std::string shop = entry.toObject().value("thread").toString().toStdString();
+            const std::string stored = paletteNumberOfShop(shop).value_or(shop);
+            EXPECT_TRUE(text.contains(QString::fromStdString(stored))) << shop;
         }
         EXPECT_TRUE(text.contains(QStringLiteral("Tessaline V2008")));
 

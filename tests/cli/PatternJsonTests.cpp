@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <set>
 #include <sstream>
 
 namespace tessaline::test {
@@ -25,47 +26,76 @@ TEST(PatternJson, EscapesQuotesBackslashesAndControls) {
     EXPECT_EQ(doc.array().at(0).toString().toStdString(), tricky);
 }
 
-TEST(PatternJson, SymbolsPastTheAsciiOnesSurviveTheRoundTrip) {
-    // The first 70 palette colours, one per cell: each is its own nearest
-    // thread, so thread n is palette position n.
+TEST(PatternJson, EveryCellValueHasAKeyEntryWithItsShopNumberAndName) {
+    // Ten cells of 310, six of Ecru ("0000"), one of B5200 ("5200") and one
+    // each of the first 70 palette threads: under the default ignorable
+    // count (5) all but two are rare threads.
     auto matrix = std::make_unique<CellMatrix>();
     auto index = std::make_unique<CellMatrix>();
     const ThreadPalette& dmc = dmcPalette();
+    const auto colorOf = [&](int position) {
+        return dmc[static_cast<std::size_t>(position)].color;
+    };
     matrix->fill(kWhite);
-    for (int x = 0; x < 70; ++x) {
-        (*matrix)(x, 0) = dmc[static_cast<std::size_t>(x + 1)].color;
+    const int width = 87;
+    for (int x = 0; x < width; ++x) {
+        (*matrix)(x, 0) = x < 10   ? colorOf(kDmcBlack)
+                          : x < 16 ? colorOf(394)
+                          : x < 17 ? colorOf(kDmcWhite)
+                                   : colorOf(x - 16);
     }
     GenerationSettings settings;
     settings.reduceStrength = 0;
-    settings.ignorableCount = 0;
-    const PatternThreads threads = generatePatternThreads(*matrix, 70, 1, settings, *index);
-    ASSERT_EQ(threads.threadCount, 70);
+    const PatternThreads threads = generatePatternThreads(*matrix, width, 1, settings, *index);
+    ASSERT_EQ(threads.table.size(), 2u);
     const QJsonObject p = parseJson(
         QByteArray::fromStdString(patternJson(Pattern{threads, *index, *matrix, "", {}})));
-    const QJsonArray legend = p.value("legend").toArray();
-    ASSERT_EQ(legend.size(), 70);
-    // Thread n gets symbol n: 65 "&", 70 "/".
-    EXPECT_EQ(legend.at(0).toObject().value("symbol").toString(), "A");
-    EXPECT_EQ(legend.at(0).toObject().value("thread").toString(), "3713");
-    EXPECT_EQ(legend.at(0).toObject().value("rgb").toString(), "FFC9B8");
-    EXPECT_EQ(legend.at(64).toObject().value("symbol").toString(), "&");
-    EXPECT_EQ(legend.at(69).toObject().value("symbol").toString(), "/");
-    EXPECT_EQ(intsOf(p.value("cells")).front(), 1);
-    EXPECT_EQ(intsOf(p.value("cells")).back(), 70);
-    EXPECT_EQ(stringsOf(p.value("colors")).front(), "FFC9B8");
-    EXPECT_FALSE(legend.at(0).toObject().contains("skeins"));
+    EXPECT_EQ(p.value("title").toString(), QStringLiteral("我的绣图"));
+    EXPECT_EQ(p.value("fabricCount").toInt(), 14);
+    EXPECT_EQ(p.value("stitchesPerInch").toDouble(), 14);
+    EXPECT_FALSE(p.value("overTwo").toBool());
+    EXPECT_EQ(p.value("strands").toInt(), 2);
 
-    // With a fabric each entry also has its skeins; the other fields stay.
+    const QJsonArray legend = p.value("legend").toArray();
+    std::set<int> values;
+    std::set<QString> symbols;
+    for (const QJsonValue entry : legend) {
+        values.insert(entry.toObject().value("value").toInt());
+        symbols.insert(entry.toObject().value("symbol").toString());
+    }
+    EXPECT_EQ(symbols.size(), static_cast<std::size_t>(legend.size()));
+    for (const int cell : intsOf(p.value("cells"))) {
+        EXPECT_EQ(values.count(cell), 1u) << cell;
+    }
+    // The most stitched thread has the first symbol; the rare ones follow,
+    // marked.
+    const QJsonObject black = legend.at(0).toObject();
+    EXPECT_EQ(black.value("value").toInt(), kDmcBlack);
+    EXPECT_EQ(black.value("symbol").toString(), QStringLiteral("■"));
+    EXPECT_EQ(black.value("thread").toString(), "310");
+    EXPECT_EQ(black.value("name").toString(), "Black");
+    EXPECT_EQ(black.value("amount").toInt(), 10);
+    EXPECT_FALSE(black.contains("belowIgnorable"));
+    EXPECT_FALSE(black.contains("skeins"));
+    const QJsonObject ecru = legend.at(1).toObject();
+    EXPECT_EQ(ecru.value("thread").toString(), "Ecru");
+    EXPECT_EQ(ecru.value("symbol").toString(), QStringLiteral("●"));
+    const QJsonObject snow = legend.at(2).toObject();
+    EXPECT_EQ(snow.value("thread").toString(), "B5200");
+    EXPECT_EQ(snow.value("name").toString(), "Snow White");
+    EXPECT_TRUE(snow.value("belowIgnorable").toBool());
+
+    // On 28-count linen, stitched over two, each entry also has its skeins.
     BookSettings fabric;
-    fabric.fabricCount = 11;
-    const QJsonArray counted = parseJson(QByteArray::fromStdString(patternJson(
-                                             Pattern{threads, *index, *matrix, "", {}}, &fabric)))
-                                   .value("legend")
-                                   .toArray();
-    ASSERT_EQ(counted.size(), 70);
-    EXPECT_EQ(counted.at(0).toObject().value("skeins").toInt(), 1);
-    EXPECT_EQ(counted.at(0).toObject().value("thread").toString(), "3713");
-    EXPECT_EQ(counted.at(0).toObject().keys().size(), 5);
+    fabric.fabricCount = 28;
+    const QJsonObject counted = parseJson(QByteArray::fromStdString(
+        patternJson(Pattern{threads, *index, *matrix, "Rose", {}}, fabric, true)));
+    EXPECT_EQ(counted.value("title").toString(), "Rose");
+    EXPECT_EQ(counted.value("stitchesPerInch").toDouble(), 14);
+    EXPECT_TRUE(counted.value("overTwo").toBool());
+    const QJsonObject first = counted.value("legend").toArray().at(0).toObject();
+    EXPECT_EQ(first.value("skeins").toInt(), 1);
+    EXPECT_EQ(first.keys().size(), 7);
 }
 
 TEST(ConvertPipeline, WritesJsonToTheGivenStreamOnlyAfterSuccess) {

@@ -16,7 +16,8 @@ TEST(BookLayout, SplitsAFullSizePatternAtTenCellsAnInchOnA4) {
     const BookLayout book(230, 250, 100, BookSettings{});
     EXPECT_EQ(book.cellsAcross(), 71);
     EXPECT_EQ(book.cellsDown(), 94);
-    // 71 + 69 + 69 + 23 columns, 94 + 92 + 68 rows.
+    // Four pages across, three down, sharing the cells evenly: 59 columns a
+    // page, rows 85, 85 and 84 (each page after the first repeats two).
     EXPECT_EQ(book.pagesAcross(), 4);
     EXPECT_EQ(book.pagesDown(), 3);
     EXPECT_EQ(book.chartPages(), 12);
@@ -50,10 +51,11 @@ TEST(BookLayout, SplitsAFullSizePatternAtTenCellsAnInchOnA4) {
     }
     EXPECT_EQ(covered.size(), 230u * 250u);
     const ChartPage last = book.chartPage(11);
-    EXPECT_EQ(last.columns.first, 207);
-    EXPECT_EQ(last.columns.count, 23);
-    EXPECT_EQ(last.rows.first, 184);
-    EXPECT_EQ(last.rows.count, 66);
+    EXPECT_EQ(last.columns.first, 171);
+    EXPECT_EQ(last.columns.count, 59);
+    EXPECT_EQ(last.rows.first, 166);
+    EXPECT_EQ(last.rows.count, 84);
+    EXPECT_EQ(book.chartPage(4).rows.count, 85);
     EXPECT_EQ(book.chartPageNumber(0), 2);
     EXPECT_EQ(book.legendPageNumber(1), 15);
 }
@@ -67,9 +69,17 @@ TEST(BookLayout, LargerPitchAndLetterPaper) {
     EXPECT_EQ(six.pagesAcross(), 9);
     EXPECT_EQ(six.pagesDown(), 7);
     EXPECT_EQ(six.chartPages(), 63);
-    // The last column of pages holds what is left: 230 - 8 x 28 = 6.
-    EXPECT_EQ(six.chartPage(8).columns.count, 6);
-    EXPECT_EQ(six.chartPage(8).columns.first, 224);
+    // No sliver at the end: 246 cells shown in nine pages, 28 on the first
+    // three, 27 on the others.
+    EXPECT_EQ(six.chartPage(0).columns.count, 28);
+    EXPECT_EQ(six.chartPage(3).columns.count, 27);
+    EXPECT_EQ(six.chartPage(8).columns.count, 27);
+    EXPECT_EQ(six.chartPage(8).columns.first, 203);
+    // 84 rows on pages of 80: two pages of 43, not 80 and 6.
+    EXPECT_EQ(bookSpan(0, 84, 80).count, 43);
+    EXPECT_EQ(bookSpan(1, 84, 80).first, 41);
+    EXPECT_EQ(bookSpan(1, 84, 80).count, 43);
+    EXPECT_EQ(bookSpan(2, 84, 80).count, 0);
 
     settings.paper = PaperSize::Letter;
     settings.pitchMm = kDefaultBookPitchMm;
@@ -87,15 +97,15 @@ TEST(BookLayout, LargerPitchAndLetterPaper) {
 }
 
 TEST(BookLayout, NumbersFollowTheWholePattern) {
-    // Page 2 across at 2.54 mm shows columns 70..140 (1-based).
+    // Page 2 across at 2.54 mm shows columns 58..116 (1-based); it starts
+    // two cells before a block line: that line names it.
     const BookSpan second = bookSpan(1, 230, 71);
-    EXPECT_EQ(axisNumbers(second, 10), (std::vector<int>{70, 80, 90, 100, 110, 120, 130, 140}));
-    // The third starts one cell before a block line: that line names it.
-    EXPECT_EQ(axisNumbers(bookSpan(2, 230, 71), 10),
-              (std::vector<int>{140, 150, 160, 170, 180, 190, 200}));
+    EXPECT_EQ(axisNumbers(second, 10), (std::vector<int>{60, 70, 80, 90, 100, 110}));
     // A page starting away from a block line also names its first cell.
-    EXPECT_EQ(axisNumbers(second, 16), (std::vector<int>{70, 80, 96, 112, 128}));
-    EXPECT_EQ(axisNumbers(bookSpan(0, 230, 71), 16), (std::vector<int>{1, 16, 32, 48, 64}));
+    EXPECT_EQ(axisNumbers(bookSpan(2, 230, 71), 10),
+              (std::vector<int>{115, 120, 130, 140, 150, 160, 170}));
+    EXPECT_EQ(axisNumbers(second, 16), (std::vector<int>{58, 64, 80, 96, 112}));
+    EXPECT_EQ(axisNumbers(bookSpan(0, 230, 71), 16), (std::vector<int>{1, 16, 32, 48}));
     EXPECT_EQ(axisNumbers(BookSpan{0, 5, 0}, 10), (std::vector<int>{1}));
 }
 
@@ -125,9 +135,11 @@ TEST(BookLayout, LegendListsEveryThreadTheCellsUse) {
     EXPECT_EQ(legend[2].paletteIndex, 3);
     EXPECT_EQ(legend[2].stitches, 2);
     EXPECT_TRUE(legend[2].belowIgnorable);
-    EXPECT_EQ(legend[2].symbol, threads.symbol(3));
-    EXPECT_FALSE(legend[2].symbol.empty());
+    EXPECT_EQ(legend[2].symbol, threads.stitchSymbol(3));
+    EXPECT_EQ(legend[0].symbol, "■");
     EXPECT_EQ(legend[2].threadNo, dmc[3].cindex.substr(0, dmc[3].cindex.find(' ')));
+    EXPECT_EQ(legend[0].label, "3713 Salmon Very Light");
+    EXPECT_EQ(legend[1].label, "761 Salmon Light");
     for (const BookLegendEntry& entry : legend) {
         EXPECT_EQ(entry.skeins, 1);
     }

@@ -132,6 +132,20 @@ TEST_F(PatternColorIndexFixture, ReportsPhaseAndStopsWhenAsked) {
     EXPECT_EQ((*index)(2, 1), -1); // the 8th was not reached
 }
 
+TEST_F(PatternColorIndexFixture, TheThreadLimitLeavesMetallicThreadsOutUnlessAllowed) {
+    // A0A0A0 is exactly the metallic 5283 (position 422); the limit takes
+    // the nearest cotton thread instead, unless specialty threads are allowed.
+    auto pattern = matrixFromRows({{rgb(0xA0, 0xA0, 0xA0), kBlack}, {kBlack, kBlack}});
+    settings.threadLimit = 2;
+    ASSERT_EQ(run(*pattern, 2, 2).status, GenerationStatus::Done);
+    EXPECT_NE((*index)(0, 0), 422);
+    EXPECT_NE((*index)(0, 0), 423);
+    EXPECT_EQ((*index)(1, 0), kDmcBlack);
+    settings.allowSpecialty = true;
+    ASSERT_EQ(run(*pattern, 2, 2).status, GenerationStatus::Done);
+    EXPECT_EQ((*index)(0, 0), 422);
+}
+
 TEST_F(PatternColorIndexFixture, EmptyAndOversizedPatterns) {
     auto pattern = filledMatrix(kBlack);
     ColorIndexOutcome out = run(*pattern, 0, 10);

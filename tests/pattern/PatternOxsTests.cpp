@@ -2,6 +2,7 @@
 // palette and stitches are exactly the pattern's, and no text can break the
 // XML.
 #include "PatternTestHelpers.h"
+#include "pattern/DmcNames.h"
 #include "pattern/PatternOxs.h"
 #include "pattern/PatternThreads.h"
 
@@ -83,7 +84,16 @@ QString numberOf(const PatternThreads& threads, int cellIndex) {
         return hexOf(threads.indexColor(cellIndex));
     }
     const std::string& cindex = dmcPalette()[static_cast<std::size_t>(cellIndex)].cindex;
-    return QStringLiteral("DMC ") + QString::fromStdString(cindex.substr(0, cindex.find(' ')));
+    return QStringLiteral("DMC ") + QString::fromStdString(shopThreadNumber(cindex));
+}
+
+// The colour name ("Black"); a "CC" colour is named by its number.
+QString nameOf(const PatternThreads& threads, int cellIndex) {
+    if (threads.category == ThreadCategory::Cc) {
+        return hexOf(threads.indexColor(cellIndex));
+    }
+    const std::string& cindex = dmcPalette()[static_cast<std::size_t>(cellIndex)].cindex;
+    return QString::fromStdString(std::string(dmcColorName(cindex)));
 }
 
 // Every cell is a stitch of the palette item whose thread the cell holds;
@@ -100,14 +110,14 @@ void expectPatternRoundTrip(const Pattern& pattern, const ReadOxs& read) {
     for (std::size_t i = 1; i < read.palette.size(); ++i) {
         EXPECT_TRUE(paletteOfNumber.emplace(read.palette[i].number, static_cast<int>(i)).second)
             << "twice: " << read.palette[i].number.toStdString();
-        EXPECT_EQ(read.palette[i].name, read.palette[i].number);
     }
     for (std::size_t k = 0; k < threads.table.size(); ++k) {
         const ThreadEntry& entry = threads.table[k];
         const OxsItem& item = read.palette[k + 1];
         EXPECT_EQ(item.number, numberOf(threads, entry.paletteIndex)) << k;
+        EXPECT_EQ(item.name, nameOf(threads, entry.paletteIndex)) << k;
         EXPECT_EQ(item.color, hexOf(entry.color)) << k;
-        EXPECT_EQ(item.symbol.toStdString(), threads.symbol(entry.paletteIndex)) << k;
+        EXPECT_EQ(item.symbol.toStdString(), threads.stitchSymbol(entry.paletteIndex)) << k;
     }
     ASSERT_EQ(static_cast<int>(read.stitches.size()), pattern.width() * pattern.height());
     std::vector<bool> used(read.palette.size(), false);
@@ -120,7 +130,7 @@ void expectPatternRoundTrip(const Pattern& pattern, const ReadOxs& read) {
                 << x << "," << y;
             const OxsItem& item = read.palette[static_cast<std::size_t>(stitch->second)];
             EXPECT_EQ(item.color, hexOf(threads.indexColor(index)));
-            EXPECT_EQ(item.symbol.toStdString(), threads.symbol(index));
+            EXPECT_EQ(item.symbol.toStdString(), threads.stitchSymbol(index));
             used[static_cast<std::size_t>(stitch->second)] = true;
         }
     }
@@ -189,8 +199,8 @@ TEST(PatternOxs, ReadsBackAsThePatternsThreadsCellsAndTitle) {
 }
 
 TEST(PatternOxs, CcPatternsCarryTheirOwnColoursAsNumbersAndSymbolsAreEscaped) {
-    // 70 colours in one row: symbol 65 is "&", 69 is "<"-free but punctuation;
-    // every symbol must come back as charted.
+    // 70 colours, two cells each: the stitcher's symbols in order, 21 "&",
+    // 24 "<", 25 ">"; every symbol must come back as charted.
     auto matrix = std::make_unique<CellMatrix>();
     matrix->fill(kWhite);
     for (int x = 0; x < 70; ++x) {
@@ -208,7 +218,9 @@ TEST(PatternOxs, CcPatternsCarryTheirOwnColoursAsNumbersAndSymbolsAreEscaped) {
     const ReadOxs read = readOxs(patternOxs(pattern, BookSettings{}));
     expectPatternRoundTrip(pattern, read);
     EXPECT_EQ(read.palette[1].number, QStringLiteral("00FF00"));
-    EXPECT_EQ(read.palette[65].symbol, QStringLiteral("&"));
+    EXPECT_EQ(read.palette[21].symbol, QStringLiteral("&"));
+    EXPECT_EQ(read.palette[24].symbol, QStringLiteral("<"));
+    EXPECT_EQ(read.palette[25].symbol, QStringLiteral(">"));
 }
 
 TEST(PatternOxs, AttributeTextIsEscapedAndOnlyXmlCharactersRemain) {

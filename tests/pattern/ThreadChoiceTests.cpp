@@ -89,14 +89,16 @@ TEST(ThreadLimit, DefaultSettingsKeepEveryPatternCellForCell) {
     // Digests of the colour list, the legend with its symbols and every
     // cell, as the generation made them before the thread limit and the
     // CIELAB matching were added. Without a limit and with RGB matching
-    // nothing of them may change.
+    // nothing of them may change, except the symbols of threads whose
+    // character xiuChr repeats (the 117 x 132 case has over 100 threads:
+    // its 100th no longer shares "王" with its 88th).
     struct Case {
         int width, height, levels, strength, ignorable;
         std::uint64_t digest;
     };
     for (const Case& c : {Case{230, 250, 6, 1600, 5, 0x0aa0c2ad99b2369dULL},
                           Case{230, 250, 7, 1600, 5, 0x7bf01727cdc8ae15ULL},
-                          Case{117, 132, 7, 0, 0, 0x286a6c39d3602b95ULL},
+                          Case{117, 132, 7, 0, 0, 0xa602091b6374f34dULL},
                           Case{320, 320, 5, 5980, 20, 0x3b67f2e4e424abb8ULL}}) {
         SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height) + " at " +
                      std::to_string(c.levels) + " levels");

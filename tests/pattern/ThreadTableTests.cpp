@@ -2,6 +2,7 @@
 #include "pattern/PatternThreads.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace tessaline {
 namespace {
@@ -161,7 +162,7 @@ TEST_F(PatternGenerationFixture, CcListsEveryColourByFirstAppearanceWithHexNumbe
     EXPECT_EQ(threads.indexColor(4), kWhite);
 }
 
-TEST_F(PatternGenerationFixture, Cc500ColoursAllListedAndOnlyThe240FirstHaveSymbols) {
+TEST_F(PatternGenerationFixture, Cc500ColoursAllListedEachWithASymbolOfItsOwn) {
     settings.category = ThreadCategory::Cc;
     settings.ignorableCount = 0;
     auto pattern = std::make_unique<CellMatrix>();
@@ -173,7 +174,19 @@ TEST_F(PatternGenerationFixture, Cc500ColoursAllListedAndOnlyThe240FirstHaveSymb
     ASSERT_EQ(threads.table.size(), 500u);
     EXPECT_EQ(threads.table[499].threadNo, "F301C8  "); // 499 = 0x1F3
     EXPECT_EQ(threads.symbol(240), "廿");
-    EXPECT_EQ(threads.symbol(241), "");
+    // Eleven repeated characters took the first eleven symbols past xiuChr.
+    EXPECT_EQ(threads.symbol(100), "■");
+    EXPECT_EQ(threads.symbol(241), "▽");
+    std::set<std::string> screen;
+    std::set<std::string> stitcher;
+    for (int i = 1; i <= 500; ++i) {
+        screen.insert(threads.symbol(i));
+        stitcher.insert(threads.stitchSymbol(i));
+    }
+    EXPECT_EQ(screen.size(), 500u);
+    EXPECT_EQ(stitcher.size(), 500u);
+    EXPECT_EQ(screen.count(""), 0u);
+    EXPECT_EQ(stitcher.count(""), 0u);
 }
 
 TEST(PatternSortColorIndex, CellValuesOutsideThePaletteAreNotCounted) {

@@ -1,11 +1,15 @@
 // The chart fonts resolve to installed faces with real Chinese glyphs.
+#include "pattern/SymbolSet.h"
 #include "render/FontSetup.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
+#include <QRawFont>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace tessaline {
 namespace {
@@ -18,6 +22,32 @@ QImage drawn(const QString& text, const QFont& font) {
     painter.setPen(Qt::black);
     painter.drawText(QRectF(0, 0, 40, 20), Qt::AlignLeft | Qt::AlignTop, text);
     return image;
+}
+
+// The pattern book draws the stitcher's symbols as text of the chart font:
+// each must be a glyph of that face itself (no fallback) and no two may
+// have the same outline.
+TEST(FontSetupTest, EveryStitchersSymbolIsAGlyphOfItsOwnInTheChartFont) {
+    const QRawFont raw = QRawFont::fromFont(songFont(40));
+    ASSERT_TRUE(raw.isValid());
+    EXPECT_EQ(raw.familyName().toLower(), "ar pl uming cn");
+    std::map<QByteArray, std::string> outlines;
+    for (const std::string& symbol : stitchSymbols()) {
+        const QList<quint32> glyphs = raw.glyphIndexesForString(QString::fromStdString(symbol));
+        ASSERT_EQ(glyphs.size(), 1) << symbol;
+        ASSERT_NE(glyphs.front(), 0u) << symbol << " is not in the font";
+        const QPainterPath path = raw.pathForGlyph(glyphs.front());
+        EXPECT_FALSE(path.isEmpty()) << symbol;
+        QByteArray outline;
+        for (int i = 0; i < path.elementCount(); ++i) {
+            const QPainterPath::Element e = path.elementAt(i);
+            outline += QByteArray::number(static_cast<int>(e.type)) + ' ' +
+                       QByteArray::number(e.x, 'f', 2) + ' ' + QByteArray::number(e.y, 'f', 2) +
+                       ';';
+        }
+        const auto [at, fresh] = outlines.emplace(outline, symbol);
+        EXPECT_TRUE(fresh) << symbol << " looks like " << at->second;
+    }
 }
 
 TEST(FontSetupTest, SongAndArialResolveToTheirSubstitutes) {

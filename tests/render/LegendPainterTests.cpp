@@ -157,14 +157,15 @@ TEST(ChartLegendTest, NarrowPatternStillListsEveryThread) {
                                 chartFooterText(), songFont(9)));
 }
 
-TEST(ChartLegendTest, EmptyTableKeepsTheNotes) {
-    // Every thread under the ignorable count: no legend rows, notes still there.
+TEST(ChartLegendTest, ThreadsUnderTheIgnorableCountAreStillKeyed) {
+    // Every thread under the ignorable count: no legend entries, but the key
+    // lists all four threads (two legend rows of three) and the notes follow.
     auto chart = makeChart(
         20, 5, [](int x, int) { return lightThread(x % 4); }, 1000);
     ASSERT_TRUE(chart->threads.table.empty());
     const QImage canvas = renderChartCanvas(chart->source(ChartKind::SymbolsOnly));
-    EXPECT_EQ(canvas.height(), 50 + 260);
-    const int bottom = legendTopOf(canvas, 5) + 14 * 2;
+    EXPECT_EQ(canvas.height(), 50 + 3 * 2 * 14 + 260);
+    const int bottom = legendTopOf(canvas, 5) + 14 * (6 + 2);
     const int h = test::songLineHeight(canvas);
     EXPECT_TRUE(test::showsText(
         canvas, QRect(0, bottom + 18, canvas.width(), h), L + 2, bottom + 18,

@@ -4,6 +4,7 @@
 // pdftotext and pdfinfo.
 #include "ChartTestSupport.h"
 #include "pattern/BookLayout.h"
+#include "pattern/DmcNames.h"
 #include "render/PatternBook.h"
 
 #include <QFile>
@@ -107,19 +108,22 @@ TEST(PatternBook, FullSizePatternOnA4) {
     EXPECT_TRUE(cover.contains(QStringLiteral("针数：57500 针")));
     EXPECT_TRUE(cover.contains(QStringLiteral("14 格布：41.7 × 45.4 厘米（16.4 × 17.9 英寸）")));
     EXPECT_TRUE(cover.contains(QStringLiteral("第 1 页 / 共 15 页")));
+    EXPECT_TRUE(cover.contains(QStringLiteral("中心：第 115 与 116 列之间，第 125 与 126 行之间")))
+        << cover.toStdString();
 
-    // The second page across starts with the first page's last two
-    // columns and numbers them as the whole pattern does.
+    // The pages share the pattern evenly; the second page across starts
+    // with the first page's last two columns and numbers them as the whole
+    // pattern does.
     const QString second = book.page(3);
-    EXPECT_TRUE(second.contains(QStringLiteral("第 70–140 列，第 1–94 行")))
+    EXPECT_TRUE(second.contains(QStringLiteral("第 58–116 列，第 1–85 行")))
         << second.toStdString();
-    EXPECT_EQ(firstNumberLine(second), QStringLiteral("70 80 90 100 110 120 130 140"))
+    EXPECT_EQ(firstNumberLine(second), QStringLiteral("60 70 80 90 100 110"))
         << second.toStdString();
     EXPECT_TRUE(second.contains(QStringLiteral("第 3 页 / 共 15 页")));
-    // Below the first row of pages: rows 93..186, named 93, 100, ... 180.
+    // Below the first row of pages: rows 84..168, named 84, 90, ... 160.
     const QString below = book.page(6);
-    EXPECT_TRUE(below.contains(QStringLiteral("第 1–71 列，第 93–186 行"))) << below.toStdString();
-    EXPECT_EQ(firstNumberLine(below), QStringLiteral("1 10 20 30 40 50 60 70"));
+    EXPECT_TRUE(below.contains(QStringLiteral("第 1–59 列，第 84–168 行"))) << below.toStdString();
+    EXPECT_EQ(firstNumberLine(below), QStringLiteral("1 10 20 30 40 50"));
     // Row numbers stand in the gutter; a row without one starts further in.
     const QRegularExpression rowNumber(QStringLiteral("^ {0,3}(\\d+) "),
                                        QRegularExpression::MultilineOption);
@@ -127,17 +131,18 @@ TEST(PatternBook, FullSizePatternOnA4) {
     for (auto it = rowNumber.globalMatch(below); it.hasNext();) {
         rows.push_back(it.next().captured(1).toInt());
     }
-    EXPECT_EQ(rows, (std::vector<int>{93, 100, 110, 120, 130, 140, 150, 160, 170, 180}));
+    EXPECT_EQ(rows, (std::vector<int>{84, 90, 100, 110, 120, 130, 140, 150, 160}));
 
-    // Every thread on the legend pages, with its stitches and skeins.
+    // Every thread on the legend pages, with its DMC name, stitches and
+    // skeins.
     const QString legend = book.page(14) + book.page(15);
     for (const BookLegendEntry& entry : bookLegend(source, BookSettings{})) {
         const QRegularExpression row(
             QStringLiteral("\\b%1\\s+%2\\s+%3\\b")
-                .arg(QRegularExpression::escape(QString::fromStdString(entry.threadNo)))
+                .arg(QRegularExpression::escape(QString::fromStdString(entry.label)))
                 .arg(entry.stitches)
                 .arg(entry.skeins));
-        EXPECT_TRUE(row.match(legend).hasMatch()) << entry.threadNo;
+        EXPECT_TRUE(row.match(legend).hasMatch()) << entry.label;
         EXPECT_EQ(entry.stitches, 575);
         EXPECT_EQ(entry.skeins, 1);
     }
@@ -175,12 +180,15 @@ TEST(PatternBook, LetterPaperLargeCellsAndThreadsBelowTheIgnorableCount) {
         << book.info().toStdString();
     const QString legend = book.page(4);
     const std::string rare = dmcPalette()[static_cast<std::size_t>(threads[2])].cindex;
-    const QString rareNumber = QString::fromStdString(rare.substr(0, rare.find(' ')));
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("\\b%1 \\*\\s+3\\s+1\\b").arg(rareNumber))
+    const QString rareLabel = QRegularExpression::escape(QString::fromStdString(threadLabel(rare)));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("\\b%1 \\*\\s+3\\s+1\\b").arg(rareLabel))
                     .match(legend)
                     .hasMatch())
         << legend.toStdString();
-    EXPECT_TRUE(legend.contains(QStringLiteral("28 格布，2 股线")));
+    // 28-count linen is stitched over two: 14 crosses an inch.
+    EXPECT_TRUE(
+        legend.contains(QStringLiteral("28 纱亚麻或十字布，跨两纱绣（每英寸 14 针），2 股线")))
+        << legend.toStdString();
 }
 
 TEST(PatternBook, AStoppedBookHasNoBytes) {
