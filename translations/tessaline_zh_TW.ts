@@ -51,6 +51,10 @@
         <source>正在绘制绣线符号，请等待....</source>
         <translation>正在繪製繡線符號，請稍候....</translation>
     </message>
+    <message>
+        <source>* 针数少于可忽略数的绣线：排在其他绣线之后，绣图上照样要绣。</source>
+        <translation>* 針數少於可忽略數的繡線：排在其他繡線之後，繡圖上照樣要繡。</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -86,20 +90,12 @@
         <translation>%1CT 繡布：%2 × %3 公分（%4 × %5 英寸）</translation>
     </message>
     <message>
-        <source>图表：%1 页，每格 %2 毫米；用线按 %3 格布、%4 股线计算</source>
-        <translation>圖表：共 %1 頁，每格 %2 公釐；用線量按 %3CT 繡布、%4 股線計算</translation>
-    </message>
-    <message>
         <source>第 %1–%2 列，第 %3–%4 行</source>
         <translation>第 %1–%2 欄，第 %3–%4 列</translation>
     </message>
     <message>
         <source>%1 — 绣线表</source>
         <translation>%1 — 繡線表</translation>
-    </message>
-    <message>
-        <source>%1 格布，%2 股线</source>
-        <translation>%1CT 繡布，%2 股線</translation>
     </message>
     <message>
         <source>符号</source>
@@ -110,10 +106,6 @@
         <translation>色塊</translation>
     </message>
     <message>
-        <source>线号</source>
-        <translation>色號</translation>
-    </message>
-    <message>
         <source>针数</source>
         <translation>針數</translation>
     </message>
@@ -122,16 +114,56 @@
         <translation>束數</translation>
     </message>
     <message>
-        <source>* 针数少于可忽略数的绣线：绣图上有它的符号，普通图例里没有列出。</source>
-        <translation>* 針數少於可忽略數的繡線：繡圖上有它的符號，但一般圖例沒有列出。</translation>
-    </message>
-    <message>
-        <source>支数：每个十字每股用线 (2×√2 + 2) × 25.4 ÷ %1 毫米（正面两条对角线，背面两条边），乘以针数和 %2 股，加 %3% 起针收针的余量；每支绣线 8 米 × 6 股，向上取整。</source>
-        <translation>束數：每個十字每股用線 (2×√2 + 2) × 25.4 ÷ %1 公釐（正面兩條對角線，背面兩條邊），乘以針數和 %2 股，再加 %3% 起針收針的餘量；每束繡線 8 公尺 × 6 股，無條件進位。</translation>
-    </message>
-    <message>
         <source>第 %1 页 / 共 %2 页</source>
         <translation>第 %1 頁 / 共 %2 頁</translation>
+    </message>
+    <message>
+        <source>%1 纱亚麻或十字布，跨两纱绣（每英寸 %2 针）</source>
+        <translation>%1 紗亞麻或十字布，跨兩紗繡（每英寸 %2 針）</translation>
+    </message>
+    <message>
+        <source>%1 格布</source>
+        <translation>%1CT 繡布</translation>
+    </message>
+    <message>
+        <source>第 %1 列</source>
+        <translation>第 %1 欄</translation>
+    </message>
+    <message>
+        <source>第 %1 与 %2 列之间</source>
+        <translation>第 %1 與 %2 欄之間</translation>
+    </message>
+    <message>
+        <source>第 %1 行</source>
+        <translation>第 %1 列</translation>
+    </message>
+    <message>
+        <source>第 %1 与 %2 行之间</source>
+        <translation>第 %1 與 %2 列之間</translation>
+    </message>
+    <message>
+        <source>%1：%2 × %3 厘米（%4 × %5 英寸）</source>
+        <translation>%1：%2 × %3 公分（%4 × %5 英寸）</translation>
+    </message>
+    <message>
+        <source>中心：%1，%2（图表页边上的箭头所指）</source>
+        <translation>中心：%1，%2（圖表頁邊上的箭頭所指）</translation>
+    </message>
+    <message>
+        <source>图表：%1 页，每格 %2 毫米；用线按 %3、%4 股线计算</source>
+        <translation>圖表：%1 頁，每格 %2 公釐；用線按 %3、%4 股線計算</translation>
+    </message>
+    <message>
+        <source>%1，%2 股线</source>
+        <translation>%1，%2 股線</translation>
+    </message>
+    <message>
+        <source>线号和颜色</source>
+        <translation>色號和顏色</translation>
+    </message>
+    <message>
+        <source>支数：每个十字每股用线 (2×√2 + 2) × 25.4 ÷ %1 毫米（正面两条对角线，背面两条边），乘以针数和 %2 股，加 %3% 背面走线和起针收针的余量；每支绣线 8 米 × 6 股，向上取整：约 %4 针用一支（参照 Stitchmate 线量计算器与 Brodette 的估算）。</source>
+        <translation>束數：每個十字每股用線 (2×√2 + 2) × 25.4 ÷ %1 公釐（正面兩條對角線，背面兩條邊），乘以針數和 %2 股，加 %3% 背面走線和起針收針的餘量；每束繡線 8 米 × 6 股，向上取整：約 %4 針用一束（參照 Stitchmate 線量計算器與 Brodette 的估算）。</translation>
     </message>
 </context>
 <context>
@@ -394,6 +426,22 @@
         <source>编辑：在颜色替换窗口中替换颜色，点 完成 后再生成</source>
         <translation>編輯：在顏色替換視窗中替換顏色，按 完成 後再產生</translation>
     </message>
+    <message>
+        <source>打开绣图...</source>
+        <translation>開啟繡圖...</translation>
+    </message>
+    <message>
+        <source>绣图正在生成，请等生成结束后再打开绣图</source>
+        <translation>繡圖正在生成，請等生成結束後再開啟繡圖</translation>
+    </message>
+    <message>
+        <source>打开绣图</source>
+        <translation>開啟繡圖</translation>
+    </message>
+    <message>
+        <source>OXS 绣图文件 (*.oxs *.OXS);;所有文件 (*)</source>
+        <translation>OXS 繡圖檔案 (*.oxs *.OXS);;所有檔案 (*)</translation>
+    </message>
 </context>
 <context>
     <name>tessaline::Form2</name>
@@ -563,6 +611,10 @@
     <message>
         <source>绣布颜色只能是白色、象牙白、黑色或 #RRGGBB 这样的颜色</source>
         <translation>繡布顏色只能是白色、象牙白、黑色或 #RRGGBB 這樣的顏色</translation>
+    </message>
+    <message>
+        <source>最多绣线数也可选金属线等特殊绣线</source>
+        <translation>最多繡線數也可選金屬線等特殊繡線</translation>
     </message>
 </context>
 <context>
@@ -864,6 +916,126 @@
     <message>
         <source>请先点一次 生成 按钮，再保存绣图</source>
         <translation>請先按一次 產生 按鈕，再儲存繡圖</translation>
+    </message>
+    <message>
+        <source>找不到绣图文件。</source>
+        <translation>找不到繡圖檔案。</translation>
+    </message>
+    <message>
+        <source>无法读取绣图文件。</source>
+        <translation>無法讀取繡圖檔案。</translation>
+    </message>
+    <message>
+        <source>绣图文件太大，无法打开。</source>
+        <translation>繡圖檔案太大，無法開啟。</translation>
+    </message>
+    <message>
+        <source>这是文件夹，不是绣图文件。</source>
+        <translation>這是資料夾，不是繡圖檔案。</translation>
+    </message>
+    <message>
+        <source>这是特殊文件，不是绣图文件。</source>
+        <translation>這是特殊檔案，不是繡圖檔案。</translation>
+    </message>
+    <message>
+        <source>读取时绣图文件被改动了，请再打开一次。</source>
+        <translation>讀取時繡圖檔案被改動了，請再開啟一次。</translation>
+    </message>
+    <message>
+        <source>这不是 OXS 绣图文件（不是完好的 XML）。</source>
+        <translation>這不是 OXS 繡圖檔案（不是完好的 XML）。</translation>
+    </message>
+    <message>
+        <source>这不是 OXS 绣图文件（没有绣图的宽和高）。</source>
+        <translation>這不是 OXS 繡圖檔案（沒有繡圖的寬和高）。</translation>
+    </message>
+    <message>
+        <source>绣图大小 %1 x %2 不在 1 x 1 到 1000 x 1000 之间。</source>
+        <translation>繡圖大小 %1 x %2 不在 1 x 1 到 1000 x 1000 之間。</translation>
+    </message>
+    <message>
+        <source>绣图有 %1 x %2 格，超过了 320 x 320。</source>
+        <translation>繡圖有 %1 x %2 格，超過了 320 x 320。</translation>
+    </message>
+    <message>
+        <source>有一针没有完整的 x、y 和 palindex。</source>
+        <translation>有一針沒有完整的 x、y 和 palindex。</translation>
+    </message>
+    <message>
+        <source>第 %2 行第 %1 列的一针在绣图之外。</source>
+        <translation>第 %2 列第 %1 欄的一針在繡圖之外。</translation>
+    </message>
+    <message>
+        <source>第 %2 行第 %1 列的一针用了调色板里没有的 %3 号。</source>
+        <translation>第 %2 列第 %1 欄的一針用了調色盤裡沒有的 %3 號。</translation>
+    </message>
+    <message>
+        <source>调色板里有一项的编号不是 0 到 9999 的整数。</source>
+        <translation>調色盤裡有一項的編號不是 0 到 9999 的整數。</translation>
+    </message>
+    <message>
+        <source>绣图颜色超过 500 种。</source>
+        <translation>繡圖顏色超過 500 種。</translation>
+    </message>
+    <message>
+        <source>%1 条回针</source>
+        <translation>%1 條回針</translation>
+    </message>
+    <message>
+        <source>%1 个半针</source>
+        <translation>%1 個半針</translation>
+    </message>
+    <message>
+        <source>%1 个四分之一或四分之三针</source>
+        <translation>%1 個四分之一或四分之三針</translation>
+    </message>
+    <message>
+        <source>%1 个法式结</source>
+        <translation>%1 個法式結</translation>
+    </message>
+    <message>
+        <source>%1 颗珠子</source>
+        <translation>%1 顆珠子</translation>
+    </message>
+    <message>
+        <source>%1 个其他装饰</source>
+        <translation>%1 個其他裝飾</translation>
+    </message>
+    <message>
+        <source>%1 个注释框</source>
+        <translation>%1 個註釋框</translation>
+    </message>
+    <message>
+        <source>%1没有导入。</source>
+        <translation>%1沒有匯入。</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>%1 种混色线只取了第一种颜色。</source>
+        <translation>%1 種混色線只取了第一種顏色。</translation>
+    </message>
+    <message>
+        <source>%1 格重复出现，取最后一针。</source>
+        <translation>%1 格重複出現，取最後一針。</translation>
+    </message>
+    <message>
+        <source>不是 DMC 的绣线换成了最接近的 DMC 绣线：%1。</source>
+        <translation>不是 DMC 的繡線換成了最接近的 DMC 繡線：%1。</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>无法打开绣图文件“%1”：%2</source>
+        <translation>無法開啟繡圖檔案「%1」：%2</translation>
+    </message>
+    <message>
+        <source>打开绣图</source>
+        <translation>開啟繡圖</translation>
     </message>
 </context>
 <context>

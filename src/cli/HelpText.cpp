@@ -81,14 +81,17 @@ Pattern:
   --replace FROM=TO     after the effect preview, every cell whose nearest DMC
                         thread is FROM gets thread TO, as the colour replacement
                         window ("编辑") does; FROM and TO are DMC numbers such as
-                        310, Ecru or B5200. Repeatable, applied in the order given (at most
-                        201); each cell then takes its thread's colour.
+                        310, Ecru or B5200. Repeatable, applied in the order
+                        given (at most 201); each cell then takes its thread's
+                        colour.
   --threads N           at most N threads (2..423, DMC only; default: no limit).
                         The threads are chosen from all the pattern's colours,
                         so any picture works, even with --method 0 (which then
                         keeps the most detail); --strength merges nothing more.
                         Metallic threads (5282, 5283) are left out unless
-  --allow-specialty     is given.
+                        --allow-specialty is given.
+  --allow-specialty     let --threads choose metallic and other specialty
+                        threads too
   --match rgb|lab       how colours find their threads: rgb (default), the
                         plain squared RGB distance, or lab, the CIEDE2000
                         difference ("CIELAB ΔE2000")
