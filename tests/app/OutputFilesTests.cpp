@@ -370,27 +370,6 @@ TEST(OutputFiles, TwoNamesOfOneFileAreOneOutput) {
     EXPECT_FALSE(sameOutputFile("-", "-"));
 }
 
-TEST(OutputFilesDeathTest, ASignalDuringACommitWaitsUntilItIsDone) {
-    Folder folder;
-    const fs::path staged = folder / "staged.part";
-    const fs::path marker = folder / "after.txt";
-    writeText(staged, "");
-    EXPECT_EXIT(
-        {
-            removeLeftoversOnInterrupt();
-            const CleanupTicket ticket(staged);
-            {
-                const HeldSignals held;
-                std::raise(SIGTERM);
-                writeText(marker, "still running");
-            }
-            std::_Exit(0); // not reached: the held signal ends the program
-        },
-        ::testing::KilledBySignal(SIGTERM), "");
-    EXPECT_EQ(readText(marker), "still running");
-    EXPECT_FALSE(fs::exists(staged)); // removed as on any interruption
-}
-
 #endif
 
 TEST(OutputFiles, NamesAreBytesAndShownReadably) {
