@@ -179,12 +179,18 @@ bool Form7::openPattern(const std::filesystem::path& path) {
     state.patternMatrix = read.patternMatrix;
     state.colorIndexMatrix = read.colorIndexMatrix;
     state.colorList = read.threads.colorList;
+    // The shared pattern is now the file's: an open replacement window or an
+    // earlier chart is out of date, and this chart is the current one.
+    state.patternChanged();
     prepareReplacement(form1_, read);
 
     isRunning = true;
     chartDrawn_ = false;
-    for (QPushButton* button : {Command1, Command4, CommandPdf, CommandOxs, CommandBook}) {
-        button->setEnabled(false);
+    chartStarted_ = true;
+    chartVersion_ = state.patternVersion;
+    Command1->setEnabled(false);
+    for (const SaveControl& save : saves_) {
+        save.button->setEnabled(false);
     }
     setMainControlsEnabled(false);
     Label1->hide();
