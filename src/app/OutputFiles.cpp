@@ -15,7 +15,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kStandardOutput = "-";
+// "-" names standard output, in the system's own characters.
+bool isStandardOutput(const fs::path& path) {
+    return path.native() == fs::path::string_type(1, '-');
+}
 
 std::string systemReason(int error, std::string_view fallback) {
     return error != 0 ? std::generic_category().message(error) : std::string(fallback);
@@ -173,8 +176,7 @@ std::string OutputResult::message(const std::string& shownName) const {
     if (ok()) {
         return {};
     }
-    const std::string name =
-        path.native() == kStandardOutput ? "standard output" : "\"" + shownName + "\"";
+    const std::string name = isStandardOutput(path) ? "standard output" : "\"" + shownName + "\"";
     std::string why = reason;
     if (why.empty()) {
         switch (fault) {
@@ -200,7 +202,7 @@ std::string OutputResult::message(const std::string& shownName) const {
 }
 
 std::string readableName(const fs::path& path) {
-    const std::string bytes = path.string();
+    const std::string bytes = nameBytes(path);
     std::string shown;
     shown.reserve(bytes.size());
     std::size_t i = 0;
@@ -275,7 +277,7 @@ OutputResult OutputBatch::add(const fs::path& target, std::size_t& slot) {
     if (target.empty()) {
         return failure(OutputFault::Unwritable, target, "no file name");
     }
-    if (target.native() == kStandardOutput) {
+    if (isStandardOutput(target)) {
         output->kind = Output::Kind::StandardOutput;
         slot = outputs_.size();
         outputs_.push_back(std::move(output));

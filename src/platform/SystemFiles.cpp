@@ -1,18 +1,11 @@
 #include "platform/SystemFiles.h"
 
+#include "platform/SystemFilesNative.h"
+
 #include <array>
 #include <atomic>
-#include <csignal>
-#include <cstdio>
 #include <cstring>
 #include <string>
-
-#if defined(__unix__) || defined(__APPLE__)
-#define TESSALINE_POSIX_FILES 1
-#include <cerrno>
-#include <signal.h>
-#include <unistd.h>
-#endif
 
 namespace tessaline {
 
@@ -20,9 +13,10 @@ namespace {
 
 // What an interruption removes. The handler may run at any moment, so the
 // list is a fixed table guarded by atomics: a slot is filled before it is
-// marked held, and marked free before it is reused.
+// marked held, and marked free before it is reused. Names are kept in the
+// system's own characters (UTF-16 on Windows).
 constexpr std::size_t kSlots = 64;
-constexpr std::size_t kPathBytes = 4096;
+constexpr std::size_t kPathChars = 4096;
 constexpr int kFree = 0;
 constexpr int kFilling = 1;
 constexpr int kHeld = 2;
@@ -30,10 +24,14 @@ constexpr int kHeld = 2;
 struct Slot {
     std::atomic<int> state{kFree};
     bool folder = false;
-    char path[kPathBytes] = {};
+    systemfiles::NativeChar path[kPathChars] = {};
 };
 
 std::array<Slot, kSlots> slots;
+
+} // namespace
+
+namespace systemfiles {
 
 void removeHeld() {
     // Files first, so the folders they sit in are empty when removed.
@@ -42,40 +40,22 @@ void removeHeld() {
             if (slot.state.load() != kHeld || slot.folder != (pass == 1)) {
                 continue;
             }
-#ifdef TESSALINE_POSIX_FILES
-            if (slot.folder) {
-                ::rmdir(slot.path);
-            } else {
-                ::unlink(slot.path);
-            }
-#else
-            std::remove(slot.path);
-#endif
+            removeEntry(slot.path, slot.folder);
         }
     }
 }
 
-extern "C" void onInterrupt(int signalNumber) {
-    removeHeld();
-    // The handler was installed to reset itself: raised again, the signal
-    // ends the program as it would have without us once this returns.
-#ifndef TESSALINE_POSIX_FILES
-    std::signal(signalNumber, SIG_DFL);
-#endif
-    std::raise(signalNumber);
-}
-
-} // namespace
+} // namespace systemfiles
 
 int keepForCleanup(const std::filesystem::path& path, bool folder) {
-    const std::string bytes = path.string();
-    if (bytes.empty() || bytes.size() >= kPathBytes) {
+    const auto& name = path.native();
+    if (name.empty() || name.size() >= kPathChars) {
         return -1;
     }
     for (std::size_t i = 0; i < kSlots; ++i) {
         int expected = kFree;
         if (slots[i].state.compare_exchange_strong(expected, kFilling)) {
-            std::memcpy(slots[i].path, bytes.c_str(), bytes.size() + 1);
+            std::memcpy(slots[i].path, name.c_str(), (name.size() + 1) * sizeof name[0]);
             slots[i].folder = folder;
             slots[i].state.store(kHeld);
             return static_cast<int>(i);
@@ -84,91 +64,61 @@ int keepForCleanup(const std::filesystem::path& path, bool folder) {
     return -1;
 }
 
-std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
-#ifdef _WIN32
-    const std::wstring wideMode(mode, mode + std::strlen(mode));
-    return ::_wfopen(path.c_str(), wideMode.c_str());
-#else
-    return std::fopen(path.c_str(), mode);
-#endif
-}
-
 void releaseFromCleanup(int ticket) {
     if (ticket >= 0 && static_cast<std::size_t>(ticket) < kSlots) {
         slots[static_cast<std::size_t>(ticket)].state.store(kFree);
     }
 }
 
-#ifdef TESSALINE_POSIX_FILES
-
-bool syncFile(std::FILE* file) {
-    if (std::fflush(file) != 0) {
-        return false;
-    }
-    // Some files (pipes, terminals) cannot be synced; that is no failure.
-    return ::fsync(::fileno(file)) == 0 || errno == EINVAL || errno == ENOTSUP;
+std::filesystem::path pathFromUtf8(std::string_view text) {
+    // UTF-8 is made UTF-16 on Windows; elsewhere the bytes stay as they are.
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
-RenameOutcome renameWithoutReplacing(const std::filesystem::path& from,
-                                     const std::filesystem::path& to, std::error_code& ec) {
-    // A second name for the file fails if the target exists; then the
-    // first name goes.
-    if (::link(from.c_str(), to.c_str()) == 0) {
-        ::unlink(from.c_str());
-        return RenameOutcome::Done;
-    }
-    const int error = errno;
-    if (error == EEXIST) {
-        return RenameOutcome::TargetExists;
-    }
-    if (error != EPERM && error != ENOTSUP && error != EOPNOTSUPP && error != EMLINK &&
-        error != ENOSYS) {
-        ec = std::error_code(error, std::generic_category());
-        return RenameOutcome::Failed;
-    }
-    // File systems without hard links: check, then rename.
-    if (std::filesystem::exists(to, ec) || ec) {
-        return ec ? RenameOutcome::Failed : RenameOutcome::TargetExists;
-    }
-    std::filesystem::rename(from, to, ec);
-    return ec ? RenameOutcome::Failed : RenameOutcome::Done;
+namespace {
+
+// The name a POSIX system holds is bytes already.
+[[maybe_unused]] std::string bytesOfName(const std::string& name) {
+    return name;
 }
 
-void removeLeftoversOnInterrupt() {
-    struct sigaction action {};
-    action.sa_handler = onInterrupt;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESETHAND;
-    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) {
-        struct sigaction previous {};
-        // A signal ignored by whoever started us stays ignored.
-        if (::sigaction(signalNumber, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN) {
-            continue;
+// UTF-16 (Windows) to UTF-8; an unpaired surrogate is encoded on its own
+// (WTF-8), which no UTF-8 reader accepts, so it still shows.
+[[maybe_unused]] std::string bytesOfName(const std::wstring& name) {
+    std::string bytes;
+    bytes.reserve(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        char32_t c = static_cast<char16_t>(name[i]);
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < name.size()) {
+            const char32_t low = static_cast<char16_t>(name[i + 1]);
+            if (low >= 0xDC00 && low < 0xE000) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+                ++i;
+            }
         }
-        ::sigaction(signalNumber, &action, nullptr);
+        if (c < 0x80) {
+            bytes += static_cast<char>(c);
+        } else if (c < 0x800) {
+            bytes += static_cast<char>(0xC0 | (c >> 6));
+            bytes += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            bytes += static_cast<char>(0xE0 | (c >> 12));
+            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            bytes += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            bytes += static_cast<char>(0xF0 | (c >> 18));
+            bytes += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            bytes += static_cast<char>(0x80 | (c & 0x3F));
+        }
     }
+    return bytes;
 }
 
-#else
+} // namespace
 
-bool syncFile(std::FILE* file) {
-    return std::fflush(file) == 0;
+std::string nameBytes(const std::filesystem::path& path) {
+    return bytesOfName(path.native());
 }
-
-RenameOutcome renameWithoutReplacing(const std::filesystem::path& from,
-                                     const std::filesystem::path& to, std::error_code& ec) {
-    if (std::filesystem::exists(to, ec) || ec) {
-        return ec ? RenameOutcome::Failed : RenameOutcome::TargetExists;
-    }
-    std::filesystem::rename(from, to, ec);
-    return ec ? RenameOutcome::Failed : RenameOutcome::Done;
-}
-
-void removeLeftoversOnInterrupt() {
-    std::signal(SIGINT, onInterrupt);
-    std::signal(SIGTERM, onInterrupt);
-}
-
-#endif
 
 } // namespace tessaline
