@@ -38,8 +38,8 @@ RenameOutcome renameWithoutReplacing(const std::filesystem::path& from,
 // Files and folders removed should the program be stopped by SIGINT,
 // SIGTERM, SIGHUP or SIGPIPE before they are released. keepForCleanup
 // returns a ticket for releaseFromCleanup (-1 when none could be taken: the
-// path then simply stays behind on an interruption). On Windows the
-// signals are Ctrl+C, Ctrl+Break and SIGTERM.
+// path then simply stays behind on an interruption). On Windows: Ctrl+C,
+// Ctrl+Break, SIGTERM and the console window closing.
 int keepForCleanup(const std::filesystem::path& path, bool folder = false);
 void releaseFromCleanup(int ticket);
 

@@ -42,6 +42,15 @@ extern "C" void onInterrupt(int signalNumber) {
     std::raise(signalNumber);
 }
 
+// A closed console window, a logoff or a shutdown: no signal is raised,
+// the process just ends once this returns.
+BOOL WINAPI onConsoleClosing(DWORD event) {
+    if (event == CTRL_CLOSE_EVENT || event == CTRL_LOGOFF_EVENT || event == CTRL_SHUTDOWN_EVENT) {
+        systemfiles::removeHeld();
+    }
+    return FALSE;
+}
+
 } // namespace
 
 std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
@@ -105,6 +114,7 @@ RenameOutcome renameWithoutReplacing(const std::filesystem::path& from,
 }
 
 void removeLeftoversOnInterrupt() {
+    ::SetConsoleCtrlHandler(onConsoleClosing, TRUE);
     // Ctrl+C, Ctrl+Break and a termination request.
     for (int signalNumber : {SIGINT, SIGBREAK, SIGTERM}) {
         // A signal ignored by whoever started us stays ignored.
