@@ -320,8 +320,8 @@ std::string checkCombination(const ConvertOptions& o, const std::set<std::string
     std::vector<const std::string*> named;
     int toStandardOutput = 0;
     std::vector<const std::string*> paths{&o.effectPath};
-    for (const auto& named : o.patternPaths) {
-        paths.push_back(&named.second);
+    for (const auto& pattern : o.patternPaths) {
+        paths.push_back(&pattern.second);
     }
     for (const std::string* path : paths) {
         if (*path == "-" && ++toStandardOutput > 1) {

@@ -163,12 +163,12 @@ TEST_F(ReplacementFixture, ReplacementsChainInOrderAndUndoTakesBackTheLatest) {
     const int k989 = threadPositionOfNumber(dmcPalette(), "989");
     ThreadReplacement r = start();
     int cells = 0;
-    const auto count = [&cells](int, int, int) { ++cells; };
-    r.replace(1, k321, count);
+    const auto countCells = [&cells](int, int, int) { ++cells; };
+    r.replace(1, k321, countCells);
     EXPECT_EQ(cells, 2);
     EXPECT_EQ(r.entryOf(k321), 3); // joined the end of the list
-    r.replace(k321, k989, count);
-    r.replace(k989, 1, count);
+    r.replace(k321, k989, countCells);
+    r.replace(k989, 1, countCells);
     EXPECT_EQ(cells, 6);
     EXPECT_EQ(r.thread(1, 0), 1);
     EXPECT_EQ(r.thread(1, 1), 1);
