@@ -27,9 +27,9 @@ class TextBoxEngine : public QPaintEngine {
 
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
-    void updateState(const QPaintEngineState& state) override {
-        if (state.state() & QPaintEngine::DirtyTransform) {
-            transform_ = state.transform();
+    void updateState(const QPaintEngineState& changed) override {
+        if (changed.state() & QPaintEngine::DirtyTransform) {
+            transform_ = changed.transform();
         }
     }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}

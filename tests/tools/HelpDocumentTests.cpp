@@ -78,11 +78,11 @@ INSTANTIATE_TEST_SUITE_P(
         Guide{QStringLiteral("Tessaline使用說明.mht"), QStringLiteral("Tessaline使用說明"),
               QStringList{"匯入圖片", "效果預覽", "繡圖設定", "產生繡圖", "儲存和列印", "顏色替換",
                           "最終效果預覽"}}),
-    [](const ::testing::TestParamInfo<Guide>& info) {
-        if (info.param.title.endsWith(QStringLiteral("Guide"))) {
+    [](const ::testing::TestParamInfo<Guide>& guide) {
+        if (guide.param.title.endsWith(QStringLiteral("Guide"))) {
             return "English";
         }
-        return info.param.title.contains(QStringLiteral("說明")) ? "TraditionalChinese" : "Chinese";
+        return guide.param.title.contains(QStringLiteral("說明")) ? "TraditionalChinese" : "Chinese";
     });
 
 } // namespace
