@@ -82,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
         if (guide.param.title.endsWith(QStringLiteral("Guide"))) {
             return "English";
         }
-        return guide.param.title.contains(QStringLiteral("說明")) ? "TraditionalChinese" : "Chinese";
+        return guide.param.title.contains(QStringLiteral("說明")) ? "TraditionalChinese"
+                                                                  : "Chinese";
     });
 
 } // namespace
