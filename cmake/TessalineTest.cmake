@@ -1,5 +1,13 @@
 include(GoogleTest)
 
+if(TESSALINE_GTEST_SOURCE_DIR)
+    # Built with the program's own compiler; not installed with it.
+    set(INSTALL_GTEST OFF)
+    add_subdirectory(${TESSALINE_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+else()
+    find_package(GTest REQUIRED)
+endif()
+
 # The tests compare Chinese texts and outputs: whatever the machine's locale,
 # they run in a neutral one (the interface language follows LC_ALL,
 # LC_MESSAGES and LANG); tests of the English interface ask for it.
@@ -18,6 +26,14 @@ function(tessaline_add_test name)
         target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
     endif()
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+    if(CMAKE_CROSSCOMPILING)
+        # One CTest test per executable: the emulator (Wine) starts once
+        # for all of its cases instead of once per case.
+        add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT
+            "TESSALINE_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;${TESSALINE_TEST_LOCALE}")
+        return()
+    endif()
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}

@@ -18,7 +18,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kStandardOutput = "-";
+// "-" names standard output, in the system's own characters.
+bool isStandardOutput(const fs::path& path) {
+    return path.native() == fs::path::string_type(1, '-');
+}
 
 std::string systemReason(int error, std::string_view fallback) {
     return error != 0 ? std::generic_category().message(error) : std::string(fallback);
@@ -304,8 +307,7 @@ std::string OutputResult::message(const std::string& shownName) const {
     if (ok()) {
         return {};
     }
-    const std::string name =
-        path.native() == kStandardOutput ? "standard output" : "\"" + shownName + "\"";
+    const std::string name = isStandardOutput(path) ? "standard output" : "\"" + shownName + "\"";
     std::string why = reason;
     if (why.empty()) {
         switch (fault) {
@@ -338,7 +340,8 @@ void removeLeftovers(const fs::path& folder) {
     }
     const int self = currentProcessId();
     for (const fs::directory_entry& entry : entries) {
-        const std::string name = entry.path().filename().string();
+        // As bytes: on Windows a name outside the ANSI code page has no string().
+        const std::string name = nameBytes(entry.path().filename());
         const fs::file_status status = entry.symlink_status(ec);
         if (ec) {
             continue;
@@ -371,8 +374,7 @@ std::string scratchFolderPattern() {
 }
 
 bool sameOutputFile(const fs::path& first, const fs::path& second) {
-    if (first.empty() || second.empty() || first.native() == kStandardOutput ||
-        second.native() == kStandardOutput) {
+    if (first.empty() || second.empty() || isStandardOutput(first) || isStandardOutput(second)) {
         return false;
     }
     std::error_code ec;
@@ -392,7 +394,7 @@ bool sameOutputFile(const fs::path& first, const fs::path& second) {
 }
 
 std::string readableName(const fs::path& path) {
-    const std::string bytes = path.string();
+    const std::string bytes = nameBytes(path);
     std::string shown;
     shown.reserve(bytes.size());
     std::size_t i = 0;
@@ -467,7 +469,7 @@ OutputResult OutputBatch::add(const fs::path& target, std::size_t& slot) {
     if (target.empty()) {
         return failure(OutputFault::Unwritable, target, "no file name");
     }
-    if (target.native() == kStandardOutput) {
+    if (isStandardOutput(target)) {
         output->kind = Output::Kind::StandardOutput;
         slot = outputs_.size();
         outputs_.push_back(std::move(output));

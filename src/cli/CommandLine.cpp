@@ -15,7 +15,6 @@
 #include <iostream>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
 namespace tessaline {
@@ -37,10 +36,6 @@ void printHelp() {
 int reportProblem(int exitCode, const std::string& problem) {
     std::fprintf(stderr, "tessaline: %s\n", problem.c_str());
     return exitCode;
-}
-
-bool stderrIsTerminal() {
-    return ::isatty(STDERR_FILENO) == 1;
 }
 
 // Qt's own chatter (font or platform notes) would bury the one line a
@@ -80,7 +75,7 @@ int runConvert(const std::vector<std::string>& args, char* programName) {
     setInterfaceLanguage(language.language);
 
     ConvertProgress progress;
-    if (stderrIsTerminal()) {
+    if (standardErrorIsTerminal()) {
         progress.stage = [](std::string_view step) {
             std::fprintf(stderr, "tessaline: %.*s...\n", static_cast<int>(step.size()),
                          step.data());
@@ -112,7 +107,7 @@ int runPaletteExportCommand(const std::vector<std::string>& args) {
     if (outcome.exitCode != kExitOk) {
         return reportProblem(outcome.exitCode, outcome.error);
     }
-    if (stderrIsTerminal()) {
+    if (standardErrorIsTerminal()) {
         std::fprintf(stderr, "tessaline: %s\n", outcome.note.c_str());
     }
     return kExitOk;

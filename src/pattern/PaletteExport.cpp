@@ -49,17 +49,17 @@ PaletteExportResult exportPalette(const fs::path& input, const fs::path& output)
     std::error_code error;
     if (!fs::is_regular_file(input, error)) {
         return failure(PaletteExportError::MissingInput,
-                       "palette file not found: " + input.string());
+                       "palette file not found: " + readableName(input));
     }
     std::ifstream file(input, std::ios::binary);
     if (!file) {
         return failure(PaletteExportError::MissingInput,
-                       "palette file cannot be read: " + input.string());
+                       "palette file cannot be read: " + readableName(input));
     }
     const std::uintmax_t size = fs::file_size(input, error);
     if (error) {
         return failure(PaletteExportError::MissingInput,
-                       "palette file cannot be read: " + input.string());
+                       "palette file cannot be read: " + readableName(input));
     }
     if (size < kLeadingBytes) {
         return failure(PaletteExportError::Malformed,
@@ -79,7 +79,7 @@ PaletteExportResult exportPalette(const fs::path& input, const fs::path& output)
                                            std::istreambuf_iterator<char>()};
     if (bytes.size() != size) {
         return failure(PaletteExportError::MissingInput,
-                       "palette file cannot be read: " + input.string());
+                       "palette file cannot be read: " + readableName(input));
     }
 
     std::string text;

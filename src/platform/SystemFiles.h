@@ -1,16 +1,28 @@
 #pragma once
 // The few file-system calls the standard library lacks: forcing a file to
 // disk, renaming without replacing, and removing half-made files when the
-// program is interrupted. POSIX here, with a portable fallback; nothing
-// else in the program calls the operating system for files directly.
+// program is interrupted. The calls themselves are in SystemFilesPosix.cpp
+// and SystemFilesWindows.cpp; nothing else in the program calls the
+// operating system for files directly.
 #include <cstdio>
 #include <filesystem>
+#include <string>
+#include <string_view>
 #include <system_error>
 
 namespace tessaline {
 
 // std::fopen for a path in the file system's own encoding (wide on Windows).
 std::FILE* openFile(const std::filesystem::path& path, const char* mode);
+
+// A path from UTF-8 text: on Windows its UTF-16 form (never the ANSI code
+// page's), elsewhere the bytes as they are.
+std::filesystem::path pathFromUtf8(std::string_view text);
+
+// A path's name as bytes: the file system's own on POSIX, the UTF-16 name as
+// UTF-8 on Windows (an unpaired surrogate encoded alone, so it shows as
+// bytes that are not UTF-8).
+std::string nameBytes(const std::filesystem::path& path);
 
 // Flushes and forces a written file to its disk; false when the system
 // reports the data could not be stored.
@@ -46,7 +58,8 @@ RenameOutcome renameWithoutReplacing(const std::filesystem::path& from,
 // Files and folders removed should the program be stopped by SIGINT,
 // SIGTERM, SIGHUP or SIGPIPE before they are released. keepForCleanup
 // returns a ticket for releaseFromCleanup (-1 when none could be taken: the
-// path then simply stays behind on an interruption).
+// path then simply stays behind on an interruption). On Windows: Ctrl+C,
+// Ctrl+Break, SIGTERM and the console window closing.
 int keepForCleanup(const std::filesystem::path& path, bool folder = false);
 void releaseFromCleanup(int ticket);
 
@@ -57,7 +70,9 @@ void removeLeftoversOnInterrupt();
 // While one lives, SIGINT, SIGTERM, SIGHUP and SIGPIPE are held back: one
 // that arrives takes effect (removing what keepForCleanup holds, then
 // ending the program) only when the last HeldSignals ends. Outputs are put
-// in place under it, so an interruption never leaves half a batch.
+// in place under it, so an interruption never leaves half a batch. On
+// Windows: Ctrl+C, Ctrl+Break and SIGTERM, and a closing console window
+// waits for it (as long as the system lets it).
 class HeldSignals {
   public:
     HeldSignals();
@@ -65,6 +80,13 @@ class HeldSignals {
     HeldSignals(const HeldSignals&) = delete;
     HeldSignals& operator=(const HeldSignals&) = delete;
 };
+
+// Standard error: whether a person reads it, and sending it nowhere for a
+// while (silenceStandardError gives what restoreStandardError takes back,
+// -1 when it could not be silenced).
+bool standardErrorIsTerminal();
+int silenceStandardError();
+void restoreStandardError(int saved);
 
 // Releases its ticket when it goes out of scope.
 class CleanupTicket {
