@@ -566,11 +566,11 @@
     </message>
     <message>
         <source>清理零散针</source>
-        <translation>Clean up lone stitches</translation>
+        <translation>Clean up strays</translation>
     </message>
     <message>
         <source>每种线最少针数：</source>
-        <translation>Fewest stitches a thread:</translation>
+        <translation>Min. stitches:</translation>
     </message>
     <message>
         <source>绣布颜色：</source>
@@ -582,7 +582,7 @@
     </message>
     <message>
         <source>背景不绣</source>
-        <translation>Leave the background unstitched</translation>
+        <translation>Leave background bare</translation>
     </message>
     <message>
         <source>与绣布颜色的色差（ΔE2000）在此之内的格子不绣</source>

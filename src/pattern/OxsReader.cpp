@@ -10,7 +10,9 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <limits>
 #include <map>
+#include <numeric>
 
 namespace tessaline {
 
@@ -299,17 +301,19 @@ bool isOwnColor(const PaletteItem& item) {
     return item.color && numbered && *numbered == *item.color;
 }
 
-// Symbols as the file gives them where the program's symbols hold them,
-// then the first free symbols for the rest.
-SymbolMap symbolsOf(const std::vector<ReadThread>& threads) {
+// Symbols as the file gives them where the stitcher's set holds them (a file
+// of this program's gives them so), then the first free symbols of the set
+// for the rest.
+SymbolMap stitchSymbolsOf(const std::vector<ReadThread>& threads) {
+    const int count = static_cast<int>(stitchSymbols().size());
     SymbolMap symbolPos{};
-    std::array<bool, kSymbolCount + 1> used{};
+    std::vector<bool> used(static_cast<std::size_t>(count) + 1, false);
     std::vector<const ReadThread*> unplaced;
     for (const ReadThread& thread : threads) {
         int position = 0;
         if (thread.symbol) {
-            for (int p = 1; p <= kSymbolCount && position == 0; ++p) {
-                if (!used[at(p)] && symbolAt(p) == *thread.symbol) {
+            for (int p = 1; p <= count && position == 0; ++p) {
+                if (!used[at(p)] && stitchSymbolAt(p) == *thread.symbol) {
                     position = p;
                 }
             }
@@ -323,10 +327,10 @@ SymbolMap symbolsOf(const std::vector<ReadThread>& threads) {
     }
     int free = 1;
     for (const ReadThread* thread : unplaced) {
-        while (free <= kSymbolCount && used[at(free)]) {
+        while (free <= count && used[at(free)]) {
             ++free;
         }
-        if (free > kSymbolCount) {
+        if (free > count) {
             break;
         }
         used[at(free)] = true;
@@ -488,6 +492,45 @@ OxsReadResult readOxs(std::string_view text, const OxsReadSettings& settings) {
         }
     }
 
+    // A generation numbers its threads by their first stitch, row by row
+    // (the legend's order and the chart's symbols follow it): so does a
+    // pattern read back, whatever order its file lists them in.
+    std::vector<long long> firstStitch(readThreads.size(), std::numeric_limits<long long>::max());
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if (const int cell = cells[at(y) * at(w) + at(x)]; cell > 0) {
+                long long& first = firstStitch[threadOfItem.at(cell)];
+                first = std::min(first, static_cast<long long>(y) * w + x);
+            }
+        }
+    }
+    std::vector<std::size_t> order(readThreads.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return firstStitch[a] < firstStitch[b]; });
+    std::vector<ReadThread> ordered;
+    ordered.reserve(readThreads.size());
+    std::vector<int> ownIndexOf(readThreads.size() + 1, 0);
+    for (const std::size_t k : order) {
+        ordered.push_back(readThreads[k]);
+        if (ownColors) {
+            // Own colours are numbered by their place in the list.
+            ownIndexOf[at(readThreads[k].index)] = static_cast<int>(ordered.size());
+            ordered.back().index = static_cast<int>(ordered.size());
+        }
+    }
+    readThreads = std::move(ordered);
+    if (ownColors) {
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                int& index = pattern.colorIndexMatrix(x, y);
+                if (index > 0) {
+                    index = ownIndexOf[at(index)];
+                }
+            }
+        }
+    }
+
     threads.threadCount = static_cast<int>(readThreads.size());
     for (std::size_t i = 0; i < readThreads.size(); ++i) {
         const ReadThread& thread = readThreads[i];
@@ -504,7 +547,10 @@ OxsReadResult readOxs(std::string_view text, const OxsReadSettings& settings) {
                                    : legendThreadNumber(dmc[at(thread.index)].cindex);
         threads.table.push_back(std::move(entry));
     }
-    threads.symbolPos = symbolsOf(readThreads);
+    // The chart's own symbols follow its order as a generation's do; the
+    // stitcher's symbols are the file's.
+    threads.symbolPos = makeSymbolMap(threads.colorList, threads.threadCount, threads.category);
+    threads.stitchSymbolPos = stitchSymbolsOf(readThreads);
 
     pattern.title = doc.title == kDefaultChartTitle ? std::string() : doc.title;
     if (doc.stitchesPerInch && *doc.stitchesPerInch <= kMaxOxsChartSide &&

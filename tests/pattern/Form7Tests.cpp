@@ -459,7 +459,8 @@ TEST(Print, WithoutAPrinterShowsTheFailureMessage) {
     const std::size_t before = w.dialogs.messages.size();
     w.form->fop4->trigger();
     ASSERT_EQ(w.dialogs.messages.size(), before + 1);
-    EXPECT_EQ(w.dialogs.messages.back().text, kPrintFailed);
+    EXPECT_EQ(w.dialogs.messages.back().text,
+              kPrintFailed + QStringLiteral("\n原因：没有默认打印机"));
 }
 
 TEST(Print, TheJobIsTheOnePageChartAndAStoppedSymbolPassSendsNone) {
