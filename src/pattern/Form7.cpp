@@ -27,6 +27,12 @@
 namespace tessaline {
 
 namespace {
+// A button as wide as its caption and a margin each side, not the style's
+// wider default: the top row holds five buttons and two lists.
+int captionWidth(const QPushButton& button) {
+    return button.fontMetrics().horizontalAdvance(button.text()) + 16;
+}
+
 constexpr int kViewportWidth = 760;
 constexpr int kViewportHeight = 520;
 constexpr int kProgressTrackWidth = 300;
@@ -187,7 +193,7 @@ int Form7::buildSaveButtons() {
             continue;
         }
         auto* button = new QPushButton(tr(window.caption), this);
-        const int width = std::max(kMinButtonWidth, button->sizeHint().width());
+        const int width = std::max(kMinButtonWidth, captionWidth(*button));
         int& left = window.row == WindowSave::Row::Top ? topLeft : bookLeft;
         button->setGeometry(left, window.row == WindowSave::Row::Top ? 10 : kBookRowTop, width, 26);
         left += width + kGap;
@@ -197,7 +203,7 @@ int Form7::buildSaveButtons() {
         saves_.push_back({&format, button, 0});
     }
     Command4 = saveButton("chart");
-    Command6->setGeometry(topLeft, 10, 100, 26);
+    Command6->setGeometry(topLeft, 10, std::max(80, captionWidth(*Command6)), 26);
     return bookLeft;
 }
 
