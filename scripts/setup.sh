@@ -13,8 +13,8 @@ packages=(
   libjpeg-dev libjpeg62-turbo-dev
   fonts-arphic-uming fonts-liberation
   xvfb xauth poppler-utils
-  # bench/thread_limit_quality.sh: the photographs and the pipeline it races
-  imagemagick mate-backgrounds
+  # bench/thread_limit_quality.sh: the photographs and the pipelines it races
+  imagemagick mate-backgrounds pngquant
   # bench/decode_floor.sh: djpeg's decode to race, and GNU time for the peaks
   libjpeg-turbo-progs time
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
