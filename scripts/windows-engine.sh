@@ -16,19 +16,7 @@ packages=(
   # GoogleTest's sources, built with the cross compiler
   googletest
 )
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "windows-engine: these packages are missing and installing them needs root: ${missing[*]}" >&2
-    exit 1
-  fi
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-missing.sh windows-engine "${packages[@]}"
 
 start=$(date +%s)
 cmake --preset windows-engine "$@"
