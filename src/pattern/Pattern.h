@@ -33,10 +33,6 @@ struct Pattern {
     int entryCount() const { return static_cast<int>(threads.table.size()); }
     // Left bare: blank on the charts, in no count, the cloth in the files.
     bool unstitched(int x, int y) const { return colorIndexMatrix(x, y) == kUnstitchedIndex; }
-    // The cell as the finished piece shows it: its thread, or the cloth.
-    Color finishedColor(int x, int y) const {
-        return unstitched(x, y) ? threads.fabricColor : threads.indexColor(colorIndexMatrix(x, y));
-    }
     // The threads on the chart without a legend entry (see rareThreads).
     ThreadTable rare() const { return rareThreads(threads, colorIndexMatrix); }
 };
