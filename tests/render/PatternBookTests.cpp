@@ -191,6 +191,26 @@ TEST(PatternBook, LetterPaperLargeCellsAndThreadsBelowTheIgnorableCount) {
         << legend.toStdString();
 }
 
+// What a reader copying the book's text gets for a space: the documents'
+// text maps may name the space glyph by U+0020 only, never by the tab that
+// some fonts draw with the same glyph.
+TEST(PatternBook, ItsTextMapsReadSpacesAsSpaces) {
+    const auto chart = makeChart(30, 20, [](int x, int) { return test::lightThread(x % 3); });
+    const std::optional<QByteArray> pdf =
+        renderPatternBook(chart->source(ChartKind::SymbolsOnly), BookSettings{});
+    ASSERT_TRUE(pdf);
+    int spaces = 0;
+    for (qsizetype from = 0; (from = pdf->indexOf("begincmap", from)) >= 0;) {
+        const qsizetype end = pdf->indexOf("endcmap", from);
+        ASSERT_GT(end, from);
+        const QByteArray map = pdf->mid(from, end - from);
+        EXPECT_FALSE(map.contains(" <0009>") || map.contains("[<0009>")) << map.toStdString();
+        spaces += static_cast<int>(map.count("<0020>"));
+        from = end;
+    }
+    EXPECT_GT(spaces, 0);
+}
+
 TEST(PatternBook, AStoppedBookHasNoBytes) {
     const auto chart = makeChart(60, 40, [](int x, int) { return test::lightThread(x % 4); });
     ChartProgress progress;
