@@ -70,9 +70,11 @@ void ThreadReplacement::load(const CellMatrix& patternMatrix, int width, int hei
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
             const Color color = patternMatrix(x, y);
+            // A cell left unstitched stays so: no thread, none to replace.
             auto found = threads.find(color);
             if (found == threads.end()) {
-                found = threads.emplace(color, matcher_.nearest(color)).first;
+                const int thread = color == kClearCell ? kUnstitchedIndex : matcher_.nearest(color);
+                found = threads.emplace(color, thread).first;
             }
             (*workCopy_)(x, y) = found->second;
             if (yield) {
@@ -180,7 +182,8 @@ int ThreadReplacement::cellsOf(int thread) const {
 void ThreadReplacement::commit(CellMatrix& patternMatrix, const Yield& yield) const {
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
-            patternMatrix(x, y) = threadColor((*workCopy_)(x, y));
+            const int cell = (*workCopy_)(x, y);
+            patternMatrix(x, y) = cell == kUnstitchedIndex ? kClearCell : threadColor(cell);
             if (yield) {
                 yield();
             }

@@ -61,7 +61,8 @@ class ThreadReplacement {
     // matching.
     int nearest(Color color) const { return matcher_.nearest(color); }
     // The working copy: each of the width x height cells of patternMatrix
-    // (sides clamped to 0..321) as its nearest thread.
+    // (sides clamped to 0..321) as its nearest thread; a cell left
+    // unstitched (kClearCell) holds kUnstitchedIndex and keeps it.
     void load(const CellMatrix& patternMatrix, int width, int height, const Yield& yield = {});
 
     int width() const { return width_; }
@@ -91,7 +92,8 @@ class ThreadReplacement {
     void undo(const CellChanged& changed = {}, const Yield& yield = {});
     // How many cells of the working copy hold a thread.
     int cellsOf(int thread) const;
-    // Writes each cell's thread colour into patternMatrix.
+    // Writes each cell's thread colour into patternMatrix, kClearCell for an
+    // unstitched one.
     void commit(CellMatrix& patternMatrix, const Yield& yield = {}) const;
 
   private:

@@ -162,6 +162,24 @@ TEST_F(ReplacementFixture, UndoGivesBackExactlyTheCellsTheLatestReplacementChang
     EXPECT_EQ(out(1, 0), k3713);
 }
 
+TEST_F(ReplacementFixture, CellsLeftUnstitchedStaySoThroughReplaceUndoAndCommit) {
+    (*pattern)(2, 0) = kClearCell;
+    (*pattern)(0, 1) = kClearCell;
+    ThreadReplacement r = start();
+    ASSERT_EQ(r.colorCount(), 2); // black and 3713: the cloth is no thread
+    EXPECT_EQ(r.thread(2, 0), kUnstitchedIndex);
+    r.replace(kUnstitchedIndex, 10); // not listed: nothing happens
+    EXPECT_EQ(r.replaceCount(), 0);
+    r.replace(kDmcBlack, 10);
+    r.replace(1, kDmcBlack);
+    r.undo();
+    EXPECT_EQ(r.cellsOf(10), 2);
+    r.commit(*pattern);
+    EXPECT_EQ((*pattern)(2, 0), kClearCell);
+    EXPECT_EQ((*pattern)(0, 1), kClearCell);
+    EXPECT_EQ((*pattern)(0, 0), r.threadColor(10));
+}
+
 TEST_F(ReplacementFixture, TheListKeepsOneEntryAndReplacementsStopAt201) {
     *pattern = *filledMatrix(kBlack);
     ThreadReplacement r = start();
