@@ -194,6 +194,10 @@ void Form9::loadWindow(int width, int height) {
     }
     Picture1->refresh();
     showCounter();
+    // The window opens ready to use: the magnified view on the top left
+    // corner and the swatch lists drawn, as after a first click on the
+    // small picture, so nobody faces empty boxes.
+    Picture1_MouseDown();
 }
 
 void Form9::Picture1_MouseMove(int x, int y) {

@@ -102,6 +102,10 @@ TEST(Form9, PicksReplacesUndoesAndHandsTheChosenThreadsToTheGeneration) {
     EXPECT_EQ(f->Shape1->size(), QSize(kWidth / 4, kHeight / 4));
     EXPECT_FALSE(f->Command2->isEnabled());
     EXPECT_EQ(f->Label6->text(), QStringLiteral("颜色总数：3  替换0 处"));
+    // It opens with the lists and the magnified top-left corner drawn:
+    // cell (12, 3) lies in the first black square.
+    EXPECT_EQ(f->Picture5->height(), 24);
+    EXPECT_EQ(f->Picture2->point(4 * 12 + 2, 4 * 3 + 2), rgb(0, 0, 0));
 
     // Nothing chosen: no cell, counter or button changes; the lists are drawn.
     f->Command1_Click();
