@@ -115,7 +115,11 @@ for language in ${HELP_FIGURES_LANGUAGES:-zh_CN en zh_TW}; do
     xdotool windowraise "$main"
     click "$main" 700 42
     replace=$(new_window "$before")
-    sleep 1
+    # A part of the pattern magnified, a color, a thread, "<－替换".
+    click "$replace" 80 60 1.5
+    click "$replace" 15 373 0.5
+    click "$replace" 591 426 0.5
+    click "$replace" 408 388 1.5
     shot "$replace" "$out/replace.png"
 
     kill "$app"
