@@ -1,16 +1,16 @@
 // Builds a user guide ("Tessaline使用说明.mht", "Tessaline User Guide.mht",
-// "Tessaline使用說明.mht"): the guide's HTML and the illustrations it names,
-// in one MHTML file (multipart/related, every part base64-coded and found by
-// its Content-Location) that browsers open as a single page. The page's own
-// language (<html lang="en">, "zh-TW", "zh-HK" or "zh-Hant" for Traditional
-// Chinese, Simplified Chinese otherwise) chooses the illustrations' captions,
-// its <title> the document's subject.
+// "Tessaline使用說明.mht"): the guide's HTML and the figures it names, in one
+// MHTML file (multipart/related, every part base64-coded and found by its
+// Content-Location) that browsers open as a single page. The figures are the
+// PNG files beside the guide (assets/help/images/<language>/, taken from the
+// real windows and charts by scripts/help-figures.sh); the page's <title> is
+// the document's subject.
 //   make_help_document <guide.html> <output.mht>
-#include "help_illustrations.h"
-
-#include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <cstdio>
@@ -35,19 +35,6 @@ QByteArray part(const QByteArray& type, const QByteArray& location, const QByteA
            "\r\n\r\n" + base64Lines(body) + "\r\n";
 }
 
-GuideLanguage pageLanguage(const QString& page) {
-    static const QRegularExpression declared(QStringLiteral("<html[^>]*\\blang=\"([^\"]*)\""));
-    const QString language = declared.match(page).captured(1).toLower();
-    if (language == QLatin1String("en") || language.startsWith(QLatin1String("en-"))) {
-        return GuideLanguage::English;
-    }
-    if (language == QLatin1String("zh-tw") || language == QLatin1String("zh-hk") ||
-        language.startsWith(QLatin1String("zh-hant"))) {
-        return GuideLanguage::TraditionalChinese;
-    }
-    return GuideLanguage::Chinese;
-}
-
 int fail(const char* what, const QString& detail) {
     std::fprintf(stderr, "make_help_document: %s %s\n", what, qPrintable(detail));
     return 1;
@@ -66,7 +53,6 @@ int main(int argc, char** argv) {
     }
     const QByteArray html = source.readAll();
     const QString page = QString::fromUtf8(html);
-    const GuideLanguage language = pageLanguage(page);
     static const QRegularExpression titled(QStringLiteral("<title>([^<]*)</title>"));
     const QString title = titled.match(page).captured(1);
     if (title.isEmpty()) {
@@ -82,24 +68,25 @@ int main(int argc, char** argv) {
                 kBoundary + "\"\r\n\r\n";
     document += part("text/html; charset=\"utf-8\"", "index.html", html);
 
-    // Every picture the guide names must be one we can draw.
-    static const QRegularExpression named(QStringLiteral("src=\"images/([a-z]+)\\.png\""));
-    QStringList drawn;
+    // Every picture the guide names must be a PNG file beside it that decodes.
+    static const QRegularExpression named(QStringLiteral("src=\"(images/[A-Za-z0-9_/-]+\\.png)\""));
+    const QDir folder = QFileInfo(source).dir();
+    QStringList embedded;
     for (auto match = named.globalMatch(page); match.hasNext();) {
         const QString name = match.next().captured(1);
-        if (drawn.contains(name)) {
+        if (embedded.contains(name)) {
             continue;
         }
-        const QImage picture = drawHelpIllustration(name, language);
-        if (picture.isNull()) {
-            return fail("no illustration named", name);
+        QFile figure(folder.filePath(name));
+        if (!figure.open(QIODevice::ReadOnly)) {
+            return fail("no figure", figure.fileName());
         }
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        picture.save(&buffer, "PNG");
-        document += part("image/png", "images/" + name.toUtf8() + ".png", png);
-        drawn << name;
+        const QByteArray png = figure.readAll();
+        if (QImage::fromData(png, "PNG").isNull()) {
+            return fail("not a PNG picture:", figure.fileName());
+        }
+        document += part("image/png", name.toUtf8(), png);
+        embedded << name;
     }
     document += "--" + kBoundary + "--\r\n";
 

@@ -221,7 +221,7 @@ class Reader {
                 o_.fabricGiven = true;
             } else {
                 error = "--fabric: " + inQuotes(value) +
-                        " is not a fabric count (11, 14, 16, 18, 22, 25 or 28)";
+                        " is not a fabric count (11, 14, 16, 18, 22, 25, 28 or 32)";
             }
         } else {
             readOutput(key, value);

@@ -124,12 +124,15 @@ constexpr std::string_view kOtherOutputs =
   --pitch MM            the book's cell size, 2..6 millimetres (default 2.54,
                         10 cells an inch)
   --fabric COUNT        the fabric, in stitches an inch: 11, 14 (default), 16,
-                        18, 22, 25 or 28; the book's legend and the JSON count
-                        skeins for it, the OXS file takes it. Skeins per
+                        18, 22, 25, 28 or 32 (from 25 evenweave or linen,
+                        stitched over two); the book's legend and the JSON
+                        count skeins for it, the OXS file takes it. Skeins per
                         thread, for 2 strands: one cross takes (2 x 1.414 + 2)
-                        x 25.4 / COUNT mm of each strand (two diagonals on the
-                        front, two sides on the back), plus 20 % for starting
-                        and ending; a skein is 8 m of 6 strands; rounded up.
+                        x 25.4 / stitches an inch mm of each strand (two
+                        diagonals on the front, two sides on the back), plus
+                        150 % for the thread between stitches on the back,
+                        starting and ending; a skein is 8 m of 6 strands;
+                        rounded up.
   --print               print the one-page printout on the default printer,
                         as "打印" does, once every file is written
   --book-print          print the pattern book instead (--paper, --pitch and

@@ -39,6 +39,7 @@ QComboBox* makeChoiceBox(QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    fitRowsToGlyphs(*box);
     return box;
 }
 

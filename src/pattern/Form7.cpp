@@ -86,6 +86,7 @@ void Form7::buildControls() {
     Combo1 = new QComboBox(this);
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    fitRowsToGlyphs(*Combo1);
     Combo1->setGeometry(474, 10, 106, 26);
     Label2 = new QLabel(tr("可忽略颜色出现次数"), this);
     Label2->setGeometry(590, 10, 120, 26);

@@ -1,6 +1,9 @@
 #include "platform/ChoiceBox.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace tessaline {
 
@@ -20,6 +23,34 @@ void showChoice(QComboBox& box, const QVariant& value, const QString& shownOther
     if (index < 0) {
         box.setEditText(shownOtherwise);
     }
+}
+
+} // namespace tessaline
+
+namespace tessaline {
+
+namespace {
+
+class GlyphRowDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const QString caption = index.data(Qt::DisplayRole).toString();
+        const int glyphs = QFontMetrics(option.font).boundingRect(caption).height();
+        size.setHeight(std::max(size.height(), glyphs + 2 * kRowMargin));
+        return size;
+    }
+
+  private:
+    static constexpr int kRowMargin = 1;
+};
+
+} // namespace
+
+void fitRowsToGlyphs(QComboBox& box) {
+    box.setItemDelegate(new GlyphRowDelegate(&box));
 }
 
 } // namespace tessaline

@@ -18,4 +18,9 @@ QVariant chosenItemData(const QComboBox& box);
 // holds is shown as shownOtherwise.
 void showChoice(QComboBox& box, const QVariant& value, const QString& shownOtherwise);
 
+// Makes the box's drop-down rows as tall as their captions' glyphs: Chinese
+// glyphs come from a fallback face taller than the box's own font, and a row
+// sized by that font lets the next row paint over their bottom strokes.
+void fitRowsToGlyphs(QComboBox& box);
+
 } // namespace tessaline

@@ -179,7 +179,7 @@ TEST(ConvertOptions, PaperPitchAndFabric) {
     EXPECT_EQ(parse({"a", "--book", "b.pdf", "--pitch", "3mm"}).error,
               "--pitch: \"3mm\" is not a number of millimetres");
     EXPECT_EQ(parse({"a", "--json", "-", "--fabric", "15"}).error,
-              "--fabric: \"15\" is not a fabric count (11, 14, 16, 18, 22, 25 or 28)");
+              "--fabric: \"15\" is not a fabric count (11, 14, 16, 18, 22, 25, 28 or 32)");
     EXPECT_EQ(parse({"a", "--book", "b.pdf", "--paper", "a3"}).error,
               "--paper: \"a3\" is neither \"a4\" nor \"letter\"");
     // Paper and pitch belong to the book; the fabric also counts the JSON's skeins.
@@ -193,7 +193,7 @@ TEST(ConvertOptions, PaperPitchAndFabric) {
               "--fabric applies to --book, --book-print, --json and --oxs only");
     // A count that does not fit an int is not wrapped round to one that does.
     EXPECT_EQ(parse({"a", "--book", "b.pdf", "--fabric", "4294967310"}).error,
-              "--fabric: \"4294967310\" is not a fabric count (11, 14, 16, 18, 22, 25 or 28)");
+              "--fabric: \"4294967310\" is not a fabric count (11, 14, 16, 18, 22, 25, 28 or 32)");
     // Printing the book takes them too, and is an output of its own.
     const ConvertParse printed = parse({"a", "--book-print", "--paper", "letter", "--pitch", "4"});
     ASSERT_TRUE(printed.ok()) << printed.error;
