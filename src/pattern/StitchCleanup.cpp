@@ -88,16 +88,17 @@ int cleanUpLoneStitches(CellMatrix& colorIndexMatrix, const CellMatrix& patternM
         }
         return found->second;
     };
-    // What a lone stitch is judged against: its own colour; but where most
-    // of its neighbours are lone too (a dither or grain, whose single cells
-    // stand for the colour of their surroundings), the mean colour of the
-    // stitched cells around it.
+    // What a lone stitch is judged against: its own colour; but in a
+    // dithered pattern, where most of its neighbours are lone too and its
+    // colour lies far from theirs (single cells that stand for the colour of
+    // their surroundings), the mean colour of the stitched cells around it.
+    const bool dithered = loneStitchShare(colorIndexMatrix, width, height) > kDitheredLoneShare;
     std::vector<Color> judgedColor(static_cast<std::size_t>(width) * height, 0);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             Color& judged = judgedColor[static_cast<std::size_t>(y * width + x)];
             judged = patternMatrix(x, y);
-            if (!isThread(colorIndexMatrix(x, y)) ||
+            if (!dithered || !isThread(colorIndexMatrix(x, y)) ||
                 !isLoneStitch(colorIndexMatrix, width, height, x, y)) {
                 continue;
             }
@@ -128,7 +129,11 @@ int cleanUpLoneStitches(CellMatrix& colorIndexMatrix, const CellMatrix& patternM
                     }
                 }
             }
-            judged = rgb((sum[0] + n / 2) / n, (sum[1] + n / 2) / n, (sum[2] + n / 2) / n);
+            const Color mean =
+                rgb((sum[0] + n / 2) / n, (sum[1] + n / 2) / n, (sum[2] + n / 2) / n);
+            if (deltaE2000(labOfColor(judged), labOfColor(mean)) > kLoneStitchTolerance) {
+                judged = mean;
+            }
         }
     }
     auto labOf = [&](int x, int y) -> const Lab& {

@@ -12,6 +12,8 @@ namespace tessaline {
 inline constexpr double kLoneStitchTolerance = 7.0;
 // What a lone stitch may lose and still always be cleaned up.
 inline constexpr double kFreeLoneStitchCost = 2.0;
+// The share of lone stitches beyond which a pattern counts as dithered.
+inline constexpr double kDitheredLoneShare = 1.0 / 3.0;
 
 // A cell none of whose four neighbours holds its thread; unstitched cells
 // are never lone and count as no neighbour.
@@ -25,9 +27,11 @@ double loneStitchShare(const CellMatrix& colorIndexMatrix, int width, int height
 // kLoneStitchTolerance further from it than the cell's own thread; the
 // cheapest first (then the first cell in row order), until at most two in
 // five of the lone stitches are left, and beyond that every one that costs
-// at most kFreeLoneStitchCost. Where most of a lone stitch's neighbours are
-// lone too (a dither or grain) it is judged against the mean colour of the
-// stitched cells around it, and only until the two in five. A cell that
+// at most kFreeLoneStitchCost. In a dithered pattern (more than
+// kDitheredLoneShare of the stitches lone), a lone stitch most of whose
+// neighbours are lone too, and whose colour lies more than
+// kLoneStitchTolerance from the mean colour of the stitched cells around it,
+// is judged against that mean, and only until the two in five. A cell that
 // changes joins a neighbour, and none of its neighbours loses a partner, so
 // no new lone stitch appears.
 // `indexColors` gives each cell value's thread colour. Returns the cells changed.
