@@ -23,9 +23,12 @@ struct Point {
 using Centre = std::array<double, 3>;
 
 // Lloyd's rounds allowed to settle a k-means start, and the k-means++
-// starts tried besides the median cut.
+// starts tried besides the median cut: about kSeedWork over the points, within
+// kFewestSeeds..kMostSeeds.
 constexpr int kSettleRounds = 40;
-constexpr std::uint64_t kSeeds = 8;
+constexpr std::size_t kSeedWork = 48000;
+constexpr std::size_t kFewestSeeds = 4;
+constexpr std::size_t kMostSeeds = 16;
 // The grouping the CIEDE2000 choice works on, one bit coarser where that
 // leaves too many points.
 constexpr int kRefitBits = 5;
@@ -729,7 +732,9 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
     std::vector<Centre> cut = splitIntoGroups(grouped, limit);
     refineGroups(grouped, cut, kSettleRounds);
     starts.push_back(threadsOfCentres(cut, whole));
-    for (std::uint64_t seed = 1; seed <= kSeeds; ++seed) {
+    // More starts where the points are few and each start cheap.
+    const std::size_t seeds = std::clamp(kSeedWork / grouped.size(), kFewestSeeds, kMostSeeds);
+    for (std::uint64_t seed = 1; seed <= seeds; ++seed) {
         std::vector<Centre> centres = seedGroups(grouped, limit, seed);
         refineGroups(grouped, centres, kSettleRounds);
         starts.push_back(threadsOfCentres(centres, whole));
