@@ -206,8 +206,19 @@ ColorIndexOutcome makeLimitedColorIndex(const CellMatrix& patternMatrix, int wid
         }
     }
     if (threadOf.size() != colors.size()) {
+        ColorLayout layout;
+        if (settings.match == ColorMatch::Lab) {
+            layout.width = width;
+            layout.height = height;
+            layout.cells.reserve(static_cast<std::size_t>(width) * height);
+            for (int y = 0; y < height; ++y) {
+                for (int x = 0; x < width; ++x) {
+                    layout.cells.push_back(colorIndexMatrix(x, y) - 1);
+                }
+            }
+        }
         const std::vector<int> chosen =
-            chooseThreads(colors, settings.threadLimit, dmc, settings.match, candidate);
+            chooseThreads(colors, settings.threadLimit, dmc, settings.match, candidate, &layout);
         const ThreadMatcher matcher(dmc, settings.match, chosen);
         threadOf.clear();
         for (const WeightedColor& wc : colors) {

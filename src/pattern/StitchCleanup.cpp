@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
+#include <queue>
 #include <unordered_map>
 
 namespace tessaline {
@@ -79,41 +81,165 @@ int cleanUpLoneStitches(CellMatrix& colorIndexMatrix, const CellMatrix& patternM
     height = clampSide(height);
     ThreadLabs threads(indexColors);
     std::unordered_map<Color, Lab> cellLabs;
-    int changed = 0;
+    auto labOfColor = [&](Color color) -> const Lab& {
+        auto found = cellLabs.find(color);
+        if (found == cellLabs.end()) {
+            found = cellLabs.emplace(color, toLab(color)).first;
+        }
+        return found->second;
+    };
+    // What a lone stitch is judged against: its own colour; but in a
+    // dithered pattern, where most of its neighbours are lone too and its
+    // colour lies far from theirs (single cells that stand for the colour of
+    // their surroundings), the mean colour of the stitched cells around it.
+    const bool dithered = loneStitchShare(colorIndexMatrix, width, height) > kDitheredLoneShare;
+    std::vector<Color> judgedColor(static_cast<std::size_t>(width) * height, 0);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const int own = colorIndexMatrix(x, y);
-            if (!isThread(own) || !isLoneStitch(colorIndexMatrix, width, height, x, y)) {
+            Color& judged = judgedColor[static_cast<std::size_t>(y * width + x)];
+            judged = patternMatrix(x, y);
+            if (!dithered || !isThread(colorIndexMatrix(x, y)) ||
+                !isLoneStitch(colorIndexMatrix, width, height, x, y)) {
                 continue;
             }
-            const Color color = patternMatrix(x, y);
-            auto found = cellLabs.find(color);
-            if (found == cellLabs.end()) {
-                found = cellLabs.emplace(color, toLab(color)).first;
-            }
-            const Lab& lab = found->second;
-            const double ownLoss = deltaE2000(lab, threads.of(own));
-            int best = own;
-            double bestLoss = ownLoss + kLoneStitchTolerance;
+            int neighbours = 0;
+            int lone = 0;
             for (const auto& [dx, dy] : kNeighbours) {
                 const int nx = x + dx;
                 const int ny = y + dy;
-                if (nx < 0 || ny < 0 || nx >= width || ny >= height) {
-                    continue;
-                }
-                const int other = colorIndexMatrix(nx, ny);
-                if (!isThread(other) || other == best) {
-                    continue;
-                }
-                const double loss = deltaE2000(lab, threads.of(other));
-                if (loss < bestLoss || (loss == bestLoss && best != own && other < best)) {
-                    best = other;
-                    bestLoss = loss;
+                if (nx >= 0 && ny >= 0 && nx < width && ny < height &&
+                    isThread(colorIndexMatrix(nx, ny))) {
+                    ++neighbours;
+                    lone += isLoneStitch(colorIndexMatrix, width, height, nx, ny) ? 1 : 0;
                 }
             }
-            if (best != own) {
-                colorIndexMatrix(x, y) = best;
-                ++changed;
+            if (neighbours == 0 || 2 * lone <= neighbours) {
+                continue;
+            }
+            int sum[3] = {0, 0, 0};
+            int n = 0;
+            for (int sy = std::max(0, y - 1); sy <= std::min(height - 1, y + 1); ++sy) {
+                for (int sx = std::max(0, x - 1); sx <= std::min(width - 1, x + 1); ++sx) {
+                    if (isThread(colorIndexMatrix(sx, sy))) {
+                        const Color c = patternMatrix(sx, sy);
+                        sum[0] += getRed(c);
+                        sum[1] += getGreen(c);
+                        sum[2] += getBlue(c);
+                        ++n;
+                    }
+                }
+            }
+            const Color mean =
+                rgb((sum[0] + n / 2) / n, (sum[1] + n / 2) / n, (sum[2] + n / 2) / n);
+            if (deltaE2000(labOfColor(judged), labOfColor(mean)) > kLoneStitchTolerance) {
+                judged = mean;
+            }
+        }
+    }
+    auto labOf = [&](int x, int y) -> const Lab& {
+        return labOfColor(judgedColor[static_cast<std::size_t>(y * width + x)]);
+    };
+    // The cheapest neighbour's thread for a lone cell and what it costs
+    // beyond the cell's own thread; none beyond the tolerance.
+    struct Move {
+        double cost = 0;
+        int cell = 0;
+        int thread = 0;
+        bool operator>(const Move& other) const {
+            return cost != other.cost ? cost > other.cost : cell > other.cell;
+        }
+    };
+    auto bestMove = [&](int x, int y) -> std::optional<Move> {
+        const int own = colorIndexMatrix(x, y);
+        if (!isThread(own) || !isLoneStitch(colorIndexMatrix, width, height, x, y)) {
+            return std::nullopt;
+        }
+        const Lab& lab = labOf(x, y);
+        const double ownLoss = deltaE2000(lab, threads.of(own));
+        std::optional<Move> best;
+        for (const auto& [dx, dy] : kNeighbours) {
+            const int nx = x + dx;
+            const int ny = y + dy;
+            if (nx < 0 || ny < 0 || nx >= width || ny >= height) {
+                continue;
+            }
+            const int other = colorIndexMatrix(nx, ny);
+            if (!isThread(other) || (best && other == best->thread)) {
+                continue;
+            }
+            const double cost = deltaE2000(lab, threads.of(other)) - ownLoss;
+            if (cost <= kLoneStitchTolerance &&
+                (!best || cost < best->cost || (cost == best->cost && other < best->thread))) {
+                best = Move{cost, y * width + x, other};
+            }
+        }
+        return best;
+    };
+    std::priority_queue<Move, std::vector<Move>, std::greater<>> moves;
+    int lone = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (isThread(colorIndexMatrix(x, y)) &&
+                isLoneStitch(colorIndexMatrix, width, height, x, y)) {
+                ++lone;
+                if (const std::optional<Move> move = bestMove(x, y)) {
+                    moves.push(*move);
+                }
+            }
+        }
+    }
+    // Cheapest first: every move that costs next to nothing, then on until
+    // three in five lone stitches are gone.
+    const int goal = lone * 2 / 5;
+    int changed = 0;
+    while (!moves.empty()) {
+        const Move popped = moves.top();
+        moves.pop();
+        const int x = popped.cell % width;
+        const int y = popped.cell / width;
+        const std::optional<Move> move = bestMove(x, y);
+        if (!move) {
+            continue;
+        }
+        if (move->cost > popped.cost || move->thread != popped.thread) {
+            moves.push(*move);
+            continue;
+        }
+        // Past the goal only what costs next to nothing against the cell's
+        // own colour goes on.
+        const std::size_t cell = static_cast<std::size_t>(popped.cell);
+        if (lone <= goal &&
+            (move->cost > kFreeLoneStitchCost || judgedColor[cell] != patternMatrix(x, y))) {
+            if (move->cost > kFreeLoneStitchCost) {
+                break;
+            }
+            continue;
+        }
+        colorIndexMatrix(x, y) = move->thread;
+        ++changed;
+        --lone;
+        for (const auto& [dx, dy] : kNeighbours) {
+            const int nx = x + dx;
+            const int ny = y + dy;
+            if (nx < 0 || ny < 0 || nx >= width || ny >= height ||
+                !isThread(colorIndexMatrix(nx, ny))) {
+                continue;
+            }
+            // A neighbour of the same thread has a partner now; another
+            // lone neighbour may join the cell's new thread.
+            if (colorIndexMatrix(nx, ny) == move->thread) {
+                int partners = 0;
+                for (const auto& [ex, ey] : kNeighbours) {
+                    const int mx = nx + ex;
+                    const int my = ny + ey;
+                    partners += mx >= 0 && my >= 0 && mx < width && my < height &&
+                                        colorIndexMatrix(mx, my) == move->thread
+                                    ? 1
+                                    : 0;
+                }
+                lone -= partners == 1 ? 1 : 0;
+            } else if (const std::optional<Move> next = bestMove(nx, ny)) {
+                moves.push(*next);
             }
         }
     }

@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <limits>
 #include <numeric>
+#include <optional>
+#include <unordered_map>
 
 namespace tessaline {
 
@@ -19,6 +22,28 @@ struct Point {
 
 using Centre = std::array<double, 3>;
 
+// Lloyd's rounds allowed to settle a k-means start, and the k-means++
+// starts tried besides the median cut: about kSeedWork over the points, within
+// kFewestSeeds..kMostSeeds.
+constexpr int kSettleRounds = 40;
+constexpr std::size_t kSeedWork = 48000;
+constexpr std::size_t kFewestSeeds = 4;
+constexpr std::size_t kMostSeeds = 16;
+// The grouping the CIEDE2000 choice works on, one bit coarser where that
+// leaves too many points.
+constexpr int kRefitBits = 5;
+constexpr std::size_t kMostRefitPoints = 6000;
+// The starts that are refitted by CIEDE2000, best first.
+constexpr std::size_t kRefittedStarts = 2;
+// The best choices judged again with every colour on its own thread.
+constexpr std::size_t kJudgedExactly = 4;
+// ... where the picture has at most this many colours.
+constexpr std::size_t kJudgedColors = 20000;
+// The cells a first judgement from a distance looks at, about, and the
+// second one.
+constexpr int kJudgedCells = 6000;
+constexpr int kJudgedCloseCells = 20000;
+
 double squaredDistance(const std::array<double, 3>& x, const Centre& c) {
     const double d0 = x[0] - c[0];
     const double d1 = x[1] - c[1];
@@ -26,23 +51,31 @@ double squaredDistance(const std::array<double, 3>& x, const Centre& c) {
     return d0 * d0 + d1 * d1 + d2 * d2;
 }
 
-// Colours are grouped by their top five bits per channel, each group at the
-// weighted mean of its members: far fewer points to cluster, with the
-// precision of the exact colours kept in the means.
-std::vector<Point> groupColors(std::span<const WeightedColor> colors) {
-    constexpr int kBins = 1 << 15;
-    std::vector<int> binOf(kBins, -1);
+// Colours are grouped by their top `bits` bits per channel (five unless
+// said), each group at the weighted mean of its members: far fewer points to
+// cluster, with the precision of the exact colours kept in the means.
+// `pointOf`, when given, receives each colour's point (-1 for none).
+std::vector<Point> groupColors(std::span<const WeightedColor> colors, int bits = 5,
+                               std::vector<int>* pointOf = nullptr) {
+    const int shift = 8 - bits;
+    std::vector<int> binOf(std::size_t{1} << (3 * bits), -1);
     std::vector<Point> points;
+    if (pointOf) {
+        pointOf->assign(colors.size(), -1);
+    }
     for (const WeightedColor& wc : colors) {
         if (wc.count <= 0) {
             continue;
         }
-        const int bin = (getRed(wc.color) >> 3) << 10 | (getGreen(wc.color) >> 3) << 5 |
-                        (getBlue(wc.color) >> 3);
+        const int bin = (getRed(wc.color) >> shift) << (2 * bits) |
+                        (getGreen(wc.color) >> shift) << bits | (getBlue(wc.color) >> shift);
         int& index = binOf[static_cast<std::size_t>(bin)];
         if (index < 0) {
             index = static_cast<int>(points.size());
             points.push_back({});
+        }
+        if (pointOf) {
+            (*pointOf)[static_cast<std::size_t>(&wc - colors.data())] = index;
         }
         Point& p = points[static_cast<std::size_t>(index)];
         const Lab lab = toLab(wc.color);
@@ -309,38 +342,140 @@ double assignByLab(const std::vector<LabPoint>& points, const std::vector<int>& 
     return total;
 }
 
-// Rounds of refitting by CIEDE2000, from a choice made in squared CIELAB.
-template <typename FirstChoice>
-std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
-                            const ThreadPalette& dmc, const std::vector<int>& allowed,
-                            const FirstChoice& firstChoice) {
-    // Points as in groupColors, but each with its exact CIELAB mean.
-    std::vector<Point> grouped = groupColors(colors);
-    std::vector<LabPoint> points;
-    points.reserve(grouped.size());
-    const ThreadMatcher whole(dmc, ColorMatch::Lab, allowed);
-    std::vector<double> ownWeight(static_cast<std::size_t>(kDmcThreadCount) + 1, 0.0);
-    for (const Point& p : grouped) {
-        LabPoint q{{p.lab[0], p.lab[1], p.lab[2]}, p.weight, 0};
-        q.own = whole.nearestByLab(q.lab);
-        ownWeight[static_cast<std::size_t>(q.own)] += q.weight;
-        points.push_back(q);
+// How far a choice lies from the picture seen from a distance: the mean
+// CIEDE2000 between picture and pattern, both blurred by one cell (3 x 3
+// box), on every cell or on every second, third... in both directions.
+class DistantLook {
+  public:
+    // Judged on about `judged` cells at most, every cell when 0.
+    DistantLook(const ColorLayout& layout, std::span<const WeightedColor> colors, int judged)
+        : layout_(layout) {
+        const int cells = layout.width * layout.height;
+        while (judged > 0 && cells / (step_ * step_) > judged) {
+            ++step_;
+        }
+        std::vector<Color> picture(static_cast<std::size_t>(cells), kWhite);
+        for (std::size_t i = 0; i < picture.size(); ++i) {
+            const int c = layout.cells[i];
+            if (c >= 0) {
+                picture[i] = colors[static_cast<std::size_t>(c)].color;
+            }
+        }
+        forEachJudged(
+            [&](int x, int y) { pictureLabs_.push_back(toLab(blurredAt(picture, x, y))); });
     }
-    std::vector<int> own;
-    for (int p = 1; p <= kDmcThreadCount; ++p) {
-        if (ownWeight[static_cast<std::size_t>(p)] > 0) {
-            own.push_back(p);
+
+    // `threadColor` gives each colour's thread colour.
+    double mean(const std::vector<Color>& threadColor) const {
+        std::vector<Color> pattern(layout_.cells.size(), kWhite);
+        for (std::size_t i = 0; i < pattern.size(); ++i) {
+            const int c = layout_.cells[i];
+            if (c >= 0) {
+                pattern[i] = threadColor[static_cast<std::size_t>(c)];
+            }
+        }
+        double total = 0;
+        std::size_t k = 0;
+        forEachJudged([&](int x, int y) {
+            const Color blurred = blurredAt(pattern, x, y);
+            auto found = labs_.find(blurred);
+            if (found == labs_.end()) {
+                found = labs_.emplace(blurred, toLab(blurred)).first;
+            }
+            total += deltaE2000(pictureLabs_[k++], found->second);
+        });
+        return k == 0 ? 0.0 : total / static_cast<double>(k);
+    }
+
+  private:
+    template <typename Visit> void forEachJudged(const Visit& visit) const {
+        for (int y = 0; y < layout_.height; y += step_) {
+            for (int x = 0; x < layout_.width; x += step_) {
+                visit(x, y);
+            }
         }
     }
-    // Every colour on its own nearest thread: nothing can do better.
-    if (static_cast<int>(own.size()) <= limit) {
-        return own;
+    Color blurredAt(const std::vector<Color>& cells, int x, int y) const {
+        int sum[3] = {0, 0, 0};
+        int n = 0;
+        for (int sy = std::max(0, y - 1); sy <= std::min(layout_.height - 1, y + 1); ++sy) {
+            for (int sx = std::max(0, x - 1); sx <= std::min(layout_.width - 1, x + 1); ++sx) {
+                const Color c = cells[static_cast<std::size_t>(sy * layout_.width + sx)];
+                sum[0] += getRed(c);
+                sum[1] += getGreen(c);
+                sum[2] += getBlue(c);
+                ++n;
+            }
+        }
+        return rgb((sum[0] + n / 2) / n, (sum[1] + n / 2) / n, (sum[2] + n / 2) / n);
     }
-    std::vector<int> chosen = firstChoice();
+
+    const ColorLayout& layout_;
+    int step_ = 1;
+    std::vector<Lab> pictureLabs_;
+    mutable std::unordered_map<Color, Lab> labs_; // blurred thread colours seen so far
+};
+
+// Starting groups for Lloyd's rounds by k-means++: the first centre drawn by
+// weight, each next one by weight times squared distance to the nearest
+// centre so far. A generator of our own draws, so every system draws alike.
+std::vector<Centre> seedGroups(const std::vector<Point>& points, int limit, std::uint64_t seed) {
+    auto draw = [&seed] {
+        seed += 0x9E3779B97F4A7C15ull;
+        std::uint64_t z = seed;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return static_cast<double>((z ^ (z >> 31)) >> 11) * 0x1.0p-53;
+    };
+    std::vector<Centre> centres;
+    std::vector<double> nearest(points.size(), std::numeric_limits<double>::infinity());
+    auto pick = [&](const std::vector<double>& weights) {
+        const double total = std::accumulate(weights.begin(), weights.end(), 0.0);
+        double at = draw() * total;
+        std::size_t i = 0;
+        for (; i + 1 < weights.size() && at >= weights[i]; ++i) {
+            at -= weights[i];
+        }
+        return i;
+    };
+    std::vector<double> weights(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        weights[i] = points[i].weight;
+    }
+    centres.push_back(points[pick(weights)].lab);
+    while (static_cast<int>(centres.size()) < limit) {
+        double total = 0;
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            nearest[i] = std::min(nearest[i], squaredDistance(points[i].lab, centres.back()));
+            weights[i] = points[i].weight * nearest[i];
+            total += weights[i];
+        }
+        if (total <= 0) {
+            break;
+        }
+        centres.push_back(points[pick(weights)].lab);
+    }
+    return centres;
+}
+
+// Each centre on its nearest thread by CIEDE2000.
+std::vector<int> threadsOfCentres(const std::vector<Centre>& centres, const ThreadMatcher& whole) {
+    std::vector<int> chosen;
+    for (const Centre& c : centres) {
+        chosen.push_back(whole.nearestByLab({c[0], c[1], c[2]}));
+    }
+    return distinctSorted(std::move(chosen));
+}
+
+// Rounds of refitting by CIEDE2000 from one choice; returns the best choice
+// seen and its summed difference in `bestLoss`.
+std::vector<int> refitRounds(const std::vector<LabPoint>& points, std::vector<int> chosen,
+                             int limit, const ThreadPalette& dmc, const ThreadMatcher& whole,
+                             double& bestLoss) {
     std::vector<int> owner;
     std::vector<double> loss;
     std::vector<int> best = chosen;
-    double bestLoss = assignByLab(points, chosen, dmc, owner, loss);
+    bestLoss = assignByLab(points, chosen, dmc, owner, loss);
     for (int round = 0; round < 6; ++round) {
         // Each group's candidates: its current thread, its members' own
         // nearest threads and the thread nearest its mean (k-means' pick);
@@ -418,6 +553,225 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
     return best;
 }
 
+// Threads no point takes are dropped, and places the limit leaves free go to
+// the own threads of the worst-served points, which then take them: the
+// budget is used where the colours need it.
+std::vector<int> filledUp(const std::vector<LabPoint>& points, std::vector<int> chosen, int limit,
+                          const ThreadPalette& dmc) {
+    std::vector<int> owner;
+    std::vector<double> loss;
+    for (int round = 0; round < 3; ++round) {
+        assignByLab(points, chosen, dmc, owner, loss);
+        std::vector<int> taken = distinctSorted(owner);
+        std::vector<std::pair<double, std::size_t>> worst;
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            if (loss[i] > 0) {
+                worst.emplace_back(loss[i], i);
+            }
+        }
+        std::sort(worst.begin(), worst.end(), std::greater<>());
+        for (const auto& [l, i] : worst) {
+            if (static_cast<int>(taken.size()) >= limit) {
+                break;
+            }
+            const int p = points[i].own;
+            if (!std::binary_search(taken.begin(), taken.end(), p)) {
+                taken.insert(std::lower_bound(taken.begin(), taken.end(), p), p);
+            }
+        }
+        if (taken == chosen) {
+            break;
+        }
+        chosen = std::move(taken);
+    }
+    return chosen;
+}
+
+// Lloyd's rounds against the palette by CIEDE2000: every point takes its
+// nearest chosen thread, and each thread is replaced by the one nearest its
+// members' mean, until the choice settles.
+std::vector<int> settleOnMeans(const std::vector<LabPoint>& points, std::vector<int> chosen,
+                               int limit, const ThreadPalette& dmc, const ThreadMatcher& whole) {
+    std::vector<int> owner;
+    std::vector<double> loss;
+    for (int round = 0; round < 6; ++round) {
+        assignByLab(points, chosen, dmc, owner, loss);
+        std::vector<Lab> sums(static_cast<std::size_t>(kDmcThreadCount) + 1);
+        std::vector<double> weights(sums.size(), 0.0);
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const auto k = static_cast<std::size_t>(owner[i]);
+            sums[k].L += points[i].weight * points[i].lab.L;
+            sums[k].a += points[i].weight * points[i].lab.a;
+            sums[k].b += points[i].weight * points[i].lab.b;
+            weights[k] += points[i].weight;
+        }
+        std::vector<int> next;
+        for (int thread : chosen) {
+            const auto k = static_cast<std::size_t>(thread);
+            if (weights[k] > 0) {
+                next.push_back(whole.nearestByLab(
+                    {sums[k].L / weights[k], sums[k].a / weights[k], sums[k].b / weights[k]}));
+            }
+        }
+        next = filledUp(points, distinctSorted(std::move(next)), limit, dmc);
+        if (next == chosen) {
+            break;
+        }
+        chosen = std::move(next);
+    }
+    return chosen;
+}
+
+// The choice by CIEDE2000: the choice made in squared CIELAB and k-means
+// choices from other starts (the median cut and a few k-means++ seeds, each
+// run until it settles, its centres on their nearest threads by CIEDE2000),
+// each refitted; the one with the least summed difference wins.
+template <typename FirstChoice>
+std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
+                            const ThreadPalette& dmc, const std::vector<int>& allowed,
+                            const FirstChoice& firstChoice, const ColorLayout* layout) {
+    // Points as in groupColors, but each with its exact CIELAB mean.
+    std::vector<int> pointOf;
+    std::vector<Point> grouped = groupColors(colors, kRefitBits, &pointOf);
+    if (grouped.size() > kMostRefitPoints) {
+        grouped = groupColors(colors, kRefitBits - 1, &pointOf);
+    }
+    const ThreadMatcher whole(dmc, ColorMatch::Lab, allowed);
+    std::vector<LabPoint> points;
+    std::vector<int> own;
+    auto ownThreads = [&] {
+        points.clear();
+        own.clear();
+        std::vector<double> ownWeight(static_cast<std::size_t>(kDmcThreadCount) + 1, 0.0);
+        for (const Point& p : grouped) {
+            LabPoint q{{p.lab[0], p.lab[1], p.lab[2]}, p.weight, 0};
+            q.own = whole.nearestByLab(q.lab);
+            ownWeight[static_cast<std::size_t>(q.own)] += q.weight;
+            points.push_back(q);
+        }
+        for (int p = 1; p <= kDmcThreadCount; ++p) {
+            if (ownWeight[static_cast<std::size_t>(p)] > 0) {
+                own.push_back(p);
+            }
+        }
+    };
+    ownThreads();
+    if (static_cast<int>(own.size()) <= limit) {
+        // The groups' own threads fit: the colours themselves say whether
+        // theirs do, and are few enough to be the points.
+        grouped.clear();
+        for (std::size_t i = 0; i < colors.size(); ++i) {
+            pointOf[i] = -1;
+            if (colors[i].count > 0) {
+                pointOf[i] = static_cast<int>(grouped.size());
+                const Lab lab = toLab(colors[i].color);
+                grouped.push_back({{lab.L, lab.a, lab.b}, static_cast<double>(colors[i].count)});
+            }
+        }
+        ownThreads();
+    }
+    // Every colour on its own nearest thread: nothing can do better.
+    if (static_cast<int>(own.size()) <= limit) {
+        return own;
+    }
+    // The least summed difference wins; where the cells' places are known,
+    // the least difference seen close up and from a distance together.
+    double weight = 0;
+    for (const LabPoint& p : points) {
+        weight += p.weight;
+    }
+    std::optional<DistantLook> distant;
+    const bool laidOut =
+        layout && layout->width > 0 && layout->height > 0 &&
+        layout->cells.size() == static_cast<std::size_t>(layout->width) * layout->height;
+    if (laidOut) {
+        distant.emplace(*layout, colors, kJudgedCells);
+    }
+    std::vector<int> owner;
+    std::vector<double> loss;
+    std::vector<Color> threadColor(colors.size(), kWhite);
+    auto scoreOf = [&](const std::vector<int>& choice) {
+        double score = assignByLab(points, choice, dmc, owner, loss) / weight;
+        if (distant) {
+            for (std::size_t i = 0; i < colors.size(); ++i) {
+                if (pointOf[i] >= 0) {
+                    const int thread = owner[static_cast<std::size_t>(pointOf[i])];
+                    threadColor[i] = dmc[static_cast<std::size_t>(thread)].color;
+                }
+            }
+            score += distant->mean(threadColor);
+        }
+        return score;
+    };
+    // The same with every colour on its own nearest chosen thread, as the
+    // cells will be.
+    std::vector<Lab> colorLabs;
+    std::optional<DistantLook> closeLook;
+    auto exactScoreOf = [&](const std::vector<int>& choice) {
+        if (colorLabs.empty()) {
+            for (const WeightedColor& wc : colors) {
+                colorLabs.push_back(toLab(wc.color));
+            }
+        }
+        const ThreadMatcher matcher(dmc, ColorMatch::Lab, choice);
+        double total = 0;
+        double count = 0;
+        for (std::size_t i = 0; i < colors.size(); ++i) {
+            if (colors[i].count > 0) {
+                double d = 0;
+                const int thread = matcher.nearestByLab(colorLabs[i], &d);
+                threadColor[i] = dmc[static_cast<std::size_t>(thread)].color;
+                total += colors[i].count * d;
+                count += colors[i].count;
+            }
+        }
+        return total / count + closeLook->mean(threadColor);
+    };
+    // The starts, each with the budget filled.
+    std::vector<std::vector<int>> starts{firstChoice()};
+    std::vector<Centre> cut = splitIntoGroups(grouped, limit);
+    refineGroups(grouped, cut, kSettleRounds);
+    starts.push_back(threadsOfCentres(cut, whole));
+    // More starts where the points are few and each start cheap.
+    const std::size_t seeds = std::clamp(kSeedWork / grouped.size(), kFewestSeeds, kMostSeeds);
+    for (std::uint64_t seed = 1; seed <= seeds; ++seed) {
+        std::vector<Centre> centres = seedGroups(grouped, limit, seed);
+        refineGroups(grouped, centres, kSettleRounds);
+        starts.push_back(threadsOfCentres(centres, whole));
+    }
+    std::vector<std::pair<double, std::vector<int>>> choices;
+    for (std::vector<int>& start : starts) {
+        std::vector<int> filled = filledUp(points, std::move(start), limit, dmc);
+        choices.emplace_back(scoreOf(filled), std::move(filled));
+    }
+    std::sort(choices.begin(), choices.end());
+    // The best starts refitted by CIEDE2000, and settled on their groups'
+    // means.
+    const std::size_t refitted = std::min<std::size_t>(kRefittedStarts, choices.size());
+    for (std::size_t i = 0; i < refitted; ++i) {
+        double refitLoss = 0;
+        std::vector<int> refit =
+            filledUp(points, refitRounds(points, choices[i].second, limit, dmc, whole, refitLoss),
+                     limit, dmc);
+        std::vector<int> settled = settleOnMeans(points, choices[i].second, limit, dmc, whole);
+        choices.emplace_back(scoreOf(refit), std::move(refit));
+        choices.emplace_back(scoreOf(settled), std::move(settled));
+    }
+    std::sort(choices.begin(), choices.end());
+    choices.erase(std::unique(choices.begin(), choices.end(),
+                              [](const auto& x, const auto& y) { return x.second == y.second; }),
+                  choices.end());
+    if (distant && choices.size() > 1 && colors.size() <= kJudgedColors) {
+        // The few best judged cell by cell.
+        closeLook.emplace(*layout, colors, kJudgedCloseCells);
+        choices.resize(std::min<std::size_t>(choices.size(), kJudgedExactly));
+        for (auto& [score, choice] : choices) {
+            score = exactScoreOf(choice);
+        }
+    }
+    return std::min_element(choices.begin(), choices.end())->second;
+}
+
 } // namespace
 
 std::vector<int> candidateThreads(const ThreadCandidates& candidate) {
@@ -434,13 +788,14 @@ std::vector<int> candidateThreads(const ThreadCandidates& candidate) {
 
 std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
                                const ThreadPalette& dmc, ColorMatch match,
-                               const ThreadCandidates& candidate) {
+                               const ThreadCandidates& candidate, const ColorLayout* layout) {
     if (match != ColorMatch::Lab) {
         return chooseThreads(colors, limit, dmc, candidate);
     }
     limit = std::clamp(limit, 1, kDmcThreadCount);
-    return refitByLab(colors, limit, dmc, candidateThreads(candidate),
-                      [&] { return chooseThreads(colors, limit, dmc, candidate); });
+    return refitByLab(
+        colors, limit, dmc, candidateThreads(candidate),
+        [&] { return chooseThreads(colors, limit, dmc, candidate); }, layout);
 }
 
 std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,

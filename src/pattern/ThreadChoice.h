@@ -33,15 +33,28 @@ using ThreadCandidates = std::function<bool(int position)>;
 std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
                                const ThreadPalette& dmc, const ThreadCandidates& candidate = {});
 
+// Where the colours stand in the picture: `cells` holds, row by row, each
+// cell's position in the colours (-1 for a cell left bare).
+struct ColorLayout {
+    int width = 0;
+    int height = 0;
+    std::vector<int> cells;
+};
+
 // The same under a matching. ColorMatch::Lab, where cells take their thread
 // by CIEDE2000, chooses by CIEDE2000 too: when the colours' own nearest
-// threads fit the limit those are the choice; otherwise the choice above is
-// refitted, each group's thread becoming the one with the least summed
-// CIEDE2000 over its colours, and places left free go to the threads of the
-// worst-served colours, so the limit is used where the colours need it.
+// threads fit the limit those are the choice; otherwise several choices are
+// weighed: the choice above and k-means choices from other starts, each as
+// it is and refitted (each group's thread becoming the one with the least
+// summed CIEDE2000 over its colours), places left free going to the threads
+// of the worst-served colours, so the limit is used where the colours need
+// it. The least summed CIEDE2000 wins; given the `layout`, the least mean
+// CIEDE2000 close up and seen from a distance (both blurred by one cell)
+// together.
 std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
                                const ThreadPalette& dmc, ColorMatch match,
-                               const ThreadCandidates& candidate = {});
+                               const ThreadCandidates& candidate = {},
+                               const ColorLayout* layout = nullptr);
 
 // The palette positions `candidate` allows, for a ThreadMatcher; empty (every
 // thread) when there is no candidate rule.

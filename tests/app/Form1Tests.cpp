@@ -1,3 +1,4 @@
+#include "CliTestSupport.h"
 #include "WorkspaceFixture.h"
 #include "platform/DisplayContext.h"
 #include "platform/PictureBox.h"
@@ -6,13 +7,16 @@
 #include "render/ColorConvert.h"
 #include "workspace/WorkspaceModel.h"
 
+#include <QBuffer>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace tessaline {
 namespace {
@@ -181,6 +185,56 @@ TEST(PictureHandOver, ShowsEachPictureAtItsOwnSizeWithBarsFrameAndLineInAgreemen
         }
     }
     EXPECT_EQ(white, 0);
+}
+
+TEST(PictureHandOver, AJpegStandsUpAsItsExifOrientationSaysInBothModes) {
+    // Stored lying on its side (300 x 200, orientation 6): the window shows
+    // and samples it upright, exactly as the same pixels stored upright.
+    QByteArray plain;
+    QBuffer buffer(&plain);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(gradientPicture(300, 200).save(&buffer, "JPG", 95));
+    const QByteArray turned = test::withExifOrientation(plain, 6);
+    QBuffer turnedBuffer;
+    turnedBuffer.setData(turned);
+    turnedBuffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&turnedBuffer);
+    reader.setAutoTransform(true);
+    const QImage upright = reader.read().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(upright.size(), QSize(200, 300));
+
+    for (const bool whole : {false, true}) {
+        SCOPED_TRACE(whole ? "whole picture" : "region");
+        std::vector<CellMatrix> sampled(2);
+        std::vector<QSize> frames(2);
+        for (int i = 0; i < 2; ++i) {
+            WorkspaceFixture w;
+            Form1& f = *w.form;
+            if (i == 0) {
+                QFile file(w.folder.filePath(QStringLiteral("turned.jpg")));
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                file.write(turned);
+                file.close();
+                w.state->picturePath = file.fileName().toStdString();
+                ASSERT_TRUE(f.loadWorkspacePicture());
+                EXPECT_EQ(f.Picture3->picture(), upright);
+            } else {
+                ASSERT_TRUE(w.handOver(upright));
+            }
+            if (whole) {
+                ASSERT_TRUE(f.Command11_Click());
+            }
+            f.Command2_Click();
+            sampled[static_cast<std::size_t>(i)] = w.state->patternMatrix;
+            frames[static_cast<std::size_t>(i)] = QSize(f.wChange->value(), f.Hchange->value());
+        }
+        ASSERT_EQ(frames[0], frames[1]);
+        for (int y = 0; y < frames[0].height(); ++y) {
+            for (int x = 0; x < frames[0].width(); ++x) {
+                ASSERT_EQ(sampled[0](x, y), sampled[1](x, y)) << x << "," << y;
+            }
+        }
+    }
 }
 
 TEST(HandOverZoom, SetsTheStepsFromThePictureWidth) {

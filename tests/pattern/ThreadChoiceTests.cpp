@@ -123,6 +123,7 @@ TEST(ThreadLimit, AtMostNThreadsInTheLegendEachCellOnItsNearestChosenThread) {
          std::vector<std::pair<int, ColorMatch>>{{2, ColorMatch::Lab},
                                                  {10, ColorMatch::Rgb},
                                                  {10, ColorMatch::Lab},
+                                                 {48, ColorMatch::Lab},
                                                  {423, ColorMatch::Lab}}) {
         SCOPED_TRACE("limit " + std::to_string(limit));
         GenerationSettings settings;
@@ -136,7 +137,7 @@ TEST(ThreadLimit, AtMostNThreadsInTheLegendEachCellOnItsNearestChosenThread) {
         EXPECT_LE(threads.threadCount, limit);
         EXPECT_LE(threads.table.size(), static_cast<std::size_t>(limit));
         EXPECT_EQ(threads.table.size(), static_cast<std::size_t>(threads.threadCount));
-        if (limit <= 10) {
+        if (limit <= 48) {
             EXPECT_EQ(threads.threadCount, limit) << "thousands of colours use every thread";
         } else {
             EXPECT_GT(threads.threadCount, 150);
