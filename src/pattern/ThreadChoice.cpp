@@ -325,6 +325,28 @@ struct LabPoint {
     int own = 0; // the nearest thread of the whole palette
 };
 
+// Fills the places `limit` leaves free in the sorted `threads` with the own
+// threads of the worst-served points, worst first.
+void addWorstServedThreads(const std::vector<LabPoint>& points, const std::vector<double>& loss,
+                           int limit, std::vector<int>& threads) {
+    std::vector<std::pair<double, std::size_t>> worst;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (loss[i] > 0) {
+            worst.emplace_back(loss[i], i);
+        }
+    }
+    std::sort(worst.begin(), worst.end(), std::greater<>());
+    for (const auto& [l, i] : worst) {
+        if (static_cast<int>(threads.size()) >= limit) {
+            break;
+        }
+        const int p = points[i].own;
+        if (!std::binary_search(threads.begin(), threads.end(), p)) {
+            threads.insert(std::lower_bound(threads.begin(), threads.end(), p), p);
+        }
+    }
+}
+
 // Summed weighted CIEDE2000 of the points to their nearest chosen thread;
 // `owner` receives each point's thread.
 double assignByLab(const std::vector<LabPoint>& points, const std::vector<int>& chosen,
@@ -524,22 +546,7 @@ std::vector<int> refitRounds(const std::vector<LabPoint>& points, std::vector<in
         }
         next = distinctSorted(std::move(next));
         // Free places: the own threads of the worst-served colours.
-        std::vector<std::pair<double, std::size_t>> worst;
-        for (std::size_t i = 0; i < points.size(); ++i) {
-            if (loss[i] > 0) {
-                worst.emplace_back(loss[i], i);
-            }
-        }
-        std::sort(worst.begin(), worst.end(), std::greater<>());
-        for (const auto& [l, i] : worst) {
-            if (static_cast<int>(next.size()) >= limit) {
-                break;
-            }
-            const int p = points[i].own;
-            if (!std::binary_search(next.begin(), next.end(), p)) {
-                next.insert(std::lower_bound(next.begin(), next.end(), p), p);
-            }
-        }
+        addWorstServedThreads(points, loss, limit, next);
         if (next == chosen) {
             break;
         }
@@ -563,22 +570,7 @@ std::vector<int> filledUp(const std::vector<LabPoint>& points, std::vector<int> 
     for (int round = 0; round < 3; ++round) {
         assignByLab(points, chosen, dmc, owner, loss);
         std::vector<int> taken = distinctSorted(owner);
-        std::vector<std::pair<double, std::size_t>> worst;
-        for (std::size_t i = 0; i < points.size(); ++i) {
-            if (loss[i] > 0) {
-                worst.emplace_back(loss[i], i);
-            }
-        }
-        std::sort(worst.begin(), worst.end(), std::greater<>());
-        for (const auto& [l, i] : worst) {
-            if (static_cast<int>(taken.size()) >= limit) {
-                break;
-            }
-            const int p = points[i].own;
-            if (!std::binary_search(taken.begin(), taken.end(), p)) {
-                taken.insert(std::lower_bound(taken.begin(), taken.end(), p), p);
-            }
-        }
+        addWorstServedThreads(points, loss, limit, taken);
         if (taken == chosen) {
             break;
         }
