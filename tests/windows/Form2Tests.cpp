@@ -2,6 +2,7 @@
 // hand-over to the main window and what it does with files that are not
 // good pictures.
 #include "../app/Form1Harness.h"
+#include "CliTestSupport.h"
 #include "platform/PictureBox.h"
 #include "render/PictureLoader.h"
 #include "windows/DriveList.h"
@@ -92,55 +93,9 @@ class BrowserTest : public ::testing::Test {
         return bytes;
     }
 
-    // A GIF of one colour, palette entry 0 of four (red), written with a
-    // clear code before every pair of pixels so the codes stay three bits wide.
+    // A GIF of one colour: red.
     static QByteArray redGif(int width, int height) {
-        QByteArray gif("GIF89a");
-        auto put16 = [&gif](int v) {
-            gif.append(static_cast<char>(v & 0xFF));
-            gif.append(static_cast<char>((v >> 8) & 0xFF));
-        };
-        put16(width);
-        put16(height);
-        gif.append("\x81\x00\x00", 3);
-        gif.append("\xFF\x00\x00\x00\xFF\x00\x00\x00\xFF\xFF\xFF\xFF", 12);
-        gif.append(',');
-        put16(0);
-        put16(0);
-        put16(width);
-        put16(height);
-        gif.append('\0');
-        gif.append('\x02');
-        QByteArray codes;
-        quint32 bits = 0;
-        int used = 0;
-        auto emitCode = [&](quint32 code) {
-            bits |= code << used;
-            used += 3;
-            while (used >= 8) {
-                codes.append(static_cast<char>(bits & 0xFF));
-                bits >>= 8;
-                used -= 8;
-            }
-        };
-        for (int i = 0; i < width * height; ++i) {
-            if (i % 2 == 0) {
-                emitCode(4);
-            }
-            emitCode(0);
-        }
-        emitCode(5);
-        if (used > 0) {
-            codes.append(static_cast<char>(bits & 0xFF));
-        }
-        for (qsizetype at = 0; at < codes.size(); at += 255) {
-            const QByteArray block = codes.mid(at, 255);
-            gif.append(static_cast<char>(block.size()));
-            gif.append(block);
-        }
-        gif.append('\0');
-        gif.append(';');
-        return gif;
+        return test::redOnTransparentGif(width, height, [](int, int) { return true; });
     }
 
     // A 54-byte BMP header claiming 60000 x 60000 pixels and nothing after it.
