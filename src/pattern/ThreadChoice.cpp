@@ -490,14 +490,13 @@ std::vector<int> threadsOfCentres(const std::vector<Centre>& centres, const Thre
 }
 
 // Rounds of refitting by CIEDE2000 from one choice; returns the best choice
-// seen and its summed difference in `bestLoss`.
+// seen.
 std::vector<int> refitRounds(const std::vector<LabPoint>& points, std::vector<int> chosen,
-                             int limit, const ThreadPalette& dmc, const ThreadMatcher& whole,
-                             double& bestLoss) {
+                             int limit, const ThreadPalette& dmc, const ThreadMatcher& whole) {
     std::vector<int> owner;
     std::vector<double> loss;
     std::vector<int> best = chosen;
-    bestLoss = assignByLab(points, chosen, dmc, owner, loss);
+    double bestLoss = assignByLab(points, chosen, dmc, owner, loss);
     for (int round = 0; round < 6; ++round) {
         // Each group's candidates: its current thread, its members' own
         // nearest threads and the thread nearest its mean (k-means' pick);
@@ -741,10 +740,8 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
     // means.
     const std::size_t refitted = std::min<std::size_t>(kRefittedStarts, choices.size());
     for (std::size_t i = 0; i < refitted; ++i) {
-        double refitLoss = 0;
         std::vector<int> refit =
-            filledUp(points, refitRounds(points, choices[i].second, limit, dmc, whole, refitLoss),
-                     limit, dmc);
+            filledUp(points, refitRounds(points, choices[i].second, limit, dmc, whole), limit, dmc);
         std::vector<int> settled = settleOnMeans(points, choices[i].second, limit, dmc, whole);
         choices.emplace_back(scoreOf(refit), std::move(refit));
         choices.emplace_back(scoreOf(settled), std::move(settled));
