@@ -57,8 +57,8 @@ std::string hiddenName(std::string_view suffix) {
     return name += suffix;
 }
 
-// The process number in one of our names (prefix, digits, "-", at least
-// six letters or digits, suffix), 0 when the name is not ours.
+// The process number in one of our names (prefix, digits, "-", six letters
+// or digits, suffix), 0 when the name is not ours.
 int ownerOf(std::string_view name, std::string_view prefix, std::string_view suffix) {
     if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) ||
         !name.ends_with(suffix)) {
@@ -66,7 +66,7 @@ int ownerOf(std::string_view name, std::string_view prefix, std::string_view suf
     }
     name = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
     const std::size_t dash = name.find('-');
-    if (dash == 0 || dash == std::string_view::npos || dash > 9 || name.size() - dash - 1 < 6) {
+    if (dash == 0 || dash == std::string_view::npos || dash > 9 || name.size() - dash - 1 != 6) {
         return 0;
     }
     int owner = 0;
@@ -332,7 +332,13 @@ std::string OutputResult::message(const std::string& shownName) const {
     return "cannot write " + name + ": " + why;
 }
 
-void removeLeftovers(const fs::path& folder) {
+namespace {
+
+// Calls `remove` for each entry of `folder` that `ownerOfEntry` names as left
+// by a run that is gone.
+template <typename OwnerOf, typename Remove>
+void removeWhatGoneRunsLeft(const fs::path& folder, const OwnerOf& ownerOfEntry,
+                            const Remove& remove) {
     std::error_code ec;
     fs::directory_iterator entries(folder, ec);
     if (ec) {
@@ -346,27 +352,48 @@ void removeLeftovers(const fs::path& folder) {
         if (ec) {
             continue;
         }
-        int owner = 0;
-        bool folderOfOurs = false;
-        if (fs::is_regular_file(status)) {
-            owner = ownerOf(name, kHiddenPrefix, kStagedSuffix);
-            if (owner == 0) {
-                owner = ownerOf(name, kHiddenPrefix, kKeptSuffix);
-            }
-        } else if (fs::is_directory(status)) {
-            owner = ownerOf(name, kScratchPrefix, "");
-            folderOfOurs = true;
-        }
-        if (owner == 0 || owner == self || processExists(owner)) {
-            continue;
-        }
-        std::error_code ignored;
-        if (folderOfOurs) {
-            fs::remove_all(entry.path(), ignored);
-        } else {
-            fs::remove(entry.path(), ignored);
+        const int owner = ownerOfEntry(name, status, entry.path());
+        if (owner != 0 && owner != self && !processExists(owner)) {
+            remove(entry.path());
         }
     }
+}
+
+} // namespace
+
+void removeLeftovers(const fs::path& folder) {
+    removeWhatGoneRunsLeft(
+        folder,
+        [](const std::string& name, const fs::file_status& status, const fs::path& path) {
+            if (!fs::is_regular_file(status)) {
+                return 0;
+            }
+            if (const int owner = ownerOf(name, kHiddenPrefix, kStagedSuffix); owner != 0) {
+                return owner;
+            }
+            // A kept file that is a second name of another stays only with
+            // it; moved there (no hard links) it may be the only copy left
+            // of the file it replaced, and stays for the user.
+            std::error_code ec;
+            const int owner = ownerOf(name, kHiddenPrefix, kKeptSuffix);
+            return owner != 0 && fs::hard_link_count(path, ec) > 1 && !ec ? owner : 0;
+        },
+        [](const fs::path& path) {
+            std::error_code ignored;
+            fs::remove(path, ignored);
+        });
+}
+
+void removeScratchLeftovers(const fs::path& folder) {
+    removeWhatGoneRunsLeft(
+        folder,
+        [](const std::string& name, const fs::file_status& status, const fs::path&) {
+            return fs::is_directory(status) ? ownerOf(name, kScratchPrefix, "") : 0;
+        },
+        [](const fs::path& path) {
+            std::error_code ignored;
+            fs::remove_all(path, ignored);
+        });
 }
 
 std::string scratchFolderPattern() {

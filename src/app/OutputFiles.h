@@ -51,12 +51,18 @@ std::string readableName(const std::filesystem::path& path);
 // empty names are no file.
 bool sameOutputFile(const std::filesystem::path& first, const std::filesystem::path& second);
 
-// Removes what runs that no longer exist left in `folder`: their staging
-// and kept files (".tessaline-PID-XXXXXX.part", ".keep") and scratch
-// folders ("tessaline-PID-XXXXXX", as scratchFolderPattern names them),
-// told by the process number in the name. The first staging file a run
-// makes in a folder does this there.
+// Removes what runs that no longer exist left in `folder`, told by the
+// process number in the name: their staging files
+// (".tessaline-PID-XXXXXX.part") and kept files (".keep") that are a second
+// name of a file; a kept file that was moved there, perhaps the only copy of
+// the file it replaced, stays. The first staging file a run makes in a
+// folder does this there.
 void removeLeftovers(const std::filesystem::path& folder);
+// Removes the scratch folders ("tessaline-PID-XXXXXX", as
+// scratchFolderPattern names them) that runs no longer there left in
+// `folder`, the temporary folder they are made in; never run on a user's
+// folder, where such a name may be the user's own.
+void removeScratchLeftovers(const std::filesystem::path& folder);
 // The name pattern of a run's scratch folder, with this process's number.
 std::string scratchFolderPattern();
 

@@ -497,7 +497,7 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
     const bool needsScratch = options.method != 0 || !options.effectPath.empty();
     // Named with our process number, so that the next run removes it should
     // this one be killed.
-    removeLeftovers(QFile::encodeName(QDir::tempPath()).toStdString());
+    removeScratchLeftovers(QFile::encodeName(QDir::tempPath()).toStdString());
     QTemporaryDir scratchFolder(QDir::tempPath() + QLatin1Char('/') +
                                 QString::fromStdString(scratchFolderPattern()));
     if (needsScratch && !scratchFolder.isValid()) {

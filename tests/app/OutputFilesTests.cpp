@@ -344,21 +344,42 @@ TEST(OutputFiles, LeftoversOfRunsThatAreGoneAreRemovedByTheNextRun) {
     for (const std::string& name : std::vector<std::string>{
              ".tessaline-" + gone + "-ab12cd.part", ".tessaline-" + gone + "-ab12cd.keep",
              ".tessaline-" + self + "-ab12cd.part", ".tessaline-1-ab12cd.part",
-             ".tessaline-ab12cd.part", "tessaline-" + gone + "-notes.txt"}) {
+             ".tessaline-ab12cd.part", "tessaline-" + gone + "-notes.txt", "kept.txt"}) {
         writeText(folder / name, "");
     }
+    // A kept file that is a second name of another goes; one moved there
+    // (the file system had no hard links) may be the only copy and stays.
+    std::error_code noHardLinks; // then there is no second name to remove
+    fs::create_hard_link(folder / "kept.txt", folder / (".tessaline-" + gone + "-ef34gh.keep"),
+                         noHardLinks);
     fs::create_directory(folder / ("tessaline-" + gone + "-Xy12Zw"));
     writeText(folder / ("tessaline-" + gone + "-Xy12Zw") / "tmppicv.bmp", "scratch");
     fs::create_directory(folder / ("tessaline-" + self + "-Xy12Zw"));
+    // A user's own folder whose name looks like a scratch folder's.
+    fs::create_directory(folder / "tessaline-2024-backups");
 
-    // The first file this run writes there clears what the dead run left;
-    // a live run's files (this one's, process 1's) and names not quite ours stay.
+    // The first file this run writes there clears the dead run's staging
+    // files; a live run's files (this one's, process 1's), names not quite
+    // ours and every folder stay.
     ASSERT_TRUE(writeOutputFile(folder / "c.json", bytesOf("{}")).ok());
-    EXPECT_EQ(folder.names(), (std::vector<std::string>{".tessaline-1-ab12cd.part",
-                                                        ".tessaline-" + self + "-ab12cd.part",
-                                                        ".tessaline-ab12cd.part", "c.json",
-                                                        "tessaline-" + self + "-Xy12Zw",
-                                                        "tessaline-" + gone + "-notes.txt"}));
+    std::vector<std::string> expected{".tessaline-1-ab12cd.part",
+                                      ".tessaline-" + gone + "-ab12cd.keep",
+                                      ".tessaline-" + self + "-ab12cd.part",
+                                      ".tessaline-ab12cd.part",
+                                      "c.json",
+                                      "kept.txt",
+                                      "tessaline-2024-backups",
+                                      "tessaline-" + self + "-Xy12Zw",
+                                      "tessaline-" + gone + "-Xy12Zw",
+                                      "tessaline-" + gone + "-notes.txt"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(folder.names(), expected);
+
+    // In the temporary folder the dead run's scratch folder goes too; a
+    // name with more than six letters after the number is not ours.
+    removeScratchLeftovers(folder.path());
+    expected.erase(std::find(expected.begin(), expected.end(), "tessaline-" + gone + "-Xy12Zw"));
+    EXPECT_EQ(folder.names(), expected);
     EXPECT_NE(scratchFolderPattern().find("tessaline-" + self + "-"), std::string::npos);
 }
 
