@@ -397,6 +397,8 @@ ConvertResult convertPatternFile(const ConvertOptions& options, OutputBatch& out
     const int width = read.threads.width;
     const int height = read.threads.height;
     const auto bench = std::make_unique<Workbench>();
+    // Cells the file left as cloth (kClearCell) stay unstitched through the
+    // replacements and the generation.
     bench->patternMatrix = read.patternMatrix;
     std::vector<ReplacementRecord> replaced;
     if (!replaceThreads(options.replacements, {options.match, 0}, {width, height, 0, 0}, *bench,
@@ -415,16 +417,6 @@ ConvertResult convertPatternFile(const ConvertOptions& options, OutputBatch& out
     if (threads.status == GenerationStatus::TooManyColors) {
         return failure(kExitTooManyColors, "the pattern has more than 500 colours");
     }
-    // Cells the file left as cloth stay unstitched.
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            if (read.colorIndexMatrix(x, y) == 0) {
-                bench->colorIndexMatrix(x, y) = 0;
-            }
-        }
-    }
-    sortColorIndex(bench->colorIndexMatrix, width, height, settings, dmcPalette(),
-                   threads.colorList, threads.table);
     const ChartSource source(
         Pattern{threads, bench->colorIndexMatrix, bench->patternMatrix, title, std::move(replaced)},
         options.grid, options.kind, false);

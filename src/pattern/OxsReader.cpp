@@ -482,7 +482,7 @@ OxsReadResult readOxs(std::string_view text, const OxsReadSettings& settings) {
             const int cell = cells[at(y) * at(w) + at(x)];
             if (cell <= 0) {
                 pattern.colorIndexMatrix(x, y) = 0;
-                pattern.patternMatrix(x, y) = kWhite;
+                pattern.patternMatrix(x, y) = kClearCell;
                 continue;
             }
             ReadThread& thread = readThreads[threadOfItem.at(cell)];

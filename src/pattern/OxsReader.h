@@ -75,7 +75,7 @@ struct OxsMatchedThread {
 struct OxsPattern {
     PatternThreads threads;
     CellMatrix colorIndexMatrix;    // 0 for a cell left as cloth
-    CellMatrix patternMatrix;       // each cell's thread colour, white for cloth
+    CellMatrix patternMatrix;       // each cell's thread colour, kClearCell for cloth
     std::string title;              // empty when the file gives the chart's own
     std::optional<int> fabricCount; // the file's stitches per inch, when one the program offers
     OxsLeftOut leftOut;

@@ -676,6 +676,23 @@ TEST_F(ConvertCommand, AnOxsPatternIsWrittenAgainAndOtherProgramsExtrasAreNamedI
     const QJsonObject other = readJsonFile(dir.filePath("other.json"));
     EXPECT_EQ(other.value("width").toInt(), 4);
     EXPECT_EQ(other.value("height").toInt(), 3);
+
+    // Replacing the white thread leaves the cloth alone: one cell changes,
+    // and every cell left unstitched stays so.
+    run = runTessaline(convert({"other.oxs", "--replace", "B5200=310", "--json", "replaced.json"}),
+                       dir.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject replaced = readJsonFile(dir.filePath("replaced.json"));
+    EXPECT_EQ(replaced.value("replacements").toArray().at(0).toObject().value("cells").toInt(), 1);
+    auto unstitched = [](const QJsonObject& json) {
+        int count = 0;
+        for (const QJsonValue cell : json.value("cells").toArray()) {
+            count += cell.toInt() == 0 ? 1 : 0;
+        }
+        return count;
+    };
+    EXPECT_EQ(unstitched(replaced), unstitched(other));
+    EXPECT_EQ(unstitched(other), 12 - 4);
 }
 
 TEST_F(ConvertCommand, BadPatternFilesExitThreeAndPictureOptionsAreRefused) {

@@ -182,7 +182,7 @@ TEST(OxsReader, FilesOfOtherProgramsKeepTheirFullStitchesAndCountTheRest) {
     // The last stitch of a cell wins; unstitched cells stay cloth.
     EXPECT_EQ(p.colorIndexMatrix(0, 5), dmc("5200"));
     EXPECT_EQ(p.colorIndexMatrix(7, 5), 0);
-    EXPECT_EQ(p.patternMatrix(7, 5), kWhite);
+    EXPECT_EQ(p.patternMatrix(7, 5), kClearCell);
     EXPECT_EQ(p.duplicateCells, 1);
 
     ASSERT_EQ(p.matched.size(), 2U);
