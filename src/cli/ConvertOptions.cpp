@@ -339,7 +339,8 @@ std::string checkCombination(const ConvertOptions& o, const std::set<std::string
     if (isOxsFileName(o.picture)) {
         for (const char* pictureOnly :
              {"--mode", "--width", "--height", "--zoom", "--offset", "--method", "--strength",
-              "--threads", "--category", "--effect"}) {
+              "--threads", "--category", "--effect", "--cleanup", "--min-stitches",
+              "--fabric-colour", "--unstitched-background", "--allow-specialty"}) {
             if (given.count(pictureOnly) != 0) {
                 return std::string(pictureOnly) +
                        " applies to pictures only, not to the pattern file " + inQuotes(o.picture);
@@ -464,10 +465,12 @@ ConvertParse parseConvertOptions(const std::vector<std::string>& args) {
         }
         if (!optionsEnded && arg == "--cleanup") {
             o.cleanup = true;
+            given.insert(arg);
             continue;
         }
         if (!optionsEnded && arg == "--allow-specialty") {
             o.allowSpecialty = true;
+            given.insert(arg);
             continue;
         }
         const bool isOption = !optionsEnded && arg.size() > 1 && arg[0] == '-';

@@ -32,7 +32,8 @@ brands and custom colours become their nearest DMC thread (--match), listed
 on that line. Every output, --replace, --print and the chart and book options
 work from it; --title and --fabric override the file's. The picture options
 (--mode, --width, --height, --zoom, --offset, --method, --strength,
---threads, --category, --effect) are refused. A file that is not such a
+--threads, --category, --effect, --cleanup, --min-stitches, --fabric-colour,
+--unstitched-background, --allow-specialty) are refused. A file that is not such a
 pattern, declares a size beyond 1000 x 1000 (a pattern has at most 320 x 320
 cells), or has stitches outside the chart or on palette entries it lacks
 exits with 3.

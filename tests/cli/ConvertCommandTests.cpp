@@ -729,6 +729,12 @@ TEST_F(ConvertCommand, BadPatternFilesExitThreeAndPictureOptionsAreRefused) {
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_EQ(refused.err, QStringLiteral("tessaline: --method applies to pictures only, not to "
                                           "the pattern file \"good.oxs\"\n"));
+    // A flag too: the clean-up has nothing to clean in a finished chart.
+    const CommandRun flag =
+        runTessaline(convert({"good.oxs", "--cleanup", "--json", "p.json"}), dir.path());
+    EXPECT_EQ(flag.exitCode, 2);
+    EXPECT_EQ(flag.err, QStringLiteral("tessaline: --cleanup applies to pictures only, not to "
+                                       "the pattern file \"good.oxs\"\n"));
 }
 
 } // namespace
