@@ -2,6 +2,7 @@
 
 #include "pattern/BookSettings.h"
 #include "pattern/ChartGeometry.h"
+#include "pattern/PlainText.h"
 #include "pattern/SymbolSet.h"
 #include "pattern/ThreadReplacement.h"
 #include "pattern/ThreadTable.h"
@@ -24,30 +25,15 @@ std::size_t at(int index) {
     return static_cast<std::size_t>(index);
 }
 
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // Runs of blanks as one: "DMC    310" -> "DMC 310".
 std::string collapsed(std::string_view text) {
     std::string out;
-    for (const char c : trimmed(text)) {
+    for (const char c : trimmedBlanks(text)) {
         if (c != ' ' || out.empty() || out.back() != ' ') {
             out += c;
         }
     }
     return out;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
 }
 
 // A whole number, blanks around it allowed; a decimal point with only zeros
@@ -56,7 +42,7 @@ std::optional<long long> wholeNumber(const std::string* attr) {
     if (attr == nullptr) {
         return std::nullopt;
     }
-    std::string_view text = trimmed(*attr);
+    std::string_view text = trimmedBlanks(*attr);
     if (const std::size_t point = text.find('.'); point != std::string_view::npos) {
         if (text.substr(point + 1).find_first_not_of('0') != std::string_view::npos) {
             return std::nullopt;
@@ -73,7 +59,7 @@ std::optional<long long> wholeNumber(const std::string* attr) {
 }
 
 std::optional<Color> hexColor(std::string_view text) {
-    text = trimmed(text);
+    text = trimmedBlanks(text);
     if (text.starts_with('#')) {
         text.remove_prefix(1);
     }
@@ -117,22 +103,7 @@ std::optional<std::string> symbolCharacter(const std::string* attr) {
         if (ec == std::errc() && code > 0x20 && code <= 0x10FFFF &&
             (code < 0xD800 || code > 0xDFFF)) {
             std::string out;
-            const auto c = static_cast<char32_t>(code);
-            if (c < 0x80) {
-                out += static_cast<char>(c);
-            } else if (c < 0x800) {
-                out += static_cast<char>(0xC0 | (c >> 6));
-                out += static_cast<char>(0x80 | (c & 0x3F));
-            } else if (c < 0x10000) {
-                out += static_cast<char>(0xE0 | (c >> 12));
-                out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-                out += static_cast<char>(0x80 | (c & 0x3F));
-            } else {
-                out += static_cast<char>(0xF0 | (c >> 18));
-                out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-                out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-                out += static_cast<char>(0x80 | (c & 0x3F));
-            }
+            appendUtf8(out, static_cast<char32_t>(code));
             return out;
         }
     }
@@ -217,7 +188,7 @@ bool readPaletteItem(const XmlScanner& xml, Document& doc, int& nextIndex) {
     }
     item.symbol = symbolCharacter(xml.attribute("symbol"));
     if (const std::string* blend = xml.attribute("blendcolor")) {
-        const std::string_view value = trimmed(*blend);
+        const std::string_view value = trimmedBlanks(*blend);
         item.blended = !value.empty() && !equalsIgnoringCase(value, "nil");
     }
     // A later item of the same index replaces an earlier one.
@@ -451,7 +422,7 @@ OxsReadResult readOxs(std::string_view text, const OxsReadSettings& settings) {
             continue;
         }
         int position = dmcPositionOfOxsNumber(item.number);
-        if (position == 0 && trimmed(item.number).empty()) {
+        if (position == 0 && trimmedBlanks(item.number).empty()) {
             position = dmcPositionOfOxsNumber(item.name);
         }
         if (position == 0) {

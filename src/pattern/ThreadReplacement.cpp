@@ -1,6 +1,7 @@
 #include "pattern/ThreadReplacement.h"
 
 #include "pattern/DmcNames.h"
+#include "pattern/PlainText.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -11,14 +12,6 @@ namespace {
 
 std::size_t at(int position) {
     return static_cast<std::size_t>(position);
-}
-
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 } // namespace
@@ -192,7 +185,7 @@ void ThreadReplacement::commit(CellMatrix& patternMatrix, const Yield& yield) co
 }
 
 int threadPositionOfNumber(const ThreadPalette& dmc, std::string_view number) {
-    number = trimmed(number);
+    number = trimmedBlanks(number);
     if (number.empty()) {
         return 0;
     }
@@ -202,7 +195,7 @@ int threadPositionOfNumber(const ThreadPalette& dmc, std::string_view number) {
         number = *stored;
     }
     for (int position = 1; position <= kDmcThreadCount; ++position) {
-        if (trimmed(dmc[at(position)].cindex) == number) {
+        if (trimmedBlanks(dmc[at(position)].cindex) == number) {
             return position;
         }
     }

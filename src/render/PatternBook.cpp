@@ -144,9 +144,8 @@ class BookWriter {
         base.setPixelSize(std::max(1, static_cast<int>(std::lround(mm(heightMm)))));
         return base;
     }
+    // Text, and the symbols: every one a glyph of the chart font itself.
     QFont song(double heightMm) const { return font(songFont(9), heightMm); }
-    // The symbols: every one a glyph of the chart font itself.
-    QFont symbolSong(double heightMm) const { return font(songFont(9), heightMm); }
     QFont arial(double heightMm) const { return font(arialFont(8), heightMm); }
     void text(double x, double y, double w, double h, int flags, const QString& text,
               const QFont& font, const QColor& color = Qt::black) {
@@ -282,7 +281,7 @@ class BookWriter {
             }
         }
         // One size for every symbol: the largest ink fits 80 % of a cell.
-        QFont symbolFont = symbolSong(0.9 * pitch);
+        QFont symbolFont = song(0.9 * pitch);
         for (int round = 0; round < 2; ++round) {
             double largest = 0;
             for (int index = 1; index <= kMaxPatternColors; ++index) {
@@ -628,7 +627,7 @@ class BookWriter {
         }
         outline(sx, sy, s, s, kThinLine, kThinLineColor);
         if (drawsSymbols() || !drawsBlocks()) {
-            text(sx, sy, s, s, Qt::AlignCenter, symbol, symbolSong(0.8 * s), ink);
+            text(sx, sy, s, s, Qt::AlignCenter, symbol, song(0.8 * s), ink);
         }
         double x = x0 + widths[0];
         const double swatchW = widths[1] - 3;
