@@ -205,6 +205,9 @@ bool drawsText(const ConvertOptions& options) {
     return false;
 }
 
+// The slot of an output not asked for.
+constexpr std::size_t kNoSlot = SIZE_MAX;
+
 // A failed output in one line, its name shown as the picture's would be.
 std::string outputProblem(const OutputResult& result) {
     return result.message(readableFileNameUtf8(result.path));
@@ -223,7 +226,7 @@ ConvertResult writePatternOutputs(const ConvertOptions& options, const BookSetti
         fonts->wait();
     }
     for (std::size_t i = 0; i < patternFormats().size(); ++i) {
-        if (patternSlots[i] == SIZE_MAX) {
+        if (patternSlots[i] == kNoSlot) {
             continue;
         }
         const PatternFormat& format = patternFormats()[i];
@@ -243,8 +246,10 @@ ConvertResult writePatternOutputs(const ConvertOptions& options, const BookSetti
         }
     }
     std::string note;
-    if (!options.patternPath("pdf").empty() && printedCellsTooSmall(pdfCellSize(source))) {
-        note = smallCellsNote(pdfCellSize(source));
+    if (!options.patternPath("pdf").empty()) {
+        if (const double cell = pdfCellSize(source); printedCellsTooSmall(cell)) {
+            note = smallCellsNote(cell);
+        }
     }
     // Standard output first, then the files: all or nothing.
     if (const OutputResult committed = outputs.commit(); !committed.ok()) {
@@ -435,14 +440,13 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
     // failure or an interruption.
     OutputBatch outputs(standardOutput);
     outputs.protect(options.picture);
-    constexpr std::size_t kNone = SIZE_MAX;
     auto reserve = [&](const std::string& target, std::size_t& slot) -> OutputResult {
-        slot = kNone;
+        slot = kNoSlot;
         return target.empty() ? OutputResult{} : outputs.add(target, slot);
     };
     // The pattern's files in the order of patternFormats(), then the effect.
-    std::vector<std::size_t> patternSlots(patternFormats().size(), kNone);
-    std::size_t effectSlot = kNone;
+    std::vector<std::size_t> patternSlots(patternFormats().size(), kNoSlot);
+    std::size_t effectSlot = kNoSlot;
     std::vector<OutputResult> reserved;
     for (std::size_t i = 0; i < patternFormats().size(); ++i) {
         reserved.push_back(reserve(options.patternPath(patternFormats()[i].name), patternSlots[i]));
@@ -515,7 +519,7 @@ ConvertResult convertPicture(const ConvertOptions& options, std::ostream& standa
     }
     const PreviewRegion& region = view.region;
 
-    if (effectSlot != kNone) {
+    if (effectSlot != kNoSlot) {
         // Without a method the sampled region itself is the effect, read
         // back through the scratch picture as "保存效果" does.
         if (options.method == 0) {

@@ -397,6 +397,7 @@ OxsReadResult readOxs(std::string_view text, const OxsReadSettings& settings) {
 
     auto result = std::make_unique<OxsPattern>();
     OxsPattern& pattern = *result;
+    pattern.leftOut = doc.leftOut; // the threads below add the blended ones
     PatternThreads& threads = pattern.threads;
     threads.category = ownColors ? ThreadCategory::Cc : ThreadCategory::Dmc;
     threads.width = w;
@@ -528,13 +529,6 @@ OxsReadResult readOxs(std::string_view text, const OxsReadSettings& settings) {
         isFabricCount(static_cast<int>(*doc.stitchesPerInch))) {
         pattern.fabricCount = static_cast<int>(*doc.stitchesPerInch);
     }
-    pattern.leftOut.halfStitches += doc.leftOut.halfStitches;
-    pattern.leftOut.partStitches += doc.leftOut.partStitches;
-    pattern.leftOut.backstitches += doc.leftOut.backstitches;
-    pattern.leftOut.knots += doc.leftOut.knots;
-    pattern.leftOut.beads += doc.leftOut.beads;
-    pattern.leftOut.otherOrnaments += doc.leftOut.otherOrnaments;
-    pattern.leftOut.comments += doc.leftOut.comments;
     pattern.duplicateCells = duplicates;
     return {{}, std::move(result)};
 }
