@@ -82,44 +82,62 @@ double deltaE2000(const Lab& first, const Lab& second) {
     const double a2 = (1.0 + g) * second.a;
     const double c1p = std::sqrt(a1 * a1 + first.b * first.b);
     const double c2p = std::sqrt(a2 * a2 + second.b * second.b);
-    // Hue angles in 0..2 pi; a neutral colour has hue 0.
-    auto hue = [](double b, double a) {
-        if (a == 0.0 && b == 0.0) {
-            return 0.0;
-        }
-        const double h = std::atan2(b, a);
-        return h < 0.0 ? h + 2.0 * kPi : h;
-    };
-    const double h1 = hue(first.b, a1);
-    const double h2 = hue(second.b, a2);
-
     const double dL = second.L - first.L;
     const double dC = c2p - c1p;
-    const double cProduct = c1p * c2p;
-    double dh = 0.0;
-    if (cProduct != 0.0) {
-        dh = h2 - h1;
-        if (dh > kPi) {
-            dh -= 2.0 * kPi;
-        } else if (dh < -kPi) {
-            dh += 2.0 * kPi;
-        }
-    }
-    const double dH = 2.0 * std::sqrt(cProduct) * std::sin(dh / 2.0);
-
     const double lMean = (first.L + second.L) / 2.0;
     const double cMeanP = (c1p + c2p) / 2.0;
-    double hMean = h1 + h2;
-    if (cProduct != 0.0) {
-        if (std::abs(h1 - h2) > kPi) {
-            hMean += hMean < 2.0 * kPi ? 2.0 * kPi : -2.0 * kPi;
+
+    // The hue difference dH and the mean hue, worked out on the two hue
+    // directions as unit vectors: the chord between them is 2 sin(dh / 2)
+    // and their sum points along the mean hue. Only where the mean hue must
+    // be known as an angle (the blue rotation term), and where the hues are
+    // so nearly opposite that their sum points nowhere, is an arc tangent
+    // taken.
+    double dH = 0.0;
+    double cosMean = 1.0; // a neutral colour has hue 0
+    double sinMean = 0.0;
+    double hMean = -1.0; // the mean hue in radians, 0..2 pi, when worked out
+    if (c1p != 0.0 && c2p != 0.0) {
+        const double e1a = a1 / c1p;
+        const double e1b = first.b / c1p;
+        const double e2a = a2 / c2p;
+        const double e2b = second.b / c2p;
+        const double chord = std::sqrt((e2a - e1a) * (e2a - e1a) + (e2b - e1b) * (e2b - e1b));
+        const double turn = e1a * e2b - e1b * e2a; // the sign of the hue difference
+        dH = (turn < 0.0 ? -1.0 : 1.0) * std::sqrt(c1p * c2p) * chord;
+        const double sumA = e1a + e2a;
+        const double sumB = e1b + e2b;
+        const double length = std::sqrt(sumA * sumA + sumB * sumB);
+        if (length > 1e-3) {
+            cosMean = sumA / length;
+            sinMean = sumB / length;
+        } else {
+            // Opposite hues: the mean follows the angles as the formula
+            // defines it.
+            auto hue = [](double b, double a) {
+                const double h = std::atan2(b, a);
+                return h < 0.0 ? h + 2.0 * kPi : h;
+            };
+            const double h1 = hue(first.b, a1);
+            const double h2 = hue(second.b, a2);
+            hMean = h1 + h2;
+            if (std::abs(h1 - h2) > kPi) {
+                hMean += hMean < 2.0 * kPi ? 2.0 * kPi : -2.0 * kPi;
+            }
+            hMean /= 2.0;
+            cosMean = std::cos(hMean);
+            sinMean = std::sin(hMean);
         }
-        hMean /= 2.0;
+    } else if (c1p != 0.0 || c2p != 0.0) {
+        // One colour is neutral: the mean hue is the other's hue.
+        const double c = c1p != 0.0 ? c1p : c2p;
+        cosMean = (c1p != 0.0 ? a1 : a2) / c;
+        sinMean = (c1p != 0.0 ? first.b : second.b) / c;
     }
     // T = 1 - 0.17 cos(h - 30) + 0.24 cos(2h) + 0.32 cos(3h + 6) - 0.20 cos(4h - 63),
-    // from one sine and cosine by the multiple-angle formulas.
-    const double cos1 = std::cos(hMean);
-    const double sin1 = std::sin(hMean);
+    // from the mean hue's sine and cosine by the multiple-angle formulas.
+    const double cos1 = cosMean;
+    const double sin1 = sinMean;
     const double cos2 = 2.0 * cos1 * cos1 - 1.0;
     const double sin2 = 2.0 * sin1 * cos1;
     const double cos3 = cos1 * (4.0 * cos1 * cos1 - 3.0);
@@ -133,18 +151,27 @@ double deltaE2000(const Lab& first, const Lab& second) {
     static const double kSin63 = std::sin(63.0 * kDegree);
     const double t = 1.0 - 0.17 * (cos1 * kCos30 + sin1 * 0.5) + 0.24 * cos2 +
                      0.32 * (cos3 * kCos6 - sin3 * kSin6) - 0.20 * (cos4 * kCos63 + sin4 * kSin63);
-    const double hueOffset = (hMean / kDegree - 275.0) / 25.0;
-    const double theta = 30.0 * kDegree * std::exp(-hueOffset * hueOffset);
-    const double cMeanP7 = pow7(cMeanP);
-    const double rc = 2.0 * std::sqrt(cMeanP7 / (cMeanP7 + k25Pow7));
     const double sl = lightnessWeight(lMean);
     const double sc = 1.0 + 0.045 * cMeanP;
     const double sh = 1.0 + 0.015 * cMeanP * t;
-    const double rt = -std::sin(2.0 * theta) * rc;
-
     const double tl = dL / sl;
     const double tc = dC / sc;
     const double th = dH / sh;
+    // The rotation term is 30 degrees times exp(-((h - 275) / 25)^2). Below a
+    // mean hue of 116.7 degrees the exponent is under -40, and the term adds
+    // less than half a unit in the last place of the sum: it is left out.
+    double rt = 0.0;
+    if (hMean >= 0.0 || !(sinMean >= 0.0 && cosMean > -0.45)) {
+        if (hMean < 0.0) {
+            hMean = std::atan2(sinMean, cosMean);
+            hMean = hMean < 0.0 ? hMean + 2.0 * kPi : hMean;
+        }
+        const double hueOffset = (hMean / kDegree - 275.0) / 25.0;
+        const double theta = 30.0 * kDegree * std::exp(-hueOffset * hueOffset);
+        const double cMeanP7 = pow7(cMeanP);
+        const double rc = 2.0 * std::sqrt(cMeanP7 / (cMeanP7 + k25Pow7));
+        rt = -std::sin(2.0 * theta) * rc;
+    }
     return std::sqrt(tl * tl + tc * tc + th * th + rt * tc * th);
 }
 
