@@ -175,6 +175,10 @@ double deltaE2000(const Lab& first, const Lab& second) {
     return std::sqrt(tl * tl + tc * tc + th * th + rt * tc * th);
 }
 
+double deltaE2000LightnessBound(double l1, double l2) {
+    return std::abs(l2 - l1) / lightnessWeight((l1 + l2) / 2.0);
+}
+
 ThreadMatcher::ThreadMatcher(const ThreadPalette& dmc, ColorMatch match,
                              std::span<const int> candidates)
     : match_(match) {
@@ -223,52 +227,8 @@ int ThreadMatcher::nearest(Color color) const {
 }
 
 int ThreadMatcher::nearestByLab(const Lab& lab, double* difference) const {
-    if (candidates_.empty()) {
-        return 1;
-    }
-    // CIEDE2000 is at least |dL| / S_L (the other terms add a non-negative
-    // amount), and for a lightness gap g that bound g / S_L(L + g / 2) only
-    // grows with g. So walking outwards in lightness from the colour, each
-    // side can stop once its next thread's bound exceeds the best found.
-    const auto start = std::lower_bound(
-        candidates_.begin(), candidates_.end(), lab.L,
-        [](const Candidate& candidate, double lightness) { return candidate.lab.L < lightness; });
-    std::ptrdiff_t below = start - candidates_.begin() - 1;
-    std::ptrdiff_t above = start - candidates_.begin();
-    const auto count = static_cast<std::ptrdiff_t>(candidates_.size());
-    auto bound = [&](std::ptrdiff_t i) -> double {
-        if (i < 0 || i >= count) {
-            return INFINITY;
-        }
-        const double other = candidates_[static_cast<std::size_t>(i)].lab.L;
-        return std::abs(other - lab.L) / lightnessWeight((other + lab.L) / 2.0);
-    };
-    int best = 0;
-    double bestDistance = INFINITY;
-    double boundBelow = bound(below);
-    double boundAbove = bound(above);
-    while (below >= 0 || above < count) {
-        const bool takeBelow = boundBelow <= boundAbove;
-        if (std::min(boundBelow, boundAbove) > bestDistance) {
-            break;
-        }
-        const Candidate& candidate =
-            candidates_[static_cast<std::size_t>(takeBelow ? below : above)];
-        if (takeBelow) {
-            boundBelow = bound(--below);
-        } else {
-            boundAbove = bound(++above);
-        }
-        const double d = deltaE2000(lab, candidate.lab);
-        if (best == 0 || d < bestDistance || (d == bestDistance && candidate.position < best)) {
-            best = candidate.position;
-            bestDistance = d;
-        }
-    }
-    if (difference != nullptr) {
-        *difference = bestDistance;
-    }
-    return best;
+    return nearestByLab(
+        lab, [&lab](int, const Lab& candidate) { return deltaE2000(lab, candidate); }, difference);
 }
 
 int nearestThread(const ThreadPalette& dmc, Color color, ColorMatch match) {

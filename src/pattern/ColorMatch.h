@@ -3,6 +3,9 @@
 // every "nearest thread" decision of a generation.
 #include "pattern/ThreadPalette.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <limits>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -30,6 +33,11 @@ Lab toLab(Color color);
 // The CIEDE2000 colour difference with kL = kC = kH = 1.
 double deltaE2000(const Lab& first, const Lab& second);
 
+// A lower bound of the CIEDE2000 difference between colours of lightness
+// `l1` and `l2` (the lightness term alone); for a fixed `l1` it only grows
+// as `l2` moves away.
+double deltaE2000LightnessBound(double l1, double l2);
+
 // Nearest-thread search over a set of palette threads under one matching.
 // Built once, then asked per colour; ties go to the lower palette position,
 // so over the whole palette the RGB matching is nearestThread exactly.
@@ -42,6 +50,12 @@ class ThreadMatcher {
     // CIELAB matching only: the thread nearest a point of CIELAB, and its
     // difference from it.
     int nearestByLab(const Lab& lab, double* difference = nullptr) const;
+    // The same with the CIEDE2000 difference to a candidate given by
+    // `differenceTo(position, candidateLab)`, for callers that already know
+    // many of them.
+    template <typename Difference>
+    int nearestByLab(const Lab& lab, const Difference& differenceTo,
+                     double* difference = nullptr) const;
     ColorMatch match() const { return match_; }
 
   private:
@@ -56,6 +70,55 @@ class ThreadMatcher {
     // difference from below and lets the search stop early.
     std::vector<Candidate> candidates_;
 };
+
+template <typename Difference>
+int ThreadMatcher::nearestByLab(const Lab& lab, const Difference& differenceTo,
+                                double* difference) const {
+    if (candidates_.empty()) {
+        return 1;
+    }
+    // CIEDE2000 is at least its lightness term, which only grows with the
+    // lightness gap. So walking outwards in lightness from the colour, each
+    // side can stop once its next thread's bound exceeds the best found.
+    const auto start = std::lower_bound(
+        candidates_.begin(), candidates_.end(), lab.L,
+        [](const Candidate& candidate, double lightness) { return candidate.lab.L < lightness; });
+    std::ptrdiff_t below = start - candidates_.begin() - 1;
+    std::ptrdiff_t above = start - candidates_.begin();
+    const auto count = static_cast<std::ptrdiff_t>(candidates_.size());
+    auto bound = [&](std::ptrdiff_t i) -> double {
+        if (i < 0 || i >= count) {
+            return std::numeric_limits<double>::infinity();
+        }
+        return deltaE2000LightnessBound(lab.L, candidates_[static_cast<std::size_t>(i)].lab.L);
+    };
+    int best = 0;
+    double bestDistance = std::numeric_limits<double>::infinity();
+    double boundBelow = bound(below);
+    double boundAbove = bound(above);
+    while (below >= 0 || above < count) {
+        const bool takeBelow = boundBelow <= boundAbove;
+        if (std::min(boundBelow, boundAbove) > bestDistance) {
+            break;
+        }
+        const Candidate& candidate =
+            candidates_[static_cast<std::size_t>(takeBelow ? below : above)];
+        if (takeBelow) {
+            boundBelow = bound(--below);
+        } else {
+            boundAbove = bound(++above);
+        }
+        const double d = differenceTo(candidate.position, candidate.lab);
+        if (best == 0 || d < bestDistance || (d == bestDistance && candidate.position < best)) {
+            best = candidate.position;
+            bestDistance = d;
+        }
+    }
+    if (difference != nullptr) {
+        *difference = bestDistance;
+    }
+    return best;
+}
 
 // Palette position (1..423) of the thread nearest to `color` under `match`;
 // on a tie the lower position wins. With ColorMatch::Rgb this is

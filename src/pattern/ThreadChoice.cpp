@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <numeric>
@@ -215,24 +216,79 @@ std::size_t nearestCentre(const Point& p, const std::vector<Centre>& centres) {
 
 // Lloyd's iterations: every point joins its nearest centre, every centre
 // moves to its members' mean; a centre that loses all members stays put.
+// Hamerly's bounds spare most of the distances: each point keeps an upper
+// bound on the distance to its centre and a lower bound on the distance to
+// any other, both moved by how far the centres moved, and is looked at again
+// only when they no longer prove its centre nearest. The groups come out as
+// plain Lloyd's rounds would make them.
 void refineGroups(const std::vector<Point>& points, std::vector<Centre>& centres, int rounds) {
-    std::vector<std::size_t> owner(points.size(), centres.size());
+    const std::size_t k = centres.size();
+    std::vector<std::size_t> owner(points.size(), k);
+    std::vector<double> upper(points.size(), 0.0);
+    std::vector<double> lower(points.size(), 0.0);
+    std::vector<double> halfGap(k);
+    std::vector<double> moved(k);
+    // Bounds are trusted only with a margin, so that rounding never lets a
+    // point skip a centre that is just as near.
+    auto proves = [](double near, double far) { return near * (1 + 1e-9) + 1e-9 < far; };
     for (int round = 0; round < rounds; ++round) {
-        bool moved = false;
-        std::vector<Moments> members(centres.size());
-        for (std::size_t i = 0; i < points.size(); ++i) {
-            const std::size_t k = nearestCentre(points[i], centres);
-            moved = moved || k != owner[i];
-            owner[i] = k;
-            members[k].add(points[i]);
+        // Half the distance from each centre to its nearest other centre:
+        // a point nearer than that to its centre has no nearer one.
+        for (std::size_t c = 0; c < k; ++c) {
+            double nearest = std::numeric_limits<double>::infinity();
+            for (std::size_t o = 0; o < k; ++o) {
+                if (o != c) {
+                    nearest = std::min(nearest, squaredDistance(centres[c], centres[o]));
+                }
+            }
+            halfGap[c] = std::sqrt(nearest) / 2;
         }
-        if (!moved) {
+        bool changed = false;
+        std::vector<Moments> members(k);
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            std::size_t& own = owner[i];
+            bool settled = own < k && proves(upper[i], std::max(halfGap[own], lower[i]));
+            if (!settled && own < k) {
+                upper[i] = std::sqrt(squaredDistance(points[i].lab, centres[own]));
+                settled = proves(upper[i], std::max(halfGap[own], lower[i]));
+            }
+            if (!settled) {
+                std::size_t best = 0;
+                double bestDistance = std::numeric_limits<double>::infinity();
+                double second = std::numeric_limits<double>::infinity();
+                for (std::size_t c = 0; c < k; ++c) {
+                    const double d = squaredDistance(points[i].lab, centres[c]);
+                    if (d < bestDistance) {
+                        second = bestDistance;
+                        best = c;
+                        bestDistance = d;
+                    } else if (d < second) {
+                        second = d;
+                    }
+                }
+                changed = changed || best != own;
+                own = best;
+                upper[i] = std::sqrt(bestDistance);
+                lower[i] = std::sqrt(second);
+            }
+            members[own].add(points[i]);
+        }
+        if (!changed) {
             return;
         }
-        for (std::size_t k = 0; k < centres.size(); ++k) {
-            if (members[k].weight > 0) {
-                centres[k] = members[k].mean();
+        double mostMoved = 0;
+        for (std::size_t c = 0; c < k; ++c) {
+            moved[c] = 0;
+            if (members[c].weight > 0) {
+                const Centre next = members[c].mean();
+                moved[c] = std::sqrt(squaredDistance(next, centres[c]));
+                centres[c] = next;
             }
+            mostMoved = std::max(mostMoved, moved[c]);
+        }
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            upper[i] += moved[owner[i]];
+            lower[i] -= mostMoved;
         }
     }
 }
@@ -347,17 +403,47 @@ void addWorstServedThreads(const std::vector<LabPoint>& points, const std::vecto
     }
 }
 
+// CIEDE2000 between the points and palette threads, each pair worked out
+// once: the choices weighed share most of their threads.
+class PointDifferences {
+  public:
+    PointDifferences(const std::vector<LabPoint>& points, const ThreadPalette& dmc)
+        : points_(points), dmc_(dmc), columns_(static_cast<std::size_t>(kDmcThreadCount) + 1) {}
+
+    double operator()(std::size_t point, int position, const Lab& threadLab) const {
+        std::vector<double>& column = columns_[static_cast<std::size_t>(position)];
+        if (column.empty()) {
+            column.assign(points_.size(), -1.0);
+        }
+        double& d = column[point];
+        if (d < 0) {
+            d = deltaE2000(points_[point].lab, threadLab);
+        }
+        return d;
+    }
+    const ThreadPalette& palette() const { return dmc_; }
+
+  private:
+    const std::vector<LabPoint>& points_;
+    const ThreadPalette& dmc_;
+    mutable std::vector<std::vector<double>> columns_; // per palette position, -1 unknown
+};
+
 // Summed weighted CIEDE2000 of the points to their nearest chosen thread;
-// `owner` receives each point's thread.
+// `owner` receives each point's thread and `loss` its weighted difference.
 double assignByLab(const std::vector<LabPoint>& points, const std::vector<int>& chosen,
-                   const ThreadPalette& dmc, std::vector<int>& owner, std::vector<double>& loss) {
-    const ThreadMatcher matcher(dmc, ColorMatch::Lab, chosen);
+                   const PointDifferences& differences, std::vector<int>& owner,
+                   std::vector<double>& loss) {
+    const ThreadMatcher matcher(differences.palette(), ColorMatch::Lab, chosen);
     double total = 0;
     owner.resize(points.size());
     loss.resize(points.size());
     for (std::size_t i = 0; i < points.size(); ++i) {
         double d = 0;
-        owner[i] = matcher.nearestByLab(points[i].lab, &d);
+        owner[i] = matcher.nearestByLab(
+            points[i].lab,
+            [&](int position, const Lab& threadLab) { return differences(i, position, threadLab); },
+            &d);
         loss[i] = points[i].weight * d;
         total += loss[i];
     }
@@ -492,11 +578,13 @@ std::vector<int> threadsOfCentres(const std::vector<Centre>& centres, const Thre
 // Rounds of refitting by CIEDE2000 from one choice; returns the best choice
 // seen.
 std::vector<int> refitRounds(const std::vector<LabPoint>& points, std::vector<int> chosen,
-                             int limit, const ThreadPalette& dmc, const ThreadMatcher& whole) {
+                             int limit, const PointDifferences& differences,
+                             const ThreadMatcher& whole) {
+    const ThreadPalette& dmc = differences.palette();
     std::vector<int> owner;
     std::vector<double> loss;
     std::vector<int> best = chosen;
-    double bestLoss = assignByLab(points, chosen, dmc, owner, loss);
+    double bestLoss = assignByLab(points, chosen, differences, owner, loss);
     for (int round = 0; round < 6; ++round) {
         // Each group's candidates: its current thread, its members' own
         // nearest threads and the thread nearest its mean (k-means' pick);
@@ -531,7 +619,7 @@ std::vector<int> refitRounds(const std::vector<LabPoint>& points, std::vector<in
                 const Lab threadLab = toLab(dmc[static_cast<std::size_t>(candidate)].color);
                 double sum = 0;
                 for (std::size_t i : group) {
-                    sum += points[i].weight * deltaE2000(points[i].lab, threadLab);
+                    sum += points[i].weight * differences(i, candidate, threadLab);
                     if (sum >= pickLoss) {
                         break;
                     }
@@ -550,7 +638,7 @@ std::vector<int> refitRounds(const std::vector<LabPoint>& points, std::vector<in
             break;
         }
         chosen = std::move(next);
-        const double total = assignByLab(points, chosen, dmc, owner, loss);
+        const double total = assignByLab(points, chosen, differences, owner, loss);
         if (total < bestLoss) {
             bestLoss = total;
             best = chosen;
@@ -563,11 +651,11 @@ std::vector<int> refitRounds(const std::vector<LabPoint>& points, std::vector<in
 // the own threads of the worst-served points, which then take them: the
 // budget is used where the colours need it.
 std::vector<int> filledUp(const std::vector<LabPoint>& points, std::vector<int> chosen, int limit,
-                          const ThreadPalette& dmc) {
+                          const PointDifferences& differences) {
     std::vector<int> owner;
     std::vector<double> loss;
     for (int round = 0; round < 3; ++round) {
-        assignByLab(points, chosen, dmc, owner, loss);
+        assignByLab(points, chosen, differences, owner, loss);
         std::vector<int> taken = distinctSorted(owner);
         addWorstServedThreads(points, loss, limit, taken);
         if (taken == chosen) {
@@ -582,11 +670,12 @@ std::vector<int> filledUp(const std::vector<LabPoint>& points, std::vector<int> 
 // nearest chosen thread, and each thread is replaced by the one nearest its
 // members' mean, until the choice settles.
 std::vector<int> settleOnMeans(const std::vector<LabPoint>& points, std::vector<int> chosen,
-                               int limit, const ThreadPalette& dmc, const ThreadMatcher& whole) {
+                               int limit, const PointDifferences& differences,
+                               const ThreadMatcher& whole) {
     std::vector<int> owner;
     std::vector<double> loss;
     for (int round = 0; round < 6; ++round) {
-        assignByLab(points, chosen, dmc, owner, loss);
+        assignByLab(points, chosen, differences, owner, loss);
         std::vector<Lab> sums(static_cast<std::size_t>(kDmcThreadCount) + 1);
         std::vector<double> weights(sums.size(), 0.0);
         for (std::size_t i = 0; i < points.size(); ++i) {
@@ -604,7 +693,7 @@ std::vector<int> settleOnMeans(const std::vector<LabPoint>& points, std::vector<
                     {sums[k].L / weights[k], sums[k].a / weights[k], sums[k].b / weights[k]}));
             }
         }
-        next = filledUp(points, distinctSorted(std::move(next)), limit, dmc);
+        next = filledUp(points, distinctSorted(std::move(next)), limit, differences);
         if (next == chosen) {
             break;
         }
@@ -671,6 +760,7 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
     for (const LabPoint& p : points) {
         weight += p.weight;
     }
+    const PointDifferences differences(points, dmc);
     std::optional<DistantLook> distant;
     const bool laidOut =
         layout && layout->width > 0 && layout->height > 0 &&
@@ -682,7 +772,7 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
     std::vector<double> loss;
     std::vector<Color> threadColor(colors.size(), kWhite);
     auto scoreOf = [&](const std::vector<int>& choice) {
-        double score = assignByLab(points, choice, dmc, owner, loss) / weight;
+        double score = assignByLab(points, choice, differences, owner, loss) / weight;
         if (distant) {
             for (std::size_t i = 0; i < colors.size(); ++i) {
                 if (pointOf[i] >= 0) {
@@ -732,7 +822,7 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
     }
     std::vector<std::pair<double, std::vector<int>>> choices;
     for (std::vector<int>& start : starts) {
-        std::vector<int> filled = filledUp(points, std::move(start), limit, dmc);
+        std::vector<int> filled = filledUp(points, std::move(start), limit, differences);
         choices.emplace_back(scoreOf(filled), std::move(filled));
     }
     std::sort(choices.begin(), choices.end());
@@ -741,8 +831,10 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
     const std::size_t refitted = std::min<std::size_t>(kRefittedStarts, choices.size());
     for (std::size_t i = 0; i < refitted; ++i) {
         std::vector<int> refit =
-            filledUp(points, refitRounds(points, choices[i].second, limit, dmc, whole), limit, dmc);
-        std::vector<int> settled = settleOnMeans(points, choices[i].second, limit, dmc, whole);
+            filledUp(points, refitRounds(points, choices[i].second, limit, differences, whole),
+                     limit, differences);
+        std::vector<int> settled =
+            settleOnMeans(points, choices[i].second, limit, differences, whole);
         choices.emplace_back(scoreOf(refit), std::move(refit));
         choices.emplace_back(scoreOf(settled), std::move(settled));
     }
