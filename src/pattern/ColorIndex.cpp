@@ -217,12 +217,15 @@ ColorIndexOutcome makeLimitedColorIndex(const CellMatrix& patternMatrix, int wid
                 }
             }
         }
-        const std::vector<int> chosen =
-            chooseThreads(colors, settings.threadLimit, dmc, settings.match, candidate, &layout);
-        const ThreadMatcher matcher(dmc, settings.match, chosen);
         threadOf.clear();
-        for (const WeightedColor& wc : colors) {
-            threadOf.push_back(matcher.nearest(wc.color));
+        const std::vector<int> chosen = chooseThreads(
+            colors, settings.threadLimit, dmc, settings.match, candidate, &layout, &threadOf);
+        if (threadOf.size() != colors.size()) {
+            const ThreadMatcher matcher(dmc, settings.match, chosen);
+            threadOf.clear();
+            for (const WeightedColor& wc : colors) {
+                threadOf.push_back(matcher.nearest(wc.color));
+            }
         }
     }
     const int threads =

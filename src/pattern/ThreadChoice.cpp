@@ -709,7 +709,8 @@ std::vector<int> settleOnMeans(const std::vector<LabPoint>& points, std::vector<
 template <typename FirstChoice>
 std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
                             const ThreadPalette& dmc, const std::vector<int>& allowed,
-                            const FirstChoice& firstChoice, const ColorLayout* layout) {
+                            const FirstChoice& firstChoice, const ColorLayout* layout,
+                            std::vector<int>* threadOfColor) {
     // Points as in groupColors, but each with its exact CIELAB mean.
     std::vector<int> pointOf;
     std::vector<Point> grouped = groupColors(colors, kRefitBits, &pointOf);
@@ -786,25 +787,28 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
     };
     // The same with every colour on its own nearest chosen thread, as the
     // cells will be.
-    std::vector<Lab> colorLabs;
+    // The choices judged share most threads, so each colour's difference
+    // from a thread is worked out once; the winner's threads per colour are
+    // handed back, as the cells will take them.
+    std::vector<LabPoint> colorPoints;
+    std::optional<PointDifferences> colorDifferences;
     std::optional<DistantLook> closeLook;
-    auto exactScoreOf = [&](const std::vector<int>& choice) {
-        if (colorLabs.empty()) {
+    auto exactScoreOf = [&](const std::vector<int>& choice, std::vector<int>& threadOf) {
+        if (!colorDifferences) {
             for (const WeightedColor& wc : colors) {
-                colorLabs.push_back(toLab(wc.color));
+                colorPoints.push_back({toLab(wc.color), static_cast<double>(wc.count), 0});
             }
+            colorDifferences.emplace(colorPoints, dmc);
         }
-        const ThreadMatcher matcher(dmc, ColorMatch::Lab, choice);
-        double total = 0;
         double count = 0;
+        for (const WeightedColor& wc : colors) {
+            count += wc.count;
+        }
+        std::vector<double> colorLoss;
+        const double total =
+            assignByLab(colorPoints, choice, *colorDifferences, threadOf, colorLoss);
         for (std::size_t i = 0; i < colors.size(); ++i) {
-            if (colors[i].count > 0) {
-                double d = 0;
-                const int thread = matcher.nearestByLab(colorLabs[i], &d);
-                threadColor[i] = dmc[static_cast<std::size_t>(thread)].color;
-                total += colors[i].count * d;
-                count += colors[i].count;
-            }
+            threadColor[i] = dmc[static_cast<std::size_t>(threadOf[i])].color;
         }
         return total / count + closeLook->mean(threadColor);
     };
@@ -846,9 +850,15 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
         // The few best judged cell by cell.
         closeLook.emplace(*layout, colors, kJudgedCloseCells);
         choices.resize(std::min<std::size_t>(choices.size(), kJudgedExactly));
-        for (auto& [score, choice] : choices) {
-            score = exactScoreOf(choice);
+        std::vector<std::vector<int>> threadsOf(choices.size());
+        for (std::size_t i = 0; i < choices.size(); ++i) {
+            choices[i].first = exactScoreOf(choices[i].second, threadsOf[i]);
         }
+        const auto best = std::min_element(choices.begin(), choices.end());
+        if (threadOfColor != nullptr) {
+            *threadOfColor = std::move(threadsOf[static_cast<std::size_t>(best - choices.begin())]);
+        }
+        return best->second;
     }
     return std::min_element(choices.begin(), choices.end())->second;
 }
@@ -869,14 +879,18 @@ std::vector<int> candidateThreads(const ThreadCandidates& candidate) {
 
 std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
                                const ThreadPalette& dmc, ColorMatch match,
-                               const ThreadCandidates& candidate, const ColorLayout* layout) {
+                               const ThreadCandidates& candidate, const ColorLayout* layout,
+                               std::vector<int>* threadOfColor) {
+    if (threadOfColor != nullptr) {
+        threadOfColor->clear();
+    }
     if (match != ColorMatch::Lab) {
         return chooseThreads(colors, limit, dmc, candidate);
     }
     limit = std::clamp(limit, 1, kDmcThreadCount);
     return refitByLab(
         colors, limit, dmc, candidateThreads(candidate),
-        [&] { return chooseThreads(colors, limit, dmc, candidate); }, layout);
+        [&] { return chooseThreads(colors, limit, dmc, candidate); }, layout, threadOfColor);
 }
 
 std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,

@@ -50,11 +50,14 @@ struct ColorLayout {
 // of the worst-served colours, so the limit is used where the colours need
 // it. The least summed CIEDE2000 wins; given the `layout`, the least mean
 // CIEDE2000 close up and seen from a distance (both blurred by one cell)
-// together.
+// together. `threadOfColor`, when given, receives each colour's thread of
+// the choice (its nearest by CIEDE2000) where the choice worked these out on
+// the way, and is left empty otherwise.
 std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
                                const ThreadPalette& dmc, ColorMatch match,
                                const ThreadCandidates& candidate = {},
-                               const ColorLayout* layout = nullptr);
+                               const ColorLayout* layout = nullptr,
+                               std::vector<int>* threadOfColor = nullptr);
 
 // The palette positions `candidate` allows, for a ThreadMatcher; empty (every
 // thread) when there is no candidate rule.
