@@ -800,17 +800,13 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
             }
             colorDifferences.emplace(colorPoints, dmc);
         }
-        double count = 0;
-        for (const WeightedColor& wc : colors) {
-            count += wc.count;
-        }
         std::vector<double> colorLoss;
         const double total =
             assignByLab(colorPoints, choice, *colorDifferences, threadOf, colorLoss);
         for (std::size_t i = 0; i < colors.size(); ++i) {
             threadColor[i] = dmc[static_cast<std::size_t>(threadOf[i])].color;
         }
-        return total / count + closeLook->mean(threadColor);
+        return total / weight + closeLook->mean(threadColor); // the points weigh every cell
     };
     // The starts, each with the budget filled.
     std::vector<std::vector<int>> starts{firstChoice()};
