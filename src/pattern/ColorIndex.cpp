@@ -183,49 +183,27 @@ ColorIndexOutcome makeLimitedColorIndex(const CellMatrix& patternMatrix, int wid
             return !specialtyThread(dmc[static_cast<std::size_t>(position)].cindex);
         };
     }
-    const std::vector<int> allowed = candidateThreads(candidate);
-    std::vector<int> threadOf;
-    threadOf.reserve(colors.size());
+    ColorLayout layout;
     if (settings.match == ColorMatch::Lab) {
-        // When the colours' own nearest threads fit the limit, they are the
-        // choice and every colour already has its thread; the first thread
-        // over the limit ends the trial.
-        const ThreadMatcher whole(dmc, ColorMatch::Lab, allowed);
-        std::array<bool, kMaxPatternColors + 1> used{};
-        int distinct = 0;
-        for (const WeightedColor& wc : colors) {
-            const int thread = whole.nearest(wc.color);
-            if (!used[at(thread)]) {
-                used[at(thread)] = true;
-                if (++distinct > settings.threadLimit) {
-                    threadOf.clear();
-                    break;
-                }
+        layout.width = width;
+        layout.height = height;
+        layout.cells.reserve(static_cast<std::size_t>(width) * height);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                layout.cells.push_back(colorIndexMatrix(x, y) - 1);
             }
-            threadOf.push_back(thread);
         }
     }
+    // By CIEDE2000 the choice hands back every colour's thread.
+    std::vector<int> threadOf;
+    const std::vector<int> chosen = chooseThreads(colors, settings.threadLimit, dmc, settings.match,
+                                                  candidate, &layout, &threadOf);
     if (threadOf.size() != colors.size()) {
-        ColorLayout layout;
-        if (settings.match == ColorMatch::Lab) {
-            layout.width = width;
-            layout.height = height;
-            layout.cells.reserve(static_cast<std::size_t>(width) * height);
-            for (int y = 0; y < height; ++y) {
-                for (int x = 0; x < width; ++x) {
-                    layout.cells.push_back(colorIndexMatrix(x, y) - 1);
-                }
-            }
-        }
+        const ThreadMatcher matcher(dmc, settings.match, chosen);
         threadOf.clear();
-        const std::vector<int> chosen = chooseThreads(
-            colors, settings.threadLimit, dmc, settings.match, candidate, &layout, &threadOf);
-        if (threadOf.size() != colors.size()) {
-            const ThreadMatcher matcher(dmc, settings.match, chosen);
-            threadOf.clear();
-            for (const WeightedColor& wc : colors) {
-                threadOf.push_back(matcher.nearest(wc.color));
-            }
+        threadOf.reserve(colors.size());
+        for (const WeightedColor& wc : colors) {
+            threadOf.push_back(matcher.nearest(wc.color));
         }
     }
     const int threads =

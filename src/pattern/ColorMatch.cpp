@@ -184,7 +184,8 @@ ThreadMatcher::ThreadMatcher(const ThreadPalette& dmc, ColorMatch match,
     : match_(match) {
     auto add = [&](int position) {
         const Color color = dmc[static_cast<std::size_t>(position)].color;
-        candidates_.push_back({position, color, match == ColorMatch::Lab ? toLab(color) : Lab{}});
+        const Lab lab = match == ColorMatch::Lab ? toLab(color) : Lab{};
+        candidates_.push_back({position, color, lab, std::sqrt(lab.a * lab.a + lab.b * lab.b)});
     };
     if (candidates.empty()) {
         for (int position = 1; position <= kDmcThreadCount; ++position) {

@@ -4,6 +4,7 @@
 #include "pattern/ThreadPalette.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <limits>
 #include <optional>
@@ -38,6 +39,24 @@ double deltaE2000(const Lab& first, const Lab& second);
 // as `l2` moves away.
 double deltaE2000LightnessBound(double l1, double l2);
 
+// A lower bound of the squared CIEDE2000 difference from its lightness term
+// `lightnessBound` (above) and the colours' distance in the a-b plane, with
+// `chromaSum` the sum of their chromas C*ab. Chroma and hue terms together
+// keep a share of that distance over the largest weight SC can take (G at
+// most 0.5): all but a millionth where both colours lie on the yellow side
+// (b >= 0), whose mean hue is then at most 180 degrees and the blue rotation
+// term nil; elsewhere 1 - sqrt(3)/2, the rotation term at its strongest.
+inline double deltaE2000BoundSquared(double lightnessBound, const Lab& first, const Lab& second,
+                                     double chromaSum) {
+    constexpr double kRotationFloor = 0.1339745; // 1 - sqrt(3)/2, rounded down
+    constexpr double kNoRotation = 0.99999;
+    const double share = first.b >= 0 && second.b >= 0 ? kNoRotation : kRotationFloor;
+    const double da = first.a - second.a;
+    const double db = first.b - second.b;
+    const double sc = 1.0 + 0.03375 * chromaSum;
+    return lightnessBound * lightnessBound + share * (da * da + db * db) / (sc * sc);
+}
+
 // Nearest-thread search over a set of palette threads under one matching.
 // Built once, then asked per colour; ties go to the lower palette position,
 // so over the whole palette the RGB matching is nearestThread exactly.
@@ -63,6 +82,7 @@ class ThreadMatcher {
         int position = 0;
         Color color = 0;
         Lab lab;
+        double chroma = 0; // C*ab
     };
 
     ColorMatch match_;
@@ -79,7 +99,9 @@ int ThreadMatcher::nearestByLab(const Lab& lab, const Difference& differenceTo,
     }
     // CIEDE2000 is at least its lightness term, which only grows with the
     // lightness gap. So walking outwards in lightness from the colour, each
-    // side can stop once its next thread's bound exceeds the best found.
+    // side can stop once its next thread's bound exceeds the best found; on
+    // the way, a thread whose bound with the a-b distance exceeds it is
+    // passed over.
     const auto start = std::lower_bound(
         candidates_.begin(), candidates_.end(), lab.L,
         [](const Candidate& candidate, double lightness) { return candidate.lab.L < lightness; });
@@ -92,6 +114,7 @@ int ThreadMatcher::nearestByLab(const Lab& lab, const Difference& differenceTo,
         }
         return deltaE2000LightnessBound(lab.L, candidates_[static_cast<std::size_t>(i)].lab.L);
     };
+    const double chroma = std::sqrt(lab.a * lab.a + lab.b * lab.b);
     int best = 0;
     double bestDistance = std::numeric_limits<double>::infinity();
     double boundBelow = bound(below);
@@ -103,10 +126,18 @@ int ThreadMatcher::nearestByLab(const Lab& lab, const Difference& differenceTo,
         }
         const Candidate& candidate =
             candidates_[static_cast<std::size_t>(takeBelow ? below : above)];
+        const double lightnessBound = takeBelow ? boundBelow : boundAbove;
         if (takeBelow) {
             boundBelow = bound(--below);
         } else {
             boundAbove = bound(++above);
+        }
+        // Passed over only with a margin, so that rounding never drops a
+        // thread just as near.
+        if (best != 0 &&
+            deltaE2000BoundSquared(lightnessBound, lab, candidate.lab, chroma + candidate.chroma) >
+                bestDistance * bestDistance * (1 + 1e-9)) {
+            continue;
         }
         const double d = differenceTo(candidate.position, candidate.lab);
         if (best == 0 || d < bestDistance || (d == bestDistance && candidate.position < best)) {

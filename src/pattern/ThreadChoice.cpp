@@ -52,34 +52,50 @@ double squaredDistance(const std::array<double, 3>& x, const Centre& c) {
     return d0 * d0 + d1 * d1 + d2 * d2;
 }
 
+// Each colour in CIELAB, worked out once for all the steps that need it.
+std::vector<Lab> labsOf(std::span<const WeightedColor> colors) {
+    std::vector<Lab> labs;
+    labs.reserve(colors.size());
+    for (const WeightedColor& wc : colors) {
+        labs.push_back(toLab(wc.color));
+    }
+    return labs;
+}
+
+// The colour's cube when each channel keeps its top `bits` bits.
+int binOf(Color color, int bits) {
+    const int shift = 8 - bits;
+    return (getRed(color) >> shift) << (2 * bits) | (getGreen(color) >> shift) << bits |
+           (getBlue(color) >> shift);
+}
+
 // Colours are grouped by their top `bits` bits per channel (five unless
 // said), each group at the weighted mean of its members: far fewer points to
 // cluster, with the precision of the exact colours kept in the means.
-// `pointOf`, when given, receives each colour's point (-1 for none).
-std::vector<Point> groupColors(std::span<const WeightedColor> colors, int bits = 5,
-                               std::vector<int>* pointOf = nullptr) {
-    const int shift = 8 - bits;
-    std::vector<int> binOf(std::size_t{1} << (3 * bits), -1);
+// `labs` holds each colour in CIELAB; `pointOf`, when given, receives each
+// colour's point (-1 for none).
+std::vector<Point> groupColors(std::span<const WeightedColor> colors, std::span<const Lab> labs,
+                               int bits = 5, std::vector<int>* pointOf = nullptr) {
+    std::vector<int> pointOfBin(std::size_t{1} << (3 * bits), -1);
     std::vector<Point> points;
     if (pointOf) {
         pointOf->assign(colors.size(), -1);
     }
-    for (const WeightedColor& wc : colors) {
+    for (std::size_t i = 0; i < colors.size(); ++i) {
+        const WeightedColor& wc = colors[i];
         if (wc.count <= 0) {
             continue;
         }
-        const int bin = (getRed(wc.color) >> shift) << (2 * bits) |
-                        (getGreen(wc.color) >> shift) << bits | (getBlue(wc.color) >> shift);
-        int& index = binOf[static_cast<std::size_t>(bin)];
+        int& index = pointOfBin[static_cast<std::size_t>(binOf(wc.color, bits))];
         if (index < 0) {
             index = static_cast<int>(points.size());
             points.push_back({});
         }
         if (pointOf) {
-            (*pointOf)[static_cast<std::size_t>(&wc - colors.data())] = index;
+            (*pointOf)[i] = index;
         }
         Point& p = points[static_cast<std::size_t>(index)];
-        const Lab lab = toLab(wc.color);
+        const Lab& lab = labs[i];
         const double w = wc.count;
         p.lab[0] += w * lab.L;
         p.lab[1] += w * lab.a;
@@ -702,58 +718,132 @@ std::vector<int> settleOnMeans(const std::vector<LabPoint>& points, std::vector<
     return chosen;
 }
 
+// The choice in squared CIELAB, of at most `limit` threads (1..423).
+std::vector<int> chooseBySquaredLab(std::span<const WeightedColor> colors,
+                                    std::span<const Lab> labs, int limit, const ThreadPalette& dmc,
+                                    const ThreadCandidates& candidate) {
+    std::vector<Point> points = groupColors(colors, labs);
+    if (points.empty()) {
+        return {};
+    }
+    std::vector<Centre> centres = splitIntoGroups(points, limit);
+    refineGroups(points, centres, 8);
+
+    const PaletteLab palette(dmc, candidate);
+    std::vector<int> chosen;
+    for (const Centre& c : centres) {
+        chosen.push_back(palette.nearest(c));
+    }
+    chosen = distinctSorted(std::move(chosen));
+    // The rounds may circle between near-equal choices: the best one seen is
+    // kept.
+    std::vector<int> best = chosen;
+    double bestError = std::numeric_limits<double>::infinity();
+    for (int round = 0; round < 8; ++round) {
+        double error = 0;
+        std::vector<int> next = refineAgainstPalette(points, chosen, limit, palette, error);
+        if (error < bestError) {
+            bestError = error;
+            best = chosen;
+        }
+        if (next == chosen) {
+            break;
+        }
+        chosen = std::move(next);
+    }
+    return best;
+}
+
+// Each colour's own nearest thread of `whole`, when these fit the limit;
+// otherwise false, as soon as one too many shows. One colour of each cube
+// (five bits a channel) is looked at first, so that a picture whose threads
+// cannot fit shows it after a few colours rather than most of them.
+// `ownOfColor` keeps what was worked out (0 where nothing was).
+bool ownThreadsFit(std::span<const WeightedColor> colors, std::span<const Lab> labs, int limit,
+                   const ThreadMatcher& whole, std::vector<int>& ownOfColor) {
+    ownOfColor.assign(colors.size(), 0);
+    std::vector<bool> used(static_cast<std::size_t>(kDmcThreadCount) + 1, false);
+    int distinct = 0;
+    auto fitsWith = [&](std::size_t i) {
+        const int thread = whole.nearestByLab(labs[i]);
+        ownOfColor[i] = thread;
+        if (!used[static_cast<std::size_t>(thread)]) {
+            used[static_cast<std::size_t>(thread)] = true;
+            ++distinct;
+        }
+        return distinct <= limit;
+    };
+    std::vector<bool> binSeen(std::size_t{1} << 15, false);
+    for (std::size_t i = 0; i < colors.size(); ++i) {
+        const auto bin = static_cast<std::size_t>(binOf(colors[i].color, 5));
+        if (!binSeen[bin]) {
+            binSeen[bin] = true;
+            if (!fitsWith(i)) {
+                return false;
+            }
+        }
+    }
+    for (std::size_t i = 0; i < colors.size(); ++i) {
+        if (ownOfColor[i] == 0 && !fitsWith(i)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The choice by CIEDE2000: the choice made in squared CIELAB and k-means
 // choices from other starts (the median cut and a few k-means++ seeds, each
 // run until it settles, its centres on their nearest threads by CIEDE2000),
-// each refitted; the one with the least summed difference wins.
+// each refitted; the one with the least summed difference wins. Every
+// colour's thread of the choice goes to `threadOfColor`.
 template <typename FirstChoice>
-std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
-                            const ThreadPalette& dmc, const std::vector<int>& allowed,
+std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<const Lab> labs,
+                            int limit, const ThreadPalette& dmc, const std::vector<int>& allowed,
                             const FirstChoice& firstChoice, const ColorLayout* layout,
-                            std::vector<int>* threadOfColor) {
+                            std::vector<int>& threadOfColor) {
+    const ThreadMatcher whole(dmc, ColorMatch::Lab, allowed);
+    // Every colour on its own nearest thread: nothing can do better.
+    std::vector<int> ownOfColor;
+    if (ownThreadsFit(colors, labs, limit, whole, ownOfColor)) {
+        threadOfColor = ownOfColor;
+        return distinctSorted(std::move(ownOfColor));
+    }
     // Points as in groupColors, but each with its exact CIELAB mean.
     std::vector<int> pointOf;
-    std::vector<Point> grouped = groupColors(colors, kRefitBits, &pointOf);
+    std::vector<Point> grouped = groupColors(colors, labs, kRefitBits, &pointOf);
     if (grouped.size() > kMostRefitPoints) {
-        grouped = groupColors(colors, kRefitBits - 1, &pointOf);
+        grouped = groupColors(colors, labs, kRefitBits - 1, &pointOf);
     }
-    const ThreadMatcher whole(dmc, ColorMatch::Lab, allowed);
     std::vector<LabPoint> points;
-    std::vector<int> own;
-    auto ownThreads = [&] {
-        points.clear();
-        own.clear();
-        std::vector<double> ownWeight(static_cast<std::size_t>(kDmcThreadCount) + 1, 0.0);
-        for (const Point& p : grouped) {
-            LabPoint q{{p.lab[0], p.lab[1], p.lab[2]}, p.weight, 0};
-            q.own = whole.nearestByLab(q.lab);
-            ownWeight[static_cast<std::size_t>(q.own)] += q.weight;
-            points.push_back(q);
+    std::vector<bool> ownUsed(static_cast<std::size_t>(kDmcThreadCount) + 1, false);
+    int ownCount = 0;
+    for (const Point& p : grouped) {
+        LabPoint q{{p.lab[0], p.lab[1], p.lab[2]}, p.weight, 0};
+        q.own = whole.nearestByLab(q.lab);
+        if (!ownUsed[static_cast<std::size_t>(q.own)]) {
+            ownUsed[static_cast<std::size_t>(q.own)] = true;
+            ++ownCount;
         }
-        for (int p = 1; p <= kDmcThreadCount; ++p) {
-            if (ownWeight[static_cast<std::size_t>(p)] > 0) {
-                own.push_back(p);
-            }
-        }
-    };
-    ownThreads();
-    if (static_cast<int>(own.size()) <= limit) {
-        // The groups' own threads fit: the colours themselves say whether
-        // theirs do, and are few enough to be the points.
+        points.push_back(q);
+    }
+    if (ownCount <= limit) {
+        // The groups' own threads fit though the colours' do not: the
+        // colours themselves are the points, each with its own thread.
         grouped.clear();
+        points.clear();
         for (std::size_t i = 0; i < colors.size(); ++i) {
             pointOf[i] = -1;
             if (colors[i].count > 0) {
                 pointOf[i] = static_cast<int>(grouped.size());
-                const Lab lab = toLab(colors[i].color);
-                grouped.push_back({{lab.L, lab.a, lab.b}, static_cast<double>(colors[i].count)});
+                const Lab& lab = labs[i];
+                const auto weight = static_cast<double>(colors[i].count);
+                grouped.push_back({{lab.L, lab.a, lab.b}, weight});
+                if (ownOfColor[i] == 0) {
+                    ownOfColor[i] = whole.nearestByLab(lab);
+                }
+                points.push_back({lab, weight, ownOfColor[i]});
             }
         }
-        ownThreads();
-    }
-    // Every colour on its own nearest thread: nothing can do better.
-    if (static_cast<int>(own.size()) <= limit) {
-        return own;
     }
     // The least summed difference wins; where the cells' places are known,
     // the least difference seen close up and from a distance together.
@@ -795,8 +885,8 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
     std::optional<DistantLook> closeLook;
     auto exactScoreOf = [&](const std::vector<int>& choice, std::vector<int>& threadOf) {
         if (!colorDifferences) {
-            for (const WeightedColor& wc : colors) {
-                colorPoints.push_back({toLab(wc.color), static_cast<double>(wc.count), 0});
+            for (std::size_t i = 0; i < colors.size(); ++i) {
+                colorPoints.push_back({labs[i], static_cast<double>(colors[i].count), 0});
             }
             colorDifferences.emplace(colorPoints, dmc);
         }
@@ -851,12 +941,16 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, int limit,
             choices[i].first = exactScoreOf(choices[i].second, threadsOf[i]);
         }
         const auto best = std::min_element(choices.begin(), choices.end());
-        if (threadOfColor != nullptr) {
-            *threadOfColor = std::move(threadsOf[static_cast<std::size_t>(best - choices.begin())]);
-        }
+        threadOfColor = std::move(threadsOf[static_cast<std::size_t>(best - choices.begin())]);
         return best->second;
     }
-    return std::min_element(choices.begin(), choices.end())->second;
+    std::vector<int> chosen = std::min_element(choices.begin(), choices.end())->second;
+    const ThreadMatcher matcher(dmc, ColorMatch::Lab, chosen);
+    threadOfColor.resize(colors.size());
+    for (std::size_t i = 0; i < colors.size(); ++i) {
+        threadOfColor[i] = matcher.nearestByLab(labs[i]);
+    }
+    return chosen;
 }
 
 } // namespace
@@ -884,44 +978,21 @@ std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
         return chooseThreads(colors, limit, dmc, candidate);
     }
     limit = std::clamp(limit, 1, kDmcThreadCount);
-    return refitByLab(
-        colors, limit, dmc, candidateThreads(candidate),
-        [&] { return chooseThreads(colors, limit, dmc, candidate); }, layout, threadOfColor);
+    const std::vector<Lab> labs = labsOf(colors);
+    std::vector<int> threads;
+    std::vector<int> chosen = refitByLab(
+        colors, labs, limit, dmc, candidateThreads(candidate),
+        [&] { return chooseBySquaredLab(colors, labs, limit, dmc, candidate); }, layout, threads);
+    if (threadOfColor != nullptr) {
+        *threadOfColor = std::move(threads);
+    }
+    return chosen;
 }
 
 std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
                                const ThreadPalette& dmc, const ThreadCandidates& candidate) {
     limit = std::clamp(limit, 1, kDmcThreadCount);
-    std::vector<Point> points = groupColors(colors);
-    if (points.empty()) {
-        return {};
-    }
-    std::vector<Centre> centres = splitIntoGroups(points, limit);
-    refineGroups(points, centres, 8);
-
-    const PaletteLab palette(dmc, candidate);
-    std::vector<int> chosen;
-    for (const Centre& c : centres) {
-        chosen.push_back(palette.nearest(c));
-    }
-    chosen = distinctSorted(std::move(chosen));
-    // The rounds may circle between near-equal choices: the best one seen is
-    // kept.
-    std::vector<int> best = chosen;
-    double bestError = std::numeric_limits<double>::infinity();
-    for (int round = 0; round < 8; ++round) {
-        double error = 0;
-        std::vector<int> next = refineAgainstPalette(points, chosen, limit, palette, error);
-        if (error < bestError) {
-            bestError = error;
-            best = chosen;
-        }
-        if (next == chosen) {
-            break;
-        }
-        chosen = std::move(next);
-    }
-    return best;
+    return chooseBySquaredLab(colors, labsOf(colors), limit, dmc, candidate);
 }
 
 } // namespace tessaline

@@ -51,8 +51,7 @@ struct ColorLayout {
 // it. The least summed CIEDE2000 wins; given the `layout`, the least mean
 // CIEDE2000 close up and seen from a distance (both blurred by one cell)
 // together. `threadOfColor`, when given, receives each colour's thread of
-// the choice (its nearest by CIEDE2000) where the choice worked these out on
-// the way, and is left empty otherwise.
+// the choice, its nearest by CIEDE2000 (left empty under other matchings).
 std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
                                const ThreadPalette& dmc, ColorMatch match,
                                const ThreadCandidates& candidate = {},

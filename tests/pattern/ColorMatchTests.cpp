@@ -1,6 +1,7 @@
 // CIELAB, CIEDE2000 and the nearest-thread search under either matching.
 #include "pattern/ColorMatch.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace tessaline {
@@ -60,6 +61,42 @@ TEST(ColorMatchDeltaE2000, PublishedReferencePairsBothWays) {
         EXPECT_NEAR(deltaE2000(p.second, p.first), p.difference, 5e-5) << "pair " << pair;
     }
     EXPECT_EQ(deltaE2000({50, 0, 0}, {50, 0, 0}), 0.0);
+}
+
+// The search passes threads over on this bound, so it must never exceed the
+// difference itself: on the published pairs (blue ones, where the rotation
+// term is strongest, among them) and on every thread against a spread of
+// colours, neutral and near ones included.
+TEST(ColorMatchDeltaE2000, BoundNeverExceedsTheDifference) {
+    auto expectBelow = [](const Lab& x, const Lab& y) {
+        const double bound = deltaE2000BoundSquared(deltaE2000LightnessBound(x.L, y.L), x, y,
+                                                    std::hypot(x.a, x.b) + std::hypot(y.a, y.b));
+        const double d = deltaE2000(x, y);
+        ASSERT_LE(bound, d * d * (1 + 1e-12) + 1e-12)
+            << x.L << " " << x.a << " " << x.b << " / " << y.L << " " << y.a << " " << y.b;
+    };
+    for (const ReferencePair& p : kPairs) {
+        expectBelow(p.first, p.second);
+        expectBelow(p.second, p.first);
+    }
+    const ThreadPalette& dmc = dmcPalette();
+    for (int p = 1; p <= kDmcThreadCount; ++p) {
+        const Lab thread = toLab(dmc[static_cast<std::size_t>(p)].color);
+        for (int r = 0; r < 256; r += 51) {
+            for (int g = 0; g < 256; g += 51) {
+                for (int b = 0; b < 256; b += 51) {
+                    expectBelow(thread, toLab(rgb(r, g, b)));
+                }
+            }
+        }
+        expectBelow(thread, {thread.L + 0.5, thread.a - 1, thread.b + 1});
+    }
+    // It is worth having: far colours of one lightness are told apart.
+    const Lab red = toLab(rgb(200, 40, 40));
+    const Lab green = toLab(rgb(40, 160, 40));
+    EXPECT_GT(deltaE2000BoundSquared(0, red, green,
+                                     std::hypot(red.a, red.b) + std::hypot(green.a, green.b)),
+              100);
 }
 
 TEST(ColorMatchLab, KnownSrgbColours) {
