@@ -1,5 +1,6 @@
 #include "pattern/ThreadChoice.h"
 
+#include "app/ParallelWork.h"
 #include "pattern/ColorMatch.h"
 
 #include <algorithm>
@@ -44,6 +45,8 @@ constexpr std::size_t kJudgedColors = 20000;
 // second one.
 constexpr int kJudgedCells = 6000;
 constexpr int kJudgedCloseCells = 20000;
+// The fewest colours a core is given to find threads for.
+constexpr std::size_t kColorsPerRange = 2048;
 
 double squaredDistance(const std::array<double, 3>& x, const Centre& c) {
     const double d0 = x[0] - c[0];
@@ -829,6 +832,14 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     if (ownCount <= limit) {
         // The groups' own threads fit though the colours' do not: the
         // colours themselves are the points, each with its own thread.
+        forRangesInParallel(colors.size(), kColorsPerRange,
+                            [&](std::size_t begin, std::size_t end) {
+                                for (std::size_t i = begin; i < end; ++i) {
+                                    if (ownOfColor[i] == 0) {
+                                        ownOfColor[i] = whole.nearestByLab(labs[i]);
+                                    }
+                                }
+                            });
         grouped.clear();
         points.clear();
         for (std::size_t i = 0; i < colors.size(); ++i) {
@@ -838,9 +849,6 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
                 const Lab& lab = labs[i];
                 const auto weight = static_cast<double>(colors[i].count);
                 grouped.push_back({{lab.L, lab.a, lab.b}, weight});
-                if (ownOfColor[i] == 0) {
-                    ownOfColor[i] = whole.nearestByLab(lab);
-                }
                 points.push_back({lab, weight, ownOfColor[i]});
             }
         }
@@ -898,18 +906,21 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
         }
         return total / weight + closeLook->mean(threadColor); // the points weigh every cell
     };
-    // The starts, each with the budget filled.
-    std::vector<std::vector<int>> starts{firstChoice()};
-    std::vector<Centre> cut = splitIntoGroups(grouped, limit);
-    refineGroups(grouped, cut, kSettleRounds);
-    starts.push_back(threadsOfCentres(cut, whole));
-    // More starts where the points are few and each start cheap.
+    // The starts: the first choice, the median cut and, where the points
+    // are few and each start cheap, more k-means++ seeds; each settled by
+    // Lloyd's rounds on its own core.
+    const std::vector<Centre> cut = splitIntoGroups(grouped, limit);
     const std::size_t seeds = std::clamp(kSeedWork / grouped.size(), kFewestSeeds, kMostSeeds);
-    for (std::uint64_t seed = 1; seed <= seeds; ++seed) {
-        std::vector<Centre> centres = seedGroups(grouped, limit, seed);
+    std::vector<std::vector<int>> starts(2 + seeds);
+    forEachInParallel(starts.size(), [&](std::size_t i) {
+        if (i == 0) {
+            starts[i] = firstChoice();
+            return;
+        }
+        std::vector<Centre> centres = i == 1 ? cut : seedGroups(grouped, limit, i - 1);
         refineGroups(grouped, centres, kSettleRounds);
-        starts.push_back(threadsOfCentres(centres, whole));
-    }
+        starts[i] = threadsOfCentres(centres, whole);
+    });
     std::vector<std::pair<double, std::vector<int>>> choices;
     for (std::vector<int>& start : starts) {
         std::vector<int> filled = filledUp(points, std::move(start), limit, differences);
@@ -947,9 +958,11 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     std::vector<int> chosen = std::min_element(choices.begin(), choices.end())->second;
     const ThreadMatcher matcher(dmc, ColorMatch::Lab, chosen);
     threadOfColor.resize(colors.size());
-    for (std::size_t i = 0; i < colors.size(); ++i) {
-        threadOfColor[i] = matcher.nearestByLab(labs[i]);
-    }
+    forRangesInParallel(colors.size(), kColorsPerRange, [&](std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i) {
+            threadOfColor[i] = matcher.nearestByLab(labs[i]);
+        }
+    });
     return chosen;
 }
 

@@ -1,0 +1,68 @@
+#pragma once
+// Independent pieces of work shared out over the processor's cores. Each
+// piece writes only its own results, so the outcome is the same on one core
+// or many, whatever order the pieces finish in.
+#include <algorithm>
+#include <atomic>
+#include <cstddef>
+#include <exception>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+namespace tessaline {
+
+// Runs work(i) for every i in 0..count-1, on as many cores as there are,
+// and returns when all are done. The first exception a piece throws is
+// thrown again here once the others have stopped. Where no further thread
+// can be started, the calling thread does all the work.
+template <typename Work> void forEachInParallel(std::size_t count, const Work& work) {
+    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t helpers = std::min(count, cores) - (count > 0 ? 1 : 0);
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> failed{false};
+    std::exception_ptr failure;
+    std::mutex failureLock;
+    auto run = [&] {
+        try {
+            for (std::size_t i = next++; i < count && !failed; i = next++) {
+                work(i);
+            }
+        } catch (...) {
+            const std::lock_guard lock(failureLock);
+            if (!failure) {
+                failure = std::current_exception();
+            }
+            failed = true;
+        }
+    };
+    std::vector<std::thread> threads;
+    for (std::size_t h = 0; h < helpers; ++h) {
+        try {
+            threads.emplace_back(run);
+        } catch (const std::system_error&) {
+            break; // the work left is done by those started
+        }
+    }
+    run();
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+}
+
+// Runs work(begin, end) over consecutive ranges that cover 0..count-1, each
+// of at least `grain` items, in parallel as above.
+template <typename Work>
+void forRangesInParallel(std::size_t count, std::size_t grain, const Work& work) {
+    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t ranges =
+        std::clamp<std::size_t>(count / std::max<std::size_t>(grain, 1), 1, 4 * cores);
+    forEachInParallel(ranges,
+                      [&](std::size_t r) { work(count * r / ranges, count * (r + 1) / ranges); });
+}
+
+} // namespace tessaline
