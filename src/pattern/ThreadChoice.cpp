@@ -829,9 +829,10 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
         }
         points.push_back(q);
     }
-    if (ownCount <= limit) {
-        // The groups' own threads fit though the colours' do not: the
-        // colours themselves are the points, each with its own thread.
+    if (ownCount <= limit && colors.size() <= kMostRefitPoints) {
+        // The groups' own threads fit though the colours' do not: where the
+        // colours are few, they themselves are the points, each with its own
+        // thread.
         forRangesInParallel(colors.size(), kColorsPerRange,
                             [&](std::size_t begin, std::size_t end) {
                                 for (std::size_t i = begin; i < end; ++i) {
