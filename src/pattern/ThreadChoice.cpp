@@ -135,6 +135,20 @@ struct Moments {
     Centre mean() const { return {sum[0] / weight, sum[1] / weight, sum[2] / weight}; }
 };
 
+// The same without the squares, where only the mean is wanted.
+struct WeightedSum {
+    double weight = 0;
+    Centre sum{};
+
+    void add(const Point& p) {
+        weight += p.weight;
+        for (std::size_t k = 0; k < 3; ++k) {
+            sum[k] += p.weight * p.lab[k];
+        }
+    }
+    Centre mean() const { return {sum[0] / weight, sum[1] / weight, sum[2] / weight}; }
+};
+
 struct Box {
     std::size_t begin = 0;
     std::size_t end = 0;
@@ -263,7 +277,7 @@ void refineGroups(const std::vector<Point>& points, std::vector<Centre>& centres
             halfGap[c] = std::sqrt(nearest) / 2;
         }
         bool changed = false;
-        std::vector<Moments> members(k);
+        std::vector<WeightedSum> members(k);
         for (std::size_t i = 0; i < points.size(); ++i) {
             std::size_t& own = owner[i];
             bool settled = own < k && proves(upper[i], std::max(halfGap[own], lower[i]));
