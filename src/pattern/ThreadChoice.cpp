@@ -5,9 +5,13 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <limits>
+#include <memory>
+#include <mutex>
 #include <numeric>
 #include <optional>
 #include <unordered_map>
@@ -437,29 +441,51 @@ void addWorstServedThreads(const std::vector<LabPoint>& points, const std::vecto
 }
 
 // CIEDE2000 between the points and palette threads, each pair worked out
-// once: the choices weighed share most of their threads.
+// once: the choices weighed share most of their threads. Choices weighed at
+// the same time on several cores share it too: a difference is the same
+// whoever works it out, so a race only works it out twice.
 class PointDifferences {
   public:
     PointDifferences(const std::vector<LabPoint>& points, const ThreadPalette& dmc)
         : points_(points), dmc_(dmc), columns_(static_cast<std::size_t>(kDmcThreadCount) + 1) {}
 
     double operator()(std::size_t point, int position, const Lab& threadLab) const {
-        std::vector<double>& column = columns_[static_cast<std::size_t>(position)];
-        if (column.empty()) {
-            column.assign(points_.size(), -1.0);
-        }
-        double& d = column[point];
+        std::atomic<double>& known = columnOf(position)[point];
+        double d = known.load(std::memory_order_relaxed);
         if (d < 0) {
             d = deltaE2000(points_[point].lab, threadLab);
+            known.store(d, std::memory_order_relaxed);
         }
         return d;
     }
     const ThreadPalette& palette() const { return dmc_; }
 
   private:
+    // The differences to one thread, -1 where not yet known; made on first
+    // use.
+    std::atomic<double>* columnOf(int position) const {
+        std::atomic<std::atomic<double>*>& slot = columns_[static_cast<std::size_t>(position)];
+        std::atomic<double>* column = slot.load(std::memory_order_acquire);
+        if (column == nullptr) {
+            const std::lock_guard lock(making_);
+            column = slot.load(std::memory_order_relaxed);
+            if (column == nullptr) {
+                made_.push_back(std::make_unique<std::atomic<double>[]>(points_.size()));
+                column = made_.back().get();
+                for (std::size_t i = 0; i < points_.size(); ++i) {
+                    column[i].store(-1.0, std::memory_order_relaxed);
+                }
+                slot.store(column, std::memory_order_release);
+            }
+        }
+        return column;
+    }
+
     const std::vector<LabPoint>& points_;
     const ThreadPalette& dmc_;
-    mutable std::vector<std::vector<double>> columns_; // per palette position, -1 unknown
+    mutable std::vector<std::atomic<std::atomic<double>*>> columns_; // per palette position
+    mutable std::vector<std::unique_ptr<std::atomic<double>[]>> made_;
+    mutable std::mutex making_;
 };
 
 // Summed weighted CIEDE2000 of the points to their nearest chosen thread;
@@ -506,8 +532,12 @@ class DistantLook {
             [&](int x, int y) { pictureLabs_.push_back(toLab(blurredAt(picture, x, y))); });
     }
 
+    // The blurred pattern colours seen so far, in CIELAB: one for each
+    // judgement running at a time.
+    using SeenLabs = std::unordered_map<Color, Lab>;
+
     // `threadColor` gives each colour's thread colour.
-    double mean(const std::vector<Color>& threadColor) const {
+    double mean(const std::vector<Color>& threadColor, SeenLabs& seen) const {
         std::vector<Color> pattern(layout_.cells.size(), kWhite);
         for (std::size_t i = 0; i < pattern.size(); ++i) {
             const int c = layout_.cells[i];
@@ -519,9 +549,9 @@ class DistantLook {
         std::size_t k = 0;
         forEachJudged([&](int x, int y) {
             const Color blurred = blurredAt(pattern, x, y);
-            auto found = labs_.find(blurred);
-            if (found == labs_.end()) {
-                found = labs_.emplace(blurred, toLab(blurred)).first;
+            auto found = seen.find(blurred);
+            if (found == seen.end()) {
+                found = seen.emplace(blurred, toLab(blurred)).first;
             }
             total += deltaE2000(pictureLabs_[k++], found->second);
         });
@@ -554,7 +584,6 @@ class DistantLook {
     const ColorLayout& layout_;
     int step_ = 1;
     std::vector<Lab> pictureLabs_;
-    mutable std::unordered_map<Color, Lab> labs_; // blurred thread colours seen so far
 };
 
 // Starting groups for Lloyd's rounds by k-means++: the first centre drawn by
@@ -882,19 +911,28 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     if (laidOut) {
         distant.emplace(*layout, colors, kJudgedCells);
     }
-    std::vector<int> owner;
-    std::vector<double> loss;
-    std::vector<Color> threadColor(colors.size(), kWhite);
-    auto scoreOf = [&](const std::vector<int>& choice) {
-        double score = assignByLab(points, choice, differences, owner, loss) / weight;
+    // A judgement's own working space, so that several run at once.
+    struct Judge {
+        std::vector<int> owner;
+        std::vector<double> loss;
+        std::vector<Color> threadColor;
+        DistantLook::SeenLabs seen;
+    };
+    std::vector<Judge> judges(
+        parallelWorkers(std::max({kMostSeeds + 2, 2 * kRefittedStarts, kJudgedExactly})));
+    for (Judge& judge : judges) {
+        judge.threadColor.assign(colors.size(), kWhite);
+    }
+    auto scoreOf = [&](const std::vector<int>& choice, Judge& judge) {
+        double score = assignByLab(points, choice, differences, judge.owner, judge.loss) / weight;
         if (distant) {
             for (std::size_t i = 0; i < colors.size(); ++i) {
                 if (pointOf[i] >= 0) {
-                    const int thread = owner[static_cast<std::size_t>(pointOf[i])];
-                    threadColor[i] = dmc[static_cast<std::size_t>(thread)].color;
+                    const int thread = judge.owner[static_cast<std::size_t>(pointOf[i])];
+                    judge.threadColor[i] = dmc[static_cast<std::size_t>(thread)].color;
                 }
             }
-            score += distant->mean(threadColor);
+            score += distant->mean(judge.threadColor, judge.seen);
         }
         return score;
     };
@@ -906,20 +944,16 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     std::vector<LabPoint> colorPoints;
     std::optional<PointDifferences> colorDifferences;
     std::optional<DistantLook> closeLook;
-    auto exactScoreOf = [&](const std::vector<int>& choice, std::vector<int>& threadOf) {
-        if (!colorDifferences) {
-            for (std::size_t i = 0; i < colors.size(); ++i) {
-                colorPoints.push_back({labs[i], static_cast<double>(colors[i].count), 0});
-            }
-            colorDifferences.emplace(colorPoints, dmc);
-        }
+    auto exactScoreOf = [&](const std::vector<int>& choice, std::vector<int>& threadOf,
+                            Judge& judge) {
         std::vector<double> colorLoss;
         const double total =
             assignByLab(colorPoints, choice, *colorDifferences, threadOf, colorLoss);
         for (std::size_t i = 0; i < colors.size(); ++i) {
-            threadColor[i] = dmc[static_cast<std::size_t>(threadOf[i])].color;
+            judge.threadColor[i] = dmc[static_cast<std::size_t>(threadOf[i])].color;
         }
-        return total / weight + closeLook->mean(threadColor); // the points weigh every cell
+        // the points weigh every cell
+        return total / weight + closeLook->mean(judge.threadColor, judge.seen);
     };
     // The starts: the first choice, the median cut and, where the points
     // are few and each start cheap, more k-means++ seeds; each settled by
@@ -936,24 +970,26 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
         refineGroups(grouped, centres, kSettleRounds);
         starts[i] = threadsOfCentres(centres, whole);
     });
-    std::vector<std::pair<double, std::vector<int>>> choices;
-    for (std::vector<int>& start : starts) {
-        std::vector<int> filled = filledUp(points, std::move(start), limit, differences);
-        choices.emplace_back(scoreOf(filled), std::move(filled));
-    }
+    // Each start with the budget filled, judged.
+    std::vector<std::pair<double, std::vector<int>>> choices(starts.size());
+    forEachInParallel(starts.size(), [&](std::size_t i, std::size_t worker) {
+        std::vector<int> filled = filledUp(points, std::move(starts[i]), limit, differences);
+        choices[i] = {scoreOf(filled, judges[worker]), std::move(filled)};
+    });
     std::sort(choices.begin(), choices.end());
     // The best starts refitted by CIEDE2000, and settled on their groups'
     // means.
     const std::size_t refitted = std::min<std::size_t>(kRefittedStarts, choices.size());
-    for (std::size_t i = 0; i < refitted; ++i) {
-        std::vector<int> refit =
-            filledUp(points, refitRounds(points, choices[i].second, limit, differences, whole),
-                     limit, differences);
-        std::vector<int> settled =
-            settleOnMeans(points, choices[i].second, limit, differences, whole);
-        choices.emplace_back(scoreOf(refit), std::move(refit));
-        choices.emplace_back(scoreOf(settled), std::move(settled));
-    }
+    std::vector<std::pair<double, std::vector<int>>> refits(2 * refitted);
+    forEachInParallel(refits.size(), [&](std::size_t j, std::size_t worker) {
+        const std::vector<int>& from = choices[j / 2].second;
+        std::vector<int> next =
+            j % 2 == 0 ? filledUp(points, refitRounds(points, from, limit, differences, whole),
+                                  limit, differences)
+                       : settleOnMeans(points, from, limit, differences, whole);
+        refits[j] = {scoreOf(next, judges[worker]), std::move(next)};
+    });
+    std::move(refits.begin(), refits.end(), std::back_inserter(choices));
     std::sort(choices.begin(), choices.end());
     choices.erase(std::unique(choices.begin(), choices.end(),
                               [](const auto& x, const auto& y) { return x.second == y.second; }),
@@ -961,11 +997,15 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     if (distant && choices.size() > 1 && colors.size() <= kJudgedColors) {
         // The few best judged cell by cell.
         closeLook.emplace(*layout, colors, kJudgedCloseCells);
+        for (std::size_t i = 0; i < colors.size(); ++i) {
+            colorPoints.push_back({labs[i], static_cast<double>(colors[i].count), 0});
+        }
+        colorDifferences.emplace(colorPoints, dmc);
         choices.resize(std::min<std::size_t>(choices.size(), kJudgedExactly));
         std::vector<std::vector<int>> threadsOf(choices.size());
-        for (std::size_t i = 0; i < choices.size(); ++i) {
-            choices[i].first = exactScoreOf(choices[i].second, threadsOf[i]);
-        }
+        forEachInParallel(choices.size(), [&](std::size_t i, std::size_t worker) {
+            choices[i].first = exactScoreOf(choices[i].second, threadsOf[i], judges[worker]);
+        });
         const auto best = std::min_element(choices.begin(), choices.end());
         threadOfColor = std::move(threadsOf[static_cast<std::size_t>(best - choices.begin())]);
         return best->second;
