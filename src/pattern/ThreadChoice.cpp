@@ -49,8 +49,10 @@ constexpr std::size_t kJudgedColors = 20000;
 // second one.
 constexpr int kJudgedCells = 6000;
 constexpr int kJudgedCloseCells = 20000;
-// The fewest colours a core is given to find threads for.
+// The fewest colours a core is given to find threads for among a few, and
+// among the whole palette.
 constexpr std::size_t kColorsPerRange = 2048;
+constexpr std::size_t kPointsPerRange = 256;
 
 double squaredDistance(const std::array<double, 3>& x, const Centre& c) {
     const double d0 = x[0] - c[0];
@@ -61,11 +63,12 @@ double squaredDistance(const std::array<double, 3>& x, const Centre& c) {
 
 // Each colour in CIELAB, worked out once for all the steps that need it.
 std::vector<Lab> labsOf(std::span<const WeightedColor> colors) {
-    std::vector<Lab> labs;
-    labs.reserve(colors.size());
-    for (const WeightedColor& wc : colors) {
-        labs.push_back(toLab(wc.color));
-    }
+    std::vector<Lab> labs(colors.size());
+    forRangesInParallel(colors.size(), kColorsPerRange, [&](std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i) {
+            labs[i] = toLab(colors[i].color);
+        }
+    });
     return labs;
 }
 
@@ -860,23 +863,27 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     if (grouped.size() > kMostRefitPoints) {
         grouped = groupColors(colors, labs, kRefitBits - 1, &pointOf);
     }
-    std::vector<LabPoint> points;
+    std::vector<LabPoint> points(grouped.size());
+    forRangesInParallel(grouped.size(), kPointsPerRange, [&](std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i) {
+            const Point& p = grouped[i];
+            points[i] = {{p.lab[0], p.lab[1], p.lab[2]}, p.weight, 0};
+            points[i].own = whole.nearestByLab(points[i].lab);
+        }
+    });
     std::vector<bool> ownUsed(static_cast<std::size_t>(kDmcThreadCount) + 1, false);
     int ownCount = 0;
-    for (const Point& p : grouped) {
-        LabPoint q{{p.lab[0], p.lab[1], p.lab[2]}, p.weight, 0};
-        q.own = whole.nearestByLab(q.lab);
+    for (const LabPoint& q : points) {
         if (!ownUsed[static_cast<std::size_t>(q.own)]) {
             ownUsed[static_cast<std::size_t>(q.own)] = true;
             ++ownCount;
         }
-        points.push_back(q);
     }
     if (ownCount <= limit && colors.size() <= kMostRefitPoints) {
         // The groups' own threads fit though the colours' do not: where the
         // colours are few, they themselves are the points, each with its own
         // thread.
-        forRangesInParallel(colors.size(), kColorsPerRange,
+        forRangesInParallel(colors.size(), kPointsPerRange,
                             [&](std::size_t begin, std::size_t end) {
                                 for (std::size_t i = begin; i < end; ++i) {
                                     if (ownOfColor[i] == 0) {
