@@ -965,33 +965,16 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     // The starts: the first choice, the median cut and, where the points
     // are few and each start cheap, more k-means++ seeds; each settled by
     // Lloyd's rounds on its own core.
-    // Where the colours are not too many, the median cut and the first seed
-    // are settled once more on the colours themselves, whose places the
-    // groups' means only approach.
     const std::vector<Centre> cut = splitIntoGroups(grouped, limit);
     const std::size_t seeds = std::clamp(kSeedWork / grouped.size(), kFewestSeeds, kMostSeeds);
-    std::vector<Point> colorGroups;
-    if (grouped.size() < colors.size() && colors.size() <= kJudgedColors) {
-        for (std::size_t i = 0; i < colors.size(); ++i) {
-            if (colors[i].count > 0) {
-                const Lab& lab = labs[i];
-                colorGroups.push_back(
-                    {{lab.L, lab.a, lab.b}, static_cast<double>(colors[i].count)});
-            }
-        }
-    }
-    std::vector<std::vector<int>> starts(2 + seeds + (colorGroups.empty() ? 0 : 2));
+    std::vector<std::vector<int>> starts(2 + seeds);
     forEachInParallel(starts.size(), [&](std::size_t i) {
         if (i == 0) {
             starts[i] = firstChoice();
             return;
         }
-        const std::size_t seed = i < 2 + seeds ? i - 1 : i - 2 - seeds;
-        std::vector<Centre> centres = seed == 0 ? cut : seedGroups(grouped, limit, seed);
+        std::vector<Centre> centres = i == 1 ? cut : seedGroups(grouped, limit, i - 1);
         refineGroups(grouped, centres, kSettleRounds);
-        if (i >= 2 + seeds) {
-            refineGroups(colorGroups, centres, kSettleRounds);
-        }
         starts[i] = threadsOfCentres(centres, whole);
     });
     // Each start with the budget filled, judged.
