@@ -316,7 +316,11 @@ void refineGroups(const std::vector<Point>& points, std::vector<Centre>& centres
         if (!changed) {
             return;
         }
+        // A point's other centres came nearer by at most the most any of
+        // them moved: the second most for a point whose own moved most.
         double mostMoved = 0;
+        double secondMoved = 0;
+        std::size_t movedMost = k;
         for (std::size_t c = 0; c < k; ++c) {
             moved[c] = 0;
             if (members[c].weight > 0) {
@@ -324,11 +328,17 @@ void refineGroups(const std::vector<Point>& points, std::vector<Centre>& centres
                 moved[c] = std::sqrt(squaredDistance(next, centres[c]));
                 centres[c] = next;
             }
-            mostMoved = std::max(mostMoved, moved[c]);
+            if (moved[c] > mostMoved) {
+                secondMoved = mostMoved;
+                mostMoved = moved[c];
+                movedMost = c;
+            } else {
+                secondMoved = std::max(secondMoved, moved[c]);
+            }
         }
         for (std::size_t i = 0; i < points.size(); ++i) {
             upper[i] += moved[owner[i]];
-            lower[i] -= mostMoved;
+            lower[i] -= owner[i] == movedMost ? secondMoved : mostMoved;
         }
     }
 }
