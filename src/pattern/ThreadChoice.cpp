@@ -974,23 +974,21 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     };
     // The starts: the first choice, the median cut and, where the points
     // are few and each start cheap, more k-means++ seeds; each settled by
-    // Lloyd's rounds on its own core.
+    // Lloyd's rounds, filled and judged on a core of its own.
     const std::vector<Centre> cut = splitIntoGroups(grouped, limit);
     const std::size_t seeds = std::clamp(kSeedWork / grouped.size(), kFewestSeeds, kMostSeeds);
-    std::vector<std::vector<int>> starts(2 + seeds);
-    forEachInParallel(starts.size(), [&](std::size_t i) {
-        if (i == 0) {
-            starts[i] = firstChoice();
-            return;
-        }
-        std::vector<Centre> centres = i == 1 ? cut : seedGroups(grouped, limit, i - 1);
-        refineGroups(grouped, centres, kSettleRounds);
-        starts[i] = threadsOfCentres(centres, whole);
-    });
     // Each start with the budget filled, judged.
-    std::vector<std::pair<double, std::vector<int>>> choices(starts.size());
-    forEachInParallel(starts.size(), [&](std::size_t i, std::size_t worker) {
-        std::vector<int> filled = filledUp(points, std::move(starts[i]), limit, differences);
+    std::vector<std::pair<double, std::vector<int>>> choices(2 + seeds);
+    forEachInParallel(choices.size(), [&](std::size_t i, std::size_t worker) {
+        std::vector<int> start;
+        if (i == 0) {
+            start = firstChoice();
+        } else {
+            std::vector<Centre> centres = i == 1 ? cut : seedGroups(grouped, limit, i - 1);
+            refineGroups(grouped, centres, kSettleRounds);
+            start = threadsOfCentres(centres, whole);
+        }
+        std::vector<int> filled = filledUp(points, std::move(start), limit, differences);
         choices[i] = {scoreOf(filled, judges[worker]), std::move(filled)};
     });
     std::sort(choices.begin(), choices.end());
