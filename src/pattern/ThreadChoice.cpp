@@ -545,12 +545,19 @@ class DistantLook {
             [&](int x, int y) { pictureLabs_.push_back(toLab(blurredAt(picture, x, y))); });
     }
 
-    // The blurred pattern colours seen so far, in CIELAB: one for each
-    // judgement running at a time.
-    using SeenLabs = std::unordered_map<Color, Lab>;
+    // What one judgement keeps from choice to choice (one for each judgement
+    // running at a time): the blurred pattern colours seen, in CIELAB, and
+    // each judged cell's last blurred colour with its difference, which a
+    // choice much like the last one mostly repeats.
+    struct Memory {
+        std::unordered_map<Color, Lab> labs;
+        const DistantLook* look = nullptr; // whose cells the last ones are
+        std::vector<Color> lastBlurred;
+        std::vector<double> lastDifference;
+    };
 
     // `threadColor` gives each colour's thread colour.
-    double mean(const std::vector<Color>& threadColor, SeenLabs& seen) const {
+    double mean(const std::vector<Color>& threadColor, Memory& memory) const {
         std::vector<Color> pattern(layout_.cells.size(), kWhite);
         for (std::size_t i = 0; i < pattern.size(); ++i) {
             const int c = layout_.cells[i];
@@ -558,15 +565,24 @@ class DistantLook {
                 pattern[i] = threadColor[static_cast<std::size_t>(c)];
             }
         }
+        if (memory.look != this) {
+            memory.look = this;
+            memory.lastBlurred.assign(pictureLabs_.size(), kNoColor);
+            memory.lastDifference.assign(pictureLabs_.size(), 0.0);
+        }
         double total = 0;
         std::size_t k = 0;
         forEachJudged([&](int x, int y) {
             const Color blurred = blurredAt(pattern, x, y);
-            auto found = seen.find(blurred);
-            if (found == seen.end()) {
-                found = seen.emplace(blurred, toLab(blurred)).first;
+            if (blurred != memory.lastBlurred[k]) {
+                auto found = memory.labs.find(blurred);
+                if (found == memory.labs.end()) {
+                    found = memory.labs.emplace(blurred, toLab(blurred)).first;
+                }
+                memory.lastBlurred[k] = blurred;
+                memory.lastDifference[k] = deltaE2000(pictureLabs_[k], found->second);
             }
-            total += deltaE2000(pictureLabs_[k++], found->second);
+            total += memory.lastDifference[k++];
         });
         return k == 0 ? 0.0 : total / static_cast<double>(k);
     }
@@ -593,6 +609,8 @@ class DistantLook {
         }
         return rgb((sum[0] + n / 2) / n, (sum[1] + n / 2) / n, (sum[2] + n / 2) / n);
     }
+
+    static constexpr Color kNoColor = -1; // no blurred colour is this
 
     const ColorLayout& layout_;
     int step_ = 1;
@@ -933,7 +951,7 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
         std::vector<int> owner;
         std::vector<double> loss;
         std::vector<Color> threadColor;
-        DistantLook::SeenLabs seen;
+        DistantLook::Memory look;
     };
     std::vector<Judge> judges(
         parallelWorkers(std::max({kMostSeeds + 2, 2 * kRefittedStarts, kJudgedExactly})));
@@ -949,7 +967,7 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
                     judge.threadColor[i] = dmc[static_cast<std::size_t>(thread)].color;
                 }
             }
-            score += distant->mean(judge.threadColor, judge.seen);
+            score += distant->mean(judge.threadColor, judge.look);
         }
         return score;
     };
@@ -970,7 +988,7 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
             judge.threadColor[i] = dmc[static_cast<std::size_t>(threadOf[i])].color;
         }
         // the points weigh every cell
-        return total / weight + closeLook->mean(judge.threadColor, judge.seen);
+        return total / weight + closeLook->mean(judge.threadColor, judge.look);
     };
     // The starts: the first choice, the median cut and, where the points
     // are few and each start cheap, more k-means++ seeds; each settled by
