@@ -1,6 +1,8 @@
 #pragma once
 // Small text helpers of the pattern files and thread numbers: blanks trimmed,
 // ASCII letters compared without case, a code point written as UTF-8.
+#include "platform/Utf8.h"
+
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -21,25 +23,6 @@ inline bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [&](char x, char y) { return lower(x) == lower(y); });
-}
-
-// Appends the code point `code` (at most U+10FFFF) as UTF-8.
-inline void appendUtf8(std::string& out, char32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 } // namespace tessaline

@@ -25,10 +25,6 @@ void showChoice(QComboBox& box, const QVariant& value, const QString& shownOther
     }
 }
 
-} // namespace tessaline
-
-namespace tessaline {
-
 namespace {
 
 class GlyphRowDelegate : public QStyledItemDelegate {

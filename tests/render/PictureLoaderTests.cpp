@@ -57,13 +57,7 @@ TEST(PictureLoader, JpegsStandUpAsTheirExifOrientationSays) {
         SCOPED_TRACE(orientation);
         const QByteArray jpeg = test::withExifOrientation(plain, orientation);
         const std::filesystem::path path = nativePath(writeFile(dir, "turned.jpg", jpeg));
-        // As viewers show it: Qt's own reader turning it by the tag.
-        QBuffer buffer;
-        buffer.setData(jpeg);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer);
-        reader.setAutoTransform(true);
-        const QImage upright = reader.read().convertToFormat(QImage::Format_RGB32);
+        const QImage upright = test::decodedUpright(jpeg);
         ASSERT_EQ(upright.size(), orientation >= 5 ? QSize(32, 64) : QSize(64, 32));
         const PictureLoadResult whole = loadPicture(path);
         ASSERT_TRUE(whole.ok());

@@ -1,10 +1,12 @@
 #pragma once
 // Pictures made pixel by pixel, JSON read back, and the folder listing that
 // proves a failed run left nothing behind.
+#include <QBuffer>
 #include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -118,6 +120,17 @@ inline QByteArray withExifOrientation(const QByteArray& jpeg, int orientation) {
     segment.append(static_cast<char>(length >> 8));
     segment.append(static_cast<char>(length & 0xFF));
     return jpeg.left(2) + segment + exif + jpeg.mid(2);
+}
+
+// The picture as image viewers show it: decoded by Qt's own reader, turned
+// as the file's EXIF orientation says.
+inline QImage decodedUpright(const QByteArray& encoded) {
+    QBuffer buffer;
+    buffer.setData(encoded);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    return reader.read().convertToFormat(QImage::Format_RGB32);
 }
 
 // A GIF whose pixel is opaque red where red(x, y) and transparent (palette
