@@ -120,29 +120,7 @@ std::vector<Point> groupColors(std::span<const WeightedColor> colors, std::span<
     return points;
 }
 
-// Weighted sums of a run of points: enough for its mean and squared error.
-struct Moments {
-    double weight = 0;
-    Centre sum{};
-    double squares = 0;
-
-    void add(const Point& p) {
-        weight += p.weight;
-        for (std::size_t k = 0; k < 3; ++k) {
-            sum[k] += p.weight * p.lab[k];
-        }
-        squares += p.weight * (p.lab[0] * p.lab[0] + p.lab[1] * p.lab[1] + p.lab[2] * p.lab[2]);
-    }
-    double error() const {
-        if (weight <= 0) {
-            return 0;
-        }
-        return squares - (sum[0] * sum[0] + sum[1] * sum[1] + sum[2] * sum[2]) / weight;
-    }
-    Centre mean() const { return {sum[0] / weight, sum[1] / weight, sum[2] / weight}; }
-};
-
-// The same without the squares, where only the mean is wanted.
+// Weighted sums of a run of points: enough for its mean.
 struct WeightedSum {
     double weight = 0;
     Centre sum{};
@@ -154,6 +132,22 @@ struct WeightedSum {
         }
     }
     Centre mean() const { return {sum[0] / weight, sum[1] / weight, sum[2] / weight}; }
+};
+
+// The same with the squares: enough for its squared error too.
+struct Moments : WeightedSum {
+    double squares = 0;
+
+    void add(const Point& p) {
+        WeightedSum::add(p);
+        squares += p.weight * (p.lab[0] * p.lab[0] + p.lab[1] * p.lab[1] + p.lab[2] * p.lab[2]);
+    }
+    double error() const {
+        if (weight <= 0) {
+            return 0;
+        }
+        return squares - (sum[0] * sum[0] + sum[1] * sum[1] + sum[2] * sum[2]) / weight;
+    }
 };
 
 struct Box {
