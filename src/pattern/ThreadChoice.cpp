@@ -39,6 +39,10 @@ constexpr std::size_t kMostSeeds = 16;
 // leaves too many points.
 constexpr int kRefitBits = 5;
 constexpr std::size_t kMostRefitPoints = 6000;
+// Above this many points the starts are weighed on a grouping one bit
+// coarser first, and this many of the best go on.
+constexpr std::size_t kMostScreenedPoints = 1200;
+constexpr std::size_t kScreenedStarts = 6;
 // The starts that are refitted by CIEDE2000, best first.
 constexpr std::size_t kRefittedStarts = 2;
 // The best choices judged again with every colour on its own thread.
@@ -425,6 +429,20 @@ struct LabPoint {
     int own = 0; // the nearest thread of the whole palette
 };
 
+// The groups as points of the CIEDE2000 choice, each with its own nearest
+// thread of `whole`.
+std::vector<LabPoint> labPointsOf(const std::vector<Point>& grouped, const ThreadMatcher& whole) {
+    std::vector<LabPoint> points(grouped.size());
+    forRangesInParallel(grouped.size(), kPointsPerRange, [&](std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i) {
+            const Point& p = grouped[i];
+            points[i] = {{p.lab[0], p.lab[1], p.lab[2]}, p.weight, 0};
+            points[i].own = whole.nearestByLab(points[i].lab);
+        }
+    });
+    return points;
+}
+
 // Fills the places `limit` leaves free in the sorted `threads` with the own
 // threads of the worst-served points, worst first.
 void addWorstServedThreads(const std::vector<LabPoint>& points, const std::vector<double>& loss,
@@ -515,6 +533,14 @@ double assignByLab(const std::vector<LabPoint>& points, const std::vector<int>& 
     }
     return total;
 }
+
+// The points' threads under one choice: each point's nearest chosen thread
+// and its weighted difference, and their sum.
+struct Assignment {
+    std::vector<int> owner;
+    std::vector<double> loss;
+    double total = 0;
+};
 
 // How far a choice lies from the picture seen from a distance: the mean
 // CIEDE2000 between picture and pattern, both blurred by one cell (3 x 3
@@ -737,19 +763,19 @@ std::vector<int> refitRounds(const std::vector<LabPoint>& points, std::vector<in
 // Threads no point takes are dropped, and places the limit leaves free go to
 // the own threads of the worst-served points, which then take them: the
 // budget is used where the colours need it.
+// `assigned` receives the points' threads of the choice returned.
 std::vector<int> filledUp(const std::vector<LabPoint>& points, std::vector<int> chosen, int limit,
-                          const PointDifferences& differences) {
-    std::vector<int> owner;
-    std::vector<double> loss;
+                          const PointDifferences& differences, Assignment& assigned) {
     for (int round = 0; round < 3; ++round) {
-        assignByLab(points, chosen, differences, owner, loss);
-        std::vector<int> taken = distinctSorted(owner);
-        addWorstServedThreads(points, loss, limit, taken);
+        assigned.total = assignByLab(points, chosen, differences, assigned.owner, assigned.loss);
+        std::vector<int> taken = distinctSorted(assigned.owner);
+        addWorstServedThreads(points, assigned.loss, limit, taken);
         if (taken == chosen) {
-            break;
+            return chosen;
         }
         chosen = std::move(taken);
     }
+    assigned.total = assignByLab(points, chosen, differences, assigned.owner, assigned.loss);
     return chosen;
 }
 
@@ -758,15 +784,13 @@ std::vector<int> filledUp(const std::vector<LabPoint>& points, std::vector<int> 
 // members' mean, until the choice settles.
 std::vector<int> settleOnMeans(const std::vector<LabPoint>& points, std::vector<int> chosen,
                                int limit, const PointDifferences& differences,
-                               const ThreadMatcher& whole) {
-    std::vector<int> owner;
-    std::vector<double> loss;
+                               const ThreadMatcher& whole, Assignment& assigned) {
+    assigned.total = assignByLab(points, chosen, differences, assigned.owner, assigned.loss);
     for (int round = 0; round < 6; ++round) {
-        assignByLab(points, chosen, differences, owner, loss);
         std::vector<Lab> sums(static_cast<std::size_t>(kDmcThreadCount) + 1);
         std::vector<double> weights(sums.size(), 0.0);
         for (std::size_t i = 0; i < points.size(); ++i) {
-            const auto k = static_cast<std::size_t>(owner[i]);
+            const auto k = static_cast<std::size_t>(assigned.owner[i]);
             sums[k].L += points[i].weight * points[i].lab.L;
             sums[k].a += points[i].weight * points[i].lab.a;
             sums[k].b += points[i].weight * points[i].lab.b;
@@ -780,7 +804,7 @@ std::vector<int> settleOnMeans(const std::vector<LabPoint>& points, std::vector<
                     {sums[k].L / weights[k], sums[k].a / weights[k], sums[k].b / weights[k]}));
             }
         }
-        next = filledUp(points, distinctSorted(std::move(next)), limit, differences);
+        next = filledUp(points, distinctSorted(std::move(next)), limit, differences, assigned);
         if (next == chosen) {
             break;
         }
@@ -885,14 +909,8 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     if (grouped.size() > kMostRefitPoints) {
         grouped = groupColors(colors, labs, kRefitBits - 1, &pointOf);
     }
-    std::vector<LabPoint> points(grouped.size());
-    forRangesInParallel(grouped.size(), kPointsPerRange, [&](std::size_t begin, std::size_t end) {
-        for (std::size_t i = begin; i < end; ++i) {
-            const Point& p = grouped[i];
-            points[i] = {{p.lab[0], p.lab[1], p.lab[2]}, p.weight, 0};
-            points[i].own = whole.nearestByLab(points[i].lab);
-        }
-    });
+    int pointBits = grouped.size() > kMostRefitPoints ? kRefitBits - 1 : kRefitBits;
+    std::vector<LabPoint> points = labPointsOf(grouped, whole);
     std::vector<bool> ownUsed(static_cast<std::size_t>(kDmcThreadCount) + 1, false);
     int ownCount = 0;
     for (const LabPoint& q : points) {
@@ -913,6 +931,7 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
                                     }
                                 }
                             });
+        pointBits = 8;
         grouped.clear();
         points.clear();
         for (std::size_t i = 0; i < colors.size(); ++i) {
@@ -933,6 +952,18 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
         weight += p.weight;
     }
     const PointDifferences differences(points, dmc);
+    // Where the points are many, the starts are first weighed on a coarser
+    // grouping, a few times cheaper; only the best go on to the points.
+    const bool screened = grouped.size() > kMostScreenedPoints;
+    std::vector<int> screenPointOf;
+    std::vector<Point> screenGrouped;
+    std::vector<LabPoint> screenPoints;
+    if (screened) {
+        screenGrouped =
+            groupColors(colors, labs, std::min(pointBits, kRefitBits) - 1, &screenPointOf);
+        screenPoints = labPointsOf(screenGrouped, whole);
+    }
+    const PointDifferences screenDifferences(screenPoints, dmc);
     std::optional<DistantLook> distant;
     const bool laidOut =
         layout && layout->width > 0 && layout->height > 0 &&
@@ -942,8 +973,7 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     }
     // A judgement's own working space, so that several run at once.
     struct Judge {
-        std::vector<int> owner;
-        std::vector<double> loss;
+        Assignment assigned;
         std::vector<Color> threadColor;
         DistantLook::Memory look;
     };
@@ -952,12 +982,13 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     for (Judge& judge : judges) {
         judge.threadColor.assign(colors.size(), kWhite);
     }
-    auto scoreOf = [&](const std::vector<int>& choice, Judge& judge) {
-        double score = assignByLab(points, choice, differences, judge.owner, judge.loss) / weight;
+    // `judge.assigned` holds the points' threads under the choice judged.
+    auto scoreOn = [&](const std::vector<int>& onPointOf, Judge& judge) {
+        double score = judge.assigned.total / weight;
         if (distant) {
             for (std::size_t i = 0; i < colors.size(); ++i) {
-                if (pointOf[i] >= 0) {
-                    const int thread = judge.owner[static_cast<std::size_t>(pointOf[i])];
+                if (onPointOf[i] >= 0) {
+                    const int thread = judge.assigned.owner[static_cast<std::size_t>(onPointOf[i])];
                     judge.threadColor[i] = dmc[static_cast<std::size_t>(thread)].color;
                 }
             }
@@ -987,8 +1018,9 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     // The starts: the first choice, the median cut and, where the points
     // are few and each start cheap, more k-means++ seeds; each settled by
     // Lloyd's rounds, filled and judged on a core of its own.
-    const std::vector<Centre> cut = splitIntoGroups(grouped, limit);
-    const std::size_t seeds = std::clamp(kSeedWork / grouped.size(), kFewestSeeds, kMostSeeds);
+    std::vector<Point>& startGrouped = screened ? screenGrouped : grouped;
+    const std::vector<Centre> cut = splitIntoGroups(startGrouped, limit);
+    const std::size_t seeds = std::clamp(kSeedWork / startGrouped.size(), kFewestSeeds, kMostSeeds);
     // Each start with the budget filled, judged.
     std::vector<std::pair<double, std::vector<int>>> choices(2 + seeds);
     forEachInParallel(choices.size(), [&](std::size_t i, std::size_t worker) {
@@ -996,25 +1028,41 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
         if (i == 0) {
             start = firstChoice();
         } else {
-            std::vector<Centre> centres = i == 1 ? cut : seedGroups(grouped, limit, i - 1);
-            refineGroups(grouped, centres, kSettleRounds);
+            std::vector<Centre> centres = i == 1 ? cut : seedGroups(startGrouped, limit, i - 1);
+            refineGroups(startGrouped, centres, kSettleRounds);
             start = threadsOfCentres(centres, whole);
         }
-        std::vector<int> filled = filledUp(points, std::move(start), limit, differences);
-        choices[i] = {scoreOf(filled, judges[worker]), std::move(filled)};
+        Judge& judge = judges[worker];
+        std::vector<int> filled =
+            screened
+                ? filledUp(screenPoints, std::move(start), limit, screenDifferences, judge.assigned)
+                : filledUp(points, std::move(start), limit, differences, judge.assigned);
+        choices[i] = {scoreOn(screened ? screenPointOf : pointOf, judge), std::move(filled)};
     });
     std::sort(choices.begin(), choices.end());
+    if (screened) {
+        // The best screened starts filled and judged again on the points.
+        choices.resize(std::min(choices.size(), kScreenedStarts));
+        forEachInParallel(choices.size(), [&](std::size_t i, std::size_t worker) {
+            Judge& judge = judges[worker];
+            std::vector<int> filled =
+                filledUp(points, choices[i].second, limit, differences, judge.assigned);
+            choices[i] = {scoreOn(pointOf, judge), std::move(filled)};
+        });
+        std::sort(choices.begin(), choices.end());
+    }
     // The best starts refitted by CIEDE2000, and settled on their groups'
     // means.
     const std::size_t refitted = std::min<std::size_t>(kRefittedStarts, choices.size());
     std::vector<std::pair<double, std::vector<int>>> refits(2 * refitted);
     forEachInParallel(refits.size(), [&](std::size_t j, std::size_t worker) {
         const std::vector<int>& from = choices[j / 2].second;
+        Judge& judge = judges[worker];
         std::vector<int> next =
             j % 2 == 0 ? filledUp(points, refitRounds(points, from, limit, differences, whole),
-                                  limit, differences)
-                       : settleOnMeans(points, from, limit, differences, whole);
-        refits[j] = {scoreOf(next, judges[worker]), std::move(next)};
+                                  limit, differences, judge.assigned)
+                       : settleOnMeans(points, from, limit, differences, whole, judge.assigned);
+        refits[j] = {scoreOn(pointOf, judge), std::move(next)};
     });
     std::move(refits.begin(), refits.end(), std::back_inserter(choices));
     std::sort(choices.begin(), choices.end());
