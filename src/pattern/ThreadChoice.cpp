@@ -1055,11 +1055,13 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     // means.
     const std::size_t refitted = std::min<std::size_t>(kRefittedStarts, choices.size());
     std::vector<std::pair<double, std::vector<int>>> refits(2 * refitted);
+    // The longer refits are handed out first, so that the cores finish
+    // together.
     forEachInParallel(refits.size(), [&](std::size_t j, std::size_t worker) {
-        const std::vector<int>& from = choices[j / 2].second;
+        const std::vector<int>& from = choices[j % refitted].second;
         Judge& judge = judges[worker];
         std::vector<int> next =
-            j % 2 == 0 ? filledUp(points, refitRounds(points, from, limit, differences, whole),
+            j < refitted ? filledUp(points, refitRounds(points, from, limit, differences, whole),
                                   limit, differences, judge.assigned)
                        : settleOnMeans(points, from, limit, differences, whole, judge.assigned);
         refits[j] = {scoreOn(pointOf, judge), std::move(next)};
