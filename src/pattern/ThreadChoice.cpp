@@ -14,6 +14,7 @@
 #include <mutex>
 #include <numeric>
 #include <optional>
+#include <tuple>
 #include <unordered_map>
 
 namespace tessaline {
@@ -43,6 +44,13 @@ constexpr std::size_t kMostRefitPoints = 6000;
 // coarser first, and this many of the best go on.
 constexpr std::size_t kMostScreenedPoints = 1200;
 constexpr std::size_t kScreenedStarts = 6;
+// The swaps tried on the winner: the palette's threads nearest each chosen
+// one and the own threads of this many worst-served points come in; this
+// many swaps are judged a round, for at most this many rounds.
+constexpr std::size_t kSwapNeighbours = 3;
+constexpr std::size_t kSwapWorstServed = 8;
+constexpr std::size_t kSwapsJudged = 6;
+constexpr int kSwapRounds = 4;
 // The starts that are refitted by CIEDE2000, best first.
 constexpr std::size_t kRefittedStarts = 2;
 // The best choices judged again with every colour on its own thread.
@@ -542,6 +550,156 @@ struct Assignment {
     double total = 0;
 };
 
+// One chosen thread given up for another, and how much that changes the
+// points' summed difference.
+struct Swap {
+    double change = 0;
+    int out = 0;
+    int in = 0;
+};
+
+// The single swaps that lower the points' summed difference most, best
+// first, at most `count`: each chosen thread against the threads nearest a
+// chosen one in CIELAB and the own threads of the worst-served points.
+// `assigned` holds the points' threads under `chosen`. With each point's
+// nearest and second-nearest chosen thread known, a swap's change is a sum
+// over the points near the incoming thread only, and the rest are passed over
+// by the difference's lower bound.
+std::vector<Swap> bestSwaps(const std::vector<LabPoint>& points, const std::vector<int>& chosen,
+                            const std::vector<int>& allowed, const PointDifferences& differences,
+                            const Assignment& assigned, std::size_t count) {
+    const ThreadPalette& dmc = differences.palette();
+    struct Thread {
+        int position = 0;
+        Lab lab;
+        double chroma = 0;
+    };
+    auto threadAt = [&](int position) {
+        const Lab lab = toLab(dmc[static_cast<std::size_t>(position)].color);
+        return Thread{position, lab, std::sqrt(lab.a * lab.a + lab.b * lab.b)};
+    };
+    std::vector<Thread> kept;
+    std::vector<int> keptAt(static_cast<std::size_t>(kDmcThreadCount) + 1, -1);
+    for (int position : chosen) {
+        keptAt[static_cast<std::size_t>(position)] = static_cast<int>(kept.size());
+        kept.push_back(threadAt(position));
+    }
+    if (kept.size() < 2) {
+        return {}; // a lone thread leaves its points no second one to go to
+    }
+    // Could `thread` lie nearer than `bound` to point i?
+    auto mayBeNearer = [&](std::size_t i, const Thread& thread, double bound) {
+        const Lab& lab = points[i].lab;
+        const double lightness = deltaE2000LightnessBound(lab.L, thread.lab.L);
+        return lightness < bound &&
+               deltaE2000BoundSquared(lightness, lab, thread.lab,
+                                      std::sqrt(lab.a * lab.a + lab.b * lab.b) + thread.chroma) <
+                   bound * bound;
+    };
+    // Each point's nearest and second-nearest differences, and what giving
+    // up each chosen thread costs its points.
+    const std::size_t n = points.size();
+    std::vector<double> nearest(n);
+    std::vector<double> second(n);
+    std::vector<double> removal(kept.size(), 0.0);
+    for (std::size_t i = 0; i < n; ++i) {
+        const int own = assigned.owner[i];
+        const Thread& ownThread =
+            kept[static_cast<std::size_t>(keptAt[static_cast<std::size_t>(own)])];
+        nearest[i] = differences(i, own, ownThread.lab);
+        second[i] = std::numeric_limits<double>::infinity();
+        for (const Thread& other : kept) {
+            if (other.position != own && mayBeNearer(i, other, second[i])) {
+                second[i] = std::min(second[i], differences(i, other.position, other.lab));
+            }
+        }
+        if (std::isfinite(second[i])) {
+            removal[static_cast<std::size_t>(keptAt[static_cast<std::size_t>(own)])] +=
+                points[i].weight * (second[i] - nearest[i]);
+        }
+    }
+    // The incoming candidates.
+    std::vector<int> incoming;
+    auto consider = [&](int position) {
+        if (keptAt[static_cast<std::size_t>(position)] < 0 &&
+            std::find(incoming.begin(), incoming.end(), position) == incoming.end()) {
+            incoming.push_back(position);
+        }
+    };
+    std::vector<Thread> palette;
+    for (int position = 1; position <= kDmcThreadCount; ++position) {
+        if (allowed.empty() || std::binary_search(allowed.begin(), allowed.end(), position)) {
+            palette.push_back(threadAt(position));
+        }
+    }
+    for (const Thread& k : kept) {
+        std::vector<std::pair<double, int>> near;
+        for (const Thread& t : palette) {
+            if (keptAt[static_cast<std::size_t>(t.position)] < 0) {
+                const double dL = t.lab.L - k.lab.L;
+                const double da = t.lab.a - k.lab.a;
+                const double db = t.lab.b - k.lab.b;
+                near.emplace_back(dL * dL + da * da + db * db, t.position);
+            }
+        }
+        const auto few = std::min<std::size_t>(kSwapNeighbours, near.size());
+        std::partial_sort(near.begin(), near.begin() + static_cast<std::ptrdiff_t>(few),
+                          near.end());
+        for (std::size_t j = 0; j < few; ++j) {
+            consider(near[j].second);
+        }
+    }
+    std::vector<std::pair<double, std::size_t>> worst;
+    for (std::size_t i = 0; i < n; ++i) {
+        worst.emplace_back(points[i].weight * nearest[i], i);
+    }
+    std::sort(worst.begin(), worst.end(), std::greater<>());
+    const std::size_t neighbours = incoming.size();
+    for (const auto& [loss, i] : worst) {
+        if (incoming.size() >= neighbours + kSwapWorstServed || loss <= 0) {
+            break;
+        }
+        consider(points[i].own);
+    }
+    // Each swap's change: what the incoming thread gains everywhere, plus
+    // what the outgoing one's points lose, less what the incoming one gives
+    // them back.
+    std::vector<Swap> swaps;
+    std::vector<double> regained(kept.size());
+    for (int position : incoming) {
+        const Thread in = threadAt(position);
+        double gain = 0;
+        std::fill(regained.begin(), regained.end(), 0.0);
+        for (std::size_t i = 0; i < n; ++i) {
+            if (!mayBeNearer(i, in, second[i])) {
+                continue;
+            }
+            const double d = differences(i, in.position, in.lab);
+            if (d < nearest[i]) {
+                gain += points[i].weight * (nearest[i] - d);
+            }
+            if (d < second[i]) {
+                const auto k =
+                    static_cast<std::size_t>(keptAt[static_cast<std::size_t>(assigned.owner[i])]);
+                regained[k] += points[i].weight * (second[i] - std::max(d, nearest[i]));
+            }
+        }
+        for (std::size_t k = 0; k < kept.size(); ++k) {
+            const double change = removal[k] - regained[k] - gain;
+            if (change < 0) {
+                swaps.push_back({change, kept[k].position, position});
+            }
+        }
+    }
+    const auto few = std::min(count, swaps.size());
+    std::partial_sort(swaps.begin(), swaps.begin() + static_cast<std::ptrdiff_t>(few), swaps.end(),
+                      [](const Swap& x, const Swap& y) {
+                          return std::tie(x.change, x.out, x.in) < std::tie(y.change, y.out, y.in);
+                      });
+    swaps.resize(few);
+    return swaps;
+}
+
 // How far a choice lies from the picture seen from a distance: the mean
 // CIEDE2000 between picture and pattern, both blurred by one cell (3 x 3
 // box), on every cell or on every second, third... in both directions.
@@ -889,8 +1047,10 @@ bool ownThreadsFit(std::span<const WeightedColor> colors, std::span<const Lab> l
 // The choice by CIEDE2000: the choice made in squared CIELAB and k-means
 // choices from other starts (the median cut and a few k-means++ seeds, each
 // run until it settles, its centres on their nearest threads by CIEDE2000),
-// each refitted; the one with the least summed difference wins. Every
-// colour's thread of the choice goes to `threadOfColor`.
+// the best refitted; the one with the least summed difference wins. Where
+// the picture is judged cell by cell, the winner then swaps single threads
+// while that lowers the judgement. Every colour's thread of the choice goes
+// to `threadOfColor`.
 template <typename FirstChoice>
 std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<const Lab> labs,
                             int limit, const ThreadPalette& dmc, const std::vector<int>& allowed,
@@ -1062,8 +1222,8 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
         Judge& judge = judges[worker];
         std::vector<int> next =
             j < refitted ? filledUp(points, refitRounds(points, from, limit, differences, whole),
-                                  limit, differences, judge.assigned)
-                       : settleOnMeans(points, from, limit, differences, whole, judge.assigned);
+                                    limit, differences, judge.assigned)
+                         : settleOnMeans(points, from, limit, differences, whole, judge.assigned);
         refits[j] = {scoreOn(pointOf, judge), std::move(next)};
     });
     std::move(refits.begin(), refits.end(), std::back_inserter(choices));
@@ -1085,7 +1245,35 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
         });
         const auto best = std::min_element(choices.begin(), choices.end());
         threadOfColor = std::move(threadsOf[static_cast<std::size_t>(best - choices.begin())]);
-        return best->second;
+        // The winner improved by single swaps while the judgement falls.
+        std::vector<int> chosen = best->second;
+        double score = best->first;
+        for (int round = 0; round < kSwapRounds; ++round) {
+            Assignment assigned;
+            assigned.total =
+                assignByLab(points, chosen, differences, assigned.owner, assigned.loss);
+            const std::vector<Swap> swaps =
+                bestSwaps(points, chosen, allowed, differences, assigned, kSwapsJudged);
+            std::vector<std::pair<double, std::vector<int>>> tried(swaps.size());
+            std::vector<std::vector<int>> threadsOfTried(swaps.size());
+            forEachInParallel(swaps.size(), [&](std::size_t j, std::size_t worker) {
+                std::vector<int> trial = chosen;
+                trial.erase(std::find(trial.begin(), trial.end(), swaps[j].out));
+                trial.insert(std::lower_bound(trial.begin(), trial.end(), swaps[j].in),
+                             swaps[j].in);
+                tried[j] = {exactScoreOf(trial, threadsOfTried[j], judges[worker]),
+                            std::move(trial)};
+            });
+            const auto better = std::min_element(tried.begin(), tried.end());
+            if (better == tried.end() || better->first >= score) {
+                break;
+            }
+            score = better->first;
+            chosen = better->second;
+            threadOfColor =
+                std::move(threadsOfTried[static_cast<std::size_t>(better - tried.begin())]);
+        }
+        return chosen;
     }
     std::vector<int> chosen = std::min_element(choices.begin(), choices.end())->second;
     const ThreadMatcher matcher(dmc, ColorMatch::Lab, chosen);

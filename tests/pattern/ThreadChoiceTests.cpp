@@ -116,44 +116,55 @@ TEST(ThreadLimit, DefaultSettingsKeepEveryPatternCellForCell) {
 }
 
 TEST(ThreadLimit, AtMostNThreadsInTheLegendEachCellOnItsNearestChosenThread) {
-    const auto photo = gradientPhoto();
+    // Thousands of colours, chosen for from their groups; and a picture few
+    // enough in colours to be judged cell by cell, its winner then improved
+    // by swapping threads.
+    struct Picture {
+        std::unique_ptr<CellMatrix> cells;
+        int width, height;
+    };
+    Picture pictures[] = {{gradientPhoto(), kWidth, kHeight},
+                          {pinnedPicture(120, 90, 52), 120, 90}};
     auto index = std::make_unique<CellMatrix>();
     const ThreadPalette& dmc = dmcPalette();
-    for (const auto& [limit, match] :
-         std::vector<std::pair<int, ColorMatch>>{{2, ColorMatch::Lab},
-                                                 {10, ColorMatch::Rgb},
-                                                 {10, ColorMatch::Lab},
-                                                 {48, ColorMatch::Lab},
-                                                 {423, ColorMatch::Lab}}) {
-        SCOPED_TRACE("limit " + std::to_string(limit));
-        GenerationSettings settings;
-        settings.threadLimit = limit;
-        settings.match = match;
-        settings.ignorableCount = 0;
-        settings.reduceStrength = 5980; // the limit's choice is not merged any further
-        const PatternThreads threads =
-            generatePatternThreads(*photo, kWidth, kHeight, settings, *index);
-        ASSERT_EQ(threads.status, GenerationStatus::Done) << "no 500-colour stop";
-        EXPECT_LE(threads.threadCount, limit);
-        EXPECT_LE(threads.table.size(), static_cast<std::size_t>(limit));
-        EXPECT_EQ(threads.table.size(), static_cast<std::size_t>(threads.threadCount));
-        if (limit <= 48) {
-            EXPECT_EQ(threads.threadCount, limit) << "thousands of colours use every thread";
-        } else {
-            EXPECT_GT(threads.threadCount, 150);
-        }
-        const std::vector<int> chosen(threads.colorList.begin() + 1,
-                                      threads.colorList.begin() + 1 + threads.threadCount);
-        EXPECT_EQ(std::set<int>(chosen.begin(), chosen.end()).size(), chosen.size());
-        const ThreadMatcher nearestChosen(dmc, match, chosen);
-        int amounts = 0;
-        for (const ThreadEntry& entry : threads.table) {
-            amounts += entry.amount;
-        }
-        EXPECT_EQ(amounts, kWidth * kHeight);
-        for (int y = 0; y < kHeight; y += 7) {
-            for (int x = 0; x < kWidth; x += 5) {
-                ASSERT_EQ((*index)(x, y), nearestChosen.nearest((*photo)(x, y))) << x << "," << y;
+    for (const Picture& picture : pictures) {
+        for (const auto& [limit, match] :
+             std::vector<std::pair<int, ColorMatch>>{{2, ColorMatch::Lab},
+                                                     {10, ColorMatch::Rgb},
+                                                     {10, ColorMatch::Lab},
+                                                     {48, ColorMatch::Lab},
+                                                     {423, ColorMatch::Lab}}) {
+            SCOPED_TRACE(std::to_string(picture.width) + " wide, limit " + std::to_string(limit));
+            GenerationSettings settings;
+            settings.threadLimit = limit;
+            settings.match = match;
+            settings.ignorableCount = 0;
+            settings.reduceStrength = 5980; // the limit's choice is not merged any further
+            const PatternThreads threads = generatePatternThreads(*picture.cells, picture.width,
+                                                                  picture.height, settings, *index);
+            ASSERT_EQ(threads.status, GenerationStatus::Done) << "no 500-colour stop";
+            EXPECT_LE(threads.threadCount, limit);
+            EXPECT_LE(threads.table.size(), static_cast<std::size_t>(limit));
+            EXPECT_EQ(threads.table.size(), static_cast<std::size_t>(threads.threadCount));
+            if (limit <= 48) {
+                EXPECT_EQ(threads.threadCount, limit) << "thousands of colours use every thread";
+            } else {
+                EXPECT_GT(threads.threadCount, 150);
+            }
+            const std::vector<int> chosen(threads.colorList.begin() + 1,
+                                          threads.colorList.begin() + 1 + threads.threadCount);
+            EXPECT_EQ(std::set<int>(chosen.begin(), chosen.end()).size(), chosen.size());
+            const ThreadMatcher nearestChosen(dmc, match, chosen);
+            int amounts = 0;
+            for (const ThreadEntry& entry : threads.table) {
+                amounts += entry.amount;
+            }
+            EXPECT_EQ(amounts, picture.width * picture.height);
+            for (int y = 0; y < picture.height; y += 7) {
+                for (int x = 0; x < picture.width; x += 5) {
+                    ASSERT_EQ((*index)(x, y), nearestChosen.nearest((*picture.cells)(x, y)))
+                        << x << "," << y;
+                }
             }
         }
     }
