@@ -50,7 +50,9 @@ struct ColorLayout {
 // of the worst-served colours, so the limit is used where the colours need
 // it. The least summed CIEDE2000 wins; given the `layout`, the least mean
 // CIEDE2000 close up and seen from a distance (both blurred by one cell)
-// together. `threadOfColor`, when given, receives each colour's thread of
+// together, and where the colours are few enough to judge cell by cell the
+// winner then swaps single threads while that lowers the judgement.
+// `threadOfColor`, when given, receives each colour's thread of
 // the choice, its nearest by CIEDE2000 (left empty under other matchings).
 std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
                                const ThreadPalette& dmc, ColorMatch match,
