@@ -32,7 +32,7 @@ constexpr std::size_t kMostRefitPoints = 6000;
 // Above this many points the starts are weighed on a grouping one bit
 // coarser first, and this many of the best go on.
 constexpr std::size_t kMostScreenedPoints = 1200;
-constexpr std::size_t kScreenedStarts = 6;
+constexpr std::size_t kScreenedStarts = 4;
 // The swaps tried on the winner: this many judged a round, for at most this
 // many rounds.
 constexpr std::size_t kSwapsJudged = 6;
