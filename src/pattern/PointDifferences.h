@@ -48,6 +48,16 @@ class PointDifferences {
         }
         return d;
     }
+    // The same, kept only where the thread's differences are kept already: a
+    // thread tried on a few points is not worth a column of its own.
+    double onceUnlessKept(std::size_t point, int position, const Lab& threadLab) const {
+        const std::atomic<double>* column =
+            columns_[static_cast<std::size_t>(position)].load(std::memory_order_acquire);
+        if (column == nullptr) {
+            return deltaE2000(points_[point].lab, threadLab);
+        }
+        return (*this)(point, position, threadLab);
+    }
     const ThreadPalette& palette() const { return dmc_; }
 
   private:

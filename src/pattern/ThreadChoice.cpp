@@ -217,7 +217,7 @@ std::vector<int> refitRounds(const std::vector<LabPoint>& points, std::vector<in
                 const Lab threadLab = toLab(dmc[static_cast<std::size_t>(candidate)].color);
                 double sum = 0;
                 for (std::size_t i : group) {
-                    sum += points[i].weight * differences(i, candidate, threadLab);
+                    sum += points[i].weight * differences.onceUnlessKept(i, candidate, threadLab);
                     if (sum >= pickLoss) {
                         break;
                     }
