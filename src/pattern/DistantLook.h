@@ -42,16 +42,16 @@ class DistantLook {
         const DistantLook* look = nullptr; // whose cells the last ones are
         std::vector<Color> lastBlurred;
         std::vector<double> lastDifference;
+        std::vector<Color> pattern; // the cells' thread colours, room kept
     };
 
     // `threadColor` gives each colour's thread colour.
     double mean(const std::vector<Color>& threadColor, Memory& memory) const {
-        std::vector<Color> pattern(layout_.cells.size(), kWhite);
+        std::vector<Color>& pattern = memory.pattern;
+        pattern.resize(layout_.cells.size());
         for (std::size_t i = 0; i < pattern.size(); ++i) {
             const int c = layout_.cells[i];
-            if (c >= 0) {
-                pattern[i] = threadColor[static_cast<std::size_t>(c)];
-            }
+            pattern[i] = c >= 0 ? threadColor[static_cast<std::size_t>(c)] : kWhite;
         }
         if (memory.look != this) {
             memory.look = this;
