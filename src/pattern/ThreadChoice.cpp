@@ -47,6 +47,8 @@ constexpr std::size_t kJudgedColors = 20000;
 // second one.
 constexpr int kJudgedCells = 6000;
 constexpr int kJudgedCloseCells = 20000;
+// The cells the screening of the starts looks at from a distance, about.
+constexpr int kScreenedCells = 3000;
 // The fewest colours a core is given to find threads for among a few.
 constexpr std::size_t kColorsPerRange = 2048;
 
@@ -455,11 +457,15 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     }
     const PointDifferences screenDifferences(screenPoints, dmc);
     std::optional<DistantLook> distant;
+    std::optional<DistantLook> screenLook;
     const bool laidOut =
         layout && layout->width > 0 && layout->height > 0 &&
         layout->cells.size() == static_cast<std::size_t>(layout->width) * layout->height;
     if (laidOut) {
         distant.emplace(*layout, colors, kJudgedCells);
+        if (screened) {
+            screenLook.emplace(*layout, colors, kScreenedCells);
+        }
     }
     // A judgement's own working space, so that several run at once.
     struct Judge {
@@ -473,7 +479,8 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
         judge.threadColor.assign(colors.size(), kWhite);
     }
     // `judge.assigned` holds the points' threads under the choice judged.
-    auto scoreOn = [&](const std::vector<int>& onPointOf, Judge& judge) {
+    auto scoreOn = [&](const std::vector<int>& onPointOf, Judge& judge,
+                       const std::optional<DistantLook>& look) {
         double score = judge.assigned.total / weight;
         if (distant) {
             for (std::size_t i = 0; i < colors.size(); ++i) {
@@ -482,7 +489,7 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
                     judge.threadColor[i] = dmc[static_cast<std::size_t>(thread)].color;
                 }
             }
-            score += distant->mean(judge.threadColor, judge.look);
+            score += look->mean(judge.threadColor, judge.look);
         }
         return score;
     };
@@ -527,7 +534,9 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
             screened
                 ? filledUp(screenPoints, std::move(start), limit, screenDifferences, judge.assigned)
                 : filledUp(points, std::move(start), limit, differences, judge.assigned);
-        choices[i] = {scoreOn(screened ? screenPointOf : pointOf, judge), std::move(filled)};
+        choices[i] = {
+            scoreOn(screened ? screenPointOf : pointOf, judge, screened ? screenLook : distant),
+            std::move(filled)};
     });
     std::sort(choices.begin(), choices.end());
     if (screened) {
@@ -537,7 +546,7 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
             Judge& judge = judges[worker];
             std::vector<int> filled =
                 filledUp(points, choices[i].second, limit, differences, judge.assigned);
-            choices[i] = {scoreOn(pointOf, judge), std::move(filled)};
+            choices[i] = {scoreOn(pointOf, judge, distant), std::move(filled)};
         });
         std::sort(choices.begin(), choices.end());
     }
@@ -554,7 +563,7 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
             j < refitted ? filledUp(points, refitRounds(points, from, limit, differences, whole),
                                     limit, differences, judge.assigned)
                          : settleOnMeans(points, from, limit, differences, whole, judge.assigned);
-        refits[j] = {scoreOn(pointOf, judge), std::move(next)};
+        refits[j] = {scoreOn(pointOf, judge, distant), std::move(next)};
     });
     std::move(refits.begin(), refits.end(), std::back_inserter(choices));
     std::sort(choices.begin(), choices.end());
