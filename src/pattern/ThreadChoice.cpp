@@ -303,11 +303,10 @@ std::vector<int> settleOnMeans(const std::vector<LabPoint>& points, std::vector<
     return chosen;
 }
 
-// The choice in squared CIELAB, of at most `limit` threads (1..423).
-std::vector<int> chooseBySquaredLab(std::span<const WeightedColor> colors,
-                                    std::span<const Lab> labs, int limit, const ThreadPalette& dmc,
+// The choice in squared CIELAB, of at most `limit` threads (1..423), for the
+// colours grouped into `points`.
+std::vector<int> chooseBySquaredLab(std::vector<Point> points, int limit, const ThreadPalette& dmc,
                                     const ThreadCandidates& candidate) {
-    std::vector<Point> points = groupColors(colors, labs);
     if (points.empty()) {
         return {};
     }
@@ -523,7 +522,8 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     forEachInParallel(choices.size(), [&](std::size_t i, std::size_t worker) {
         std::vector<int> start;
         if (i == 0) {
-            start = firstChoice();
+            // on the screened grouping where there is one
+            start = firstChoice(screened ? screenGrouped : groupColors(colors, labs));
         } else {
             std::vector<Centre> centres = i == 1 ? cut : seedGroups(startGrouped, limit, i - 1);
             refineGroups(startGrouped, centres, kSettleRounds);
@@ -654,7 +654,10 @@ std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
     std::vector<int> threads;
     std::vector<int> chosen = refitByLab(
         colors, labs, limit, dmc, candidateThreads(candidate),
-        [&] { return chooseBySquaredLab(colors, labs, limit, dmc, candidate); }, layout, threads);
+        [&](std::vector<Point> points) {
+            return chooseBySquaredLab(std::move(points), limit, dmc, candidate);
+        },
+        layout, threads);
     if (threadOfColor != nullptr) {
         *threadOfColor = std::move(threads);
     }
@@ -664,7 +667,7 @@ std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
 std::vector<int> chooseThreads(std::span<const WeightedColor> colors, int limit,
                                const ThreadPalette& dmc, const ThreadCandidates& candidate) {
     limit = std::clamp(limit, 1, kDmcThreadCount);
-    return chooseBySquaredLab(colors, labsOf(colors), limit, dmc, candidate);
+    return chooseBySquaredLab(groupColors(colors, labsOf(colors)), limit, dmc, candidate);
 }
 
 } // namespace tessaline
