@@ -8,8 +8,9 @@
 #   ours      tessaline convert PICTURE --method 0 --threads N --match lab
 #   clean     the same with --cleanup
 #   kmeans    a plain CIELAB k-means with nearest-thread mapping (our own
-#             yardstick, bench/thread_quality.cpp), its K raised until it uses
-#             at least as many threads as ours did
+#             yardstick, bench/thread_quality.cpp) onto the threads ours may
+#             choose (no metallics), its K raised until it uses at least as
+#             many threads as ours did
 #   eq        ours held to the threads the k-means used (the same as ours
 #             when the counts agree; otherwise --threads set to its count)
 #   pngquant  pngquant N colours, then each colour on its nearest thread

@@ -4,7 +4,9 @@
 //       a plain CIELAB k-means of the picture into K groups (k-means++ from a
 //       fixed seed, then Lloyd's rounds), each group's mean on its nearest
 //       DMC thread by CIEDE2000, and every pixel on the nearest of those
-//       threads; prints the threads used
+//       threads; prints the threads used. The threads are those a thread
+//       limit may choose: specialty threads (metallics) are left out, as
+//       `tessaline convert --threads` leaves them out.
 //   thread_quality measure PICTURE.ppm PATTERN...
 //       for each pattern (a PPM of thread colours, or `tessaline convert
 //       --json` output, whose unstitched cells count as white cloth) one line:
@@ -12,6 +14,7 @@
 //       blurred by one cell (3 x 3 box), and the lone stitches in percent (a
 //       cell none of whose four neighbours has its colour)
 #include "pattern/ColorMatch.h"
+#include "pattern/DmcNames.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -224,7 +227,13 @@ int kmeans(const Picture& picture, int k, Picture& out) {
         }
     }
     const tessaline::ThreadPalette& dmc = tessaline::dmcPalette();
-    const tessaline::ThreadMatcher whole(dmc, tessaline::ColorMatch::Lab);
+    std::vector<int> ordinary;
+    for (int p = 1; p <= tessaline::kDmcThreadCount; ++p) {
+        if (!tessaline::specialtyThread(dmc[static_cast<std::size_t>(p)].cindex)) {
+            ordinary.push_back(p);
+        }
+    }
+    const tessaline::ThreadMatcher whole(dmc, tessaline::ColorMatch::Lab, ordinary);
     std::vector<int> threads;
     for (const Lab& centre : centres) {
         threads.push_back(whole.nearestByLab(centre));
