@@ -45,13 +45,14 @@ class DistantLook {
         std::vector<Color> pattern; // the cells' thread colours, room kept
     };
 
-    // `threadColor` gives each colour's thread colour.
-    double mean(const std::vector<Color>& threadColor, Memory& memory) const {
+    // `threadColorOf(c)` gives colour c's thread colour.
+    template <typename ThreadColorOf>
+    double mean(const ThreadColorOf& threadColorOf, Memory& memory) const {
         std::vector<Color>& pattern = memory.pattern;
         pattern.resize(layout_.cells.size());
         for (std::size_t i = 0; i < pattern.size(); ++i) {
             const int c = layout_.cells[i];
-            pattern[i] = c >= 0 ? threadColor[static_cast<std::size_t>(c)] : kWhite;
+            pattern[i] = c >= 0 ? threadColorOf(c) : kWhite;
         }
         if (memory.look != this) {
             memory.look = this;

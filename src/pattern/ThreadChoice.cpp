@@ -469,26 +469,25 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     // A judgement's own working space, so that several run at once.
     struct Judge {
         Assignment assigned;
-        std::vector<Color> threadColor;
         DistantLook::Memory look;
     };
     std::vector<Judge> judges(
         parallelWorkers(std::max({kMostSeeds + 2, 2 * kRefittedStarts, kJudgedExactly})));
-    for (Judge& judge : judges) {
-        judge.threadColor.assign(colors.size(), kWhite);
-    }
     // `judge.assigned` holds the points' threads under the choice judged.
     auto scoreOn = [&](const std::vector<int>& onPointOf, Judge& judge,
                        const std::optional<DistantLook>& look) {
         double score = judge.assigned.total / weight;
         if (distant) {
-            for (std::size_t i = 0; i < colors.size(); ++i) {
-                if (onPointOf[i] >= 0) {
-                    const int thread = judge.assigned.owner[static_cast<std::size_t>(onPointOf[i])];
-                    judge.threadColor[i] = dmc[static_cast<std::size_t>(thread)].color;
-                }
-            }
-            score += look->mean(judge.threadColor, judge.look);
+            score += look->mean(
+                [&](int c) {
+                    const int point = onPointOf[static_cast<std::size_t>(c)];
+                    if (point < 0) {
+                        return kWhite;
+                    }
+                    const int thread = judge.assigned.owner[static_cast<std::size_t>(point)];
+                    return dmc[static_cast<std::size_t>(thread)].color;
+                },
+                judge.look);
         }
         return score;
     };
@@ -505,11 +504,14 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
         std::vector<double> colorLoss;
         const double total =
             assignByLab(colorPoints, choice, *colorDifferences, threadOf, colorLoss);
-        for (std::size_t i = 0; i < colors.size(); ++i) {
-            judge.threadColor[i] = dmc[static_cast<std::size_t>(threadOf[i])].color;
-        }
         // the points weigh every cell
-        return total / weight + closeLook->mean(judge.threadColor, judge.look);
+        return total / weight +
+               closeLook->mean(
+                   [&](int c) {
+                       return dmc[static_cast<std::size_t>(threadOf[static_cast<std::size_t>(c)])]
+                           .color;
+                   },
+                   judge.look);
     };
     // The starts: the first choice, the median cut and, where the points
     // are few and each start cheap, more k-means++ seeds; each settled by
