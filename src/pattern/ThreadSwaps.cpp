@@ -55,20 +55,16 @@ std::vector<Swap> bestSwaps(const std::vector<LabPoint>& points, const std::vect
     std::vector<double> second(n);
     std::vector<double> removal(kept.size(), 0.0);
     for (std::size_t i = 0; i < n; ++i) {
-        const int own = assigned.owner[i];
-        const Thread& ownThread =
-            kept[static_cast<std::size_t>(keptAt[static_cast<std::size_t>(own)])];
-        nearest[i] = differences(i, own, ownThread.lab);
+        const auto k =
+            static_cast<std::size_t>(keptAt[static_cast<std::size_t>(assigned.owner[i])]);
+        nearest[i] = differences(i, kept[k].position, kept[k].lab);
         second[i] = std::numeric_limits<double>::infinity();
         for (const Thread& other : kept) {
-            if (other.position != own && mayBeNearer(i, other, second[i])) {
+            if (other.position != kept[k].position && mayBeNearer(i, other, second[i])) {
                 second[i] = std::min(second[i], differences(i, other.position, other.lab));
             }
         }
-        if (std::isfinite(second[i])) {
-            removal[static_cast<std::size_t>(keptAt[static_cast<std::size_t>(own)])] +=
-                points[i].weight * (second[i] - nearest[i]);
-        }
+        removal[k] += points[i].weight * (second[i] - nearest[i]);
     }
     // The incoming candidates.
     std::vector<int> incoming;
