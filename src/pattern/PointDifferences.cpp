@@ -2,6 +2,10 @@
 
 #include "app/ParallelWork.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace tessaline::choice {
 
 std::vector<LabPoint> labPointsOf(const std::vector<Point>& grouped, const ThreadMatcher& whole) {
@@ -33,6 +37,29 @@ double assignByLab(const std::vector<LabPoint>& points, const std::vector<int>& 
         total += loss[i];
     }
     return total;
+}
+
+void addWorstServedThreads(const std::vector<LabPoint>& points, const std::vector<double>& loss,
+                           int limit, std::vector<int>& threads) {
+    if (static_cast<int>(threads.size()) >= limit) {
+        return;
+    }
+    std::vector<std::pair<double, std::size_t>> worst;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (loss[i] > 0) {
+            worst.emplace_back(loss[i], i);
+        }
+    }
+    // Worst first, taken off a heap: usually only a few are needed.
+    std::make_heap(worst.begin(), worst.end());
+    for (auto end = worst.end(); end != worst.begin() && static_cast<int>(threads.size()) < limit;
+         --end) {
+        std::pop_heap(worst.begin(), end);
+        const int p = points[std::prev(end)->second].own;
+        if (!std::binary_search(threads.begin(), threads.end(), p)) {
+            threads.insert(std::lower_bound(threads.begin(), threads.end(), p), p);
+        }
+    }
 }
 
 } // namespace tessaline::choice

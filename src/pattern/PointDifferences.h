@@ -102,4 +102,9 @@ double assignByLab(const std::vector<LabPoint>& points, const std::vector<int>& 
                    const PointDifferences& differences, std::vector<int>& owner,
                    std::vector<double>& loss);
 
+// Fills the places `limit` leaves free in the sorted `threads` with the own
+// threads of the worst-served points, worst first.
+void addWorstServedThreads(const std::vector<LabPoint>& points, const std::vector<double>& loss,
+                           int limit, std::vector<int>& threads);
+
 } // namespace tessaline::choice

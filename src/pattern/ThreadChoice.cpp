@@ -144,31 +144,6 @@ std::vector<int> refineAgainstPalette(const std::vector<Point>& points,
     return next;
 }
 
-// Fills the places `limit` leaves free in the sorted `threads` with the own
-// threads of the worst-served points, worst first.
-void addWorstServedThreads(const std::vector<LabPoint>& points, const std::vector<double>& loss,
-                           int limit, std::vector<int>& threads) {
-    if (static_cast<int>(threads.size()) >= limit) {
-        return;
-    }
-    std::vector<std::pair<double, std::size_t>> worst;
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        if (loss[i] > 0) {
-            worst.emplace_back(loss[i], i);
-        }
-    }
-    // Worst first, taken off a heap: usually only a few are needed.
-    std::make_heap(worst.begin(), worst.end());
-    for (auto end = worst.end(); end != worst.begin() && static_cast<int>(threads.size()) < limit;
-         --end) {
-        std::pop_heap(worst.begin(), end);
-        const int p = points[std::prev(end)->second].own;
-        if (!std::binary_search(threads.begin(), threads.end(), p)) {
-            threads.insert(std::lower_bound(threads.begin(), threads.end(), p), p);
-        }
-    }
-}
-
 // Each centre on its nearest thread by CIEDE2000.
 std::vector<int> threadsOfCentres(const std::vector<Centre>& centres, const ThreadMatcher& whole) {
     std::vector<int> chosen;

@@ -66,7 +66,7 @@ std::vector<Swap> bestSwaps(const std::vector<LabPoint>& points, const std::vect
         }
         removal[k] += points[i].weight * (second[i] - nearest[i]);
     }
-    // The incoming candidates.
+    // The incoming candidates: the threads nearest each chosen one in CIELAB ...
     std::vector<int> incoming;
     auto consider = [&](int position) {
         if (keptAt[static_cast<std::size_t>(position)] < 0 &&
@@ -97,17 +97,15 @@ std::vector<Swap> bestSwaps(const std::vector<LabPoint>& points, const std::vect
             consider(near[j].second);
         }
     }
-    std::vector<std::pair<double, std::size_t>> worst;
-    for (std::size_t i = 0; i < n; ++i) {
-        worst.emplace_back(points[i].weight * nearest[i], i);
-    }
-    std::sort(worst.begin(), worst.end(), std::greater<>());
-    const std::size_t neighbours = incoming.size();
-    for (const auto& [loss, i] : worst) {
-        if (incoming.size() >= neighbours + kSwapWorstServed || loss <= 0) {
-            break;
-        }
-        consider(points[i].own);
+    // ... and kSwapWorstServed more: the own threads of the worst-served
+    // points.
+    std::vector<int> widened = chosen;
+    widened.insert(widened.end(), incoming.begin(), incoming.end());
+    std::sort(widened.begin(), widened.end());
+    addWorstServedThreads(points, assigned.loss,
+                          static_cast<int>(widened.size() + kSwapWorstServed), widened);
+    for (int position : widened) {
+        consider(position);
     }
     // Each swap's change: what the incoming thread gains everywhere, plus
     // what the outgoing one's points lose, less what the incoming one gives
