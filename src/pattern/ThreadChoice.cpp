@@ -29,9 +29,10 @@ constexpr std::size_t kMostSeeds = 16;
 // leaves too many points.
 constexpr int kRefitBits = 5;
 constexpr std::size_t kMostRefitPoints = 6000;
-// Above this many points the starts are weighed on a grouping one bit
-// coarser first, and this many of the best go on.
+// Above this many points the starts are weighed on a grouping of this many
+// bits first, and this many of the best go on.
 constexpr std::size_t kMostScreenedPoints = 1200;
+constexpr int kScreenBits = kRefitBits - 1;
 constexpr std::size_t kScreenedStarts = 4;
 // The swaps tried on the winner: this many judged a round, for at most this
 // many rounds.
@@ -371,11 +372,12 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     }
     // Points as in groupColors, but each with its exact CIELAB mean.
     std::vector<int> pointOf;
-    std::vector<Point> grouped = groupColors(colors, labs, kRefitBits, &pointOf);
+    int pointBits = kRefitBits;
+    std::vector<Point> grouped = groupColors(colors, labs, pointBits, &pointOf);
     if (grouped.size() > kMostRefitPoints) {
-        grouped = groupColors(colors, labs, kRefitBits - 1, &pointOf);
+        pointBits = kRefitBits - 1;
+        grouped = groupColors(colors, labs, pointBits, &pointOf);
     }
-    int pointBits = grouped.size() > kMostRefitPoints ? kRefitBits - 1 : kRefitBits;
     std::vector<LabPoint> points = labPointsOf(grouped, whole);
     std::vector<bool> ownUsed(static_cast<std::size_t>(kDmcThreadCount) + 1, false);
     int ownCount = 0;
@@ -418,15 +420,15 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
         weight += p.weight;
     }
     const PointDifferences differences(points, dmc);
-    // Where the points are many, the starts are first weighed on a coarser
-    // grouping, a few times cheaper; only the best go on to the points.
-    const bool screened = grouped.size() > kMostScreenedPoints;
+    // Where the points are many and finer than four bits a channel, the
+    // starts are first weighed on the four-bit grouping, a few times
+    // cheaper; only the best go on to the points.
+    const bool screened = grouped.size() > kMostScreenedPoints && pointBits > kScreenBits;
     std::vector<int> screenPointOf;
     std::vector<Point> screenGrouped;
     std::vector<LabPoint> screenPoints;
     if (screened) {
-        screenGrouped =
-            groupColors(colors, labs, std::min(pointBits, kRefitBits) - 1, &screenPointOf);
+        screenGrouped = groupColors(colors, labs, kScreenBits, &screenPointOf);
         screenPoints = labPointsOf(screenGrouped, whole);
     }
     const PointDifferences screenDifferences(screenPoints, dmc);
@@ -499,8 +501,11 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     forEachInParallel(choices.size(), [&](std::size_t i, std::size_t worker) {
         std::vector<int> start;
         if (i == 0) {
-            // on the screened grouping where there is one
-            start = firstChoice(screened ? screenGrouped : groupColors(colors, labs));
+            // on the screened grouping where there is one, else on cubes no
+            // finer than the points'
+            start =
+                firstChoice(screened ? screenGrouped
+                                     : groupColors(colors, labs, std::min(pointBits, kRefitBits)));
         } else {
             std::vector<Centre> centres = i == 1 ? cut : seedGroups(startGrouped, limit, i - 1);
             refineGroups(startGrouped, centres, kSettleRounds);
