@@ -454,7 +454,7 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     auto scoreOn = [&](const std::vector<int>& onPointOf, Judge& judge,
                        const std::optional<DistantLook>& look) {
         double score = judge.assigned.total / weight;
-        if (distant) {
+        if (look) {
             score += look->mean(
                 [&](int c) {
                     const int point = onPointOf[static_cast<std::size_t>(c)];
