@@ -1,6 +1,7 @@
 #include "pattern/ThreadChoice.h"
 
 #include "app/ParallelWork.h"
+#include "pattern/CellJudge.h"
 #include "pattern/ColorClusters.h"
 #include "pattern/ColorMatch.h"
 #include "pattern/DistantLook.h"
@@ -443,17 +444,16 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
             screenLook.emplace(*layout, colors, kScreenedCells);
         }
     }
-    // A judgement's own working space, so that several run at once.
-    struct Judge {
-        Assignment assigned;
-        DistantLook::Memory look;
-    };
-    std::vector<Judge> judges(
-        parallelWorkers(std::max({kMostSeeds + 2, 2 * kRefittedStarts, kJudgedExactly})));
-    // `judge.assigned` holds the points' threads under the choice judged.
-    auto scoreOn = [&](const std::vector<int>& onPointOf, Judge& judge,
+    // Each core's working space, so that several judgements run at once.
+    const std::size_t workers =
+        parallelWorkers(std::max({kMostSeeds + 2, 2 * kRefittedStarts, kJudgedExactly}));
+    std::vector<Assignment> assignments(workers);
+    std::vector<DistantLook::Memory> memories(workers);
+    // `assigned` holds the points' threads under the choice judged.
+    auto scoreOn = [&](const std::vector<int>& onPointOf, std::size_t worker,
                        const std::optional<DistantLook>& look) {
-        double score = judge.assigned.total / weight;
+        const Assignment& assigned = assignments[worker];
+        double score = assigned.total / weight;
         if (look) {
             score += look->mean(
                 [&](int c) {
@@ -461,34 +461,12 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
                     if (point < 0) {
                         return kWhite;
                     }
-                    const int thread = judge.assigned.owner[static_cast<std::size_t>(point)];
+                    const int thread = assigned.owner[static_cast<std::size_t>(point)];
                     return dmc[static_cast<std::size_t>(thread)].color;
                 },
-                judge.look);
+                memories[worker]);
         }
         return score;
-    };
-    // The same with every colour on its own nearest chosen thread, as the
-    // cells will be.
-    // The choices judged share most threads, so each colour's difference
-    // from a thread is worked out once; the winner's threads per colour are
-    // handed back, as the cells will take them.
-    std::vector<LabPoint> colorPoints;
-    std::optional<PointDifferences> colorDifferences;
-    std::optional<DistantLook> closeLook;
-    auto exactScoreOf = [&](const std::vector<int>& choice, std::vector<int>& threadOf,
-                            Judge& judge) {
-        std::vector<double> colorLoss;
-        const double total =
-            assignByLab(colorPoints, choice, *colorDifferences, threadOf, colorLoss);
-        // the points weigh every cell
-        return total / weight +
-               closeLook->mean(
-                   [&](int c) {
-                       return dmc[static_cast<std::size_t>(threadOf[static_cast<std::size_t>(c)])]
-                           .color;
-                   },
-                   judge.look);
     };
     // The starts: the first choice, the median cut and, where the points
     // are few and each start cheap, more k-means++ seeds; each settled by
@@ -511,13 +489,12 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
             refineGroups(startGrouped, centres, kSettleRounds);
             start = threadsOfCentres(centres, whole);
         }
-        Judge& judge = judges[worker];
+        Assignment& assigned = assignments[worker];
         std::vector<int> filled =
-            screened
-                ? filledUp(screenPoints, std::move(start), limit, screenDifferences, judge.assigned)
-                : filledUp(points, std::move(start), limit, differences, judge.assigned);
+            screened ? filledUp(screenPoints, std::move(start), limit, screenDifferences, assigned)
+                     : filledUp(points, std::move(start), limit, differences, assigned);
         choices[i] = {
-            scoreOn(screened ? screenPointOf : pointOf, judge, screened ? screenLook : distant),
+            scoreOn(screened ? screenPointOf : pointOf, worker, screened ? screenLook : distant),
             std::move(filled)};
     });
     std::sort(choices.begin(), choices.end());
@@ -525,10 +502,9 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
         // The best screened starts filled and judged again on the points.
         choices.resize(std::min(choices.size(), kScreenedStarts));
         forEachInParallel(choices.size(), [&](std::size_t i, std::size_t worker) {
-            Judge& judge = judges[worker];
             std::vector<int> filled =
-                filledUp(points, choices[i].second, limit, differences, judge.assigned);
-            choices[i] = {scoreOn(pointOf, judge, distant), std::move(filled)};
+                filledUp(points, choices[i].second, limit, differences, assignments[worker]);
+            choices[i] = {scoreOn(pointOf, worker, distant), std::move(filled)};
         });
         std::sort(choices.begin(), choices.end());
     }
@@ -540,12 +516,12 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
     // together.
     forEachInParallel(refits.size(), [&](std::size_t j, std::size_t worker) {
         const std::vector<int>& from = choices[j % refitted].second;
-        Judge& judge = judges[worker];
+        Assignment& assigned = assignments[worker];
         std::vector<int> next =
             j < refitted ? filledUp(points, refitRounds(points, from, limit, differences, whole),
-                                    limit, differences, judge.assigned)
-                         : settleOnMeans(points, from, limit, differences, whole, judge.assigned);
-        refits[j] = {scoreOn(pointOf, judge, distant), std::move(next)};
+                                    limit, differences, assigned)
+                         : settleOnMeans(points, from, limit, differences, whole, assigned);
+        refits[j] = {scoreOn(pointOf, worker, distant), std::move(next)};
     });
     std::move(refits.begin(), refits.end(), std::back_inserter(choices));
     std::sort(choices.begin(), choices.end());
@@ -553,48 +529,18 @@ std::vector<int> refitByLab(std::span<const WeightedColor> colors, std::span<con
                               [](const auto& x, const auto& y) { return x.second == y.second; }),
                   choices.end());
     if (distant && choices.size() > 1 && colors.size() <= kJudgedColors) {
-        // The few best judged cell by cell.
-        closeLook.emplace(*layout, colors, kJudgedCloseCells);
-        for (std::size_t i = 0; i < colors.size(); ++i) {
-            colorPoints.push_back({labs[i], static_cast<double>(colors[i].count), 0});
-        }
-        colorDifferences.emplace(colorPoints, dmc);
+        // The few best judged cell by cell, the winner's colours handed back
+        // on their threads; then the winner improved by single swaps.
+        const CellJudge judge(colors, labs, *layout, dmc, kJudgedCloseCells);
         choices.resize(std::min<std::size_t>(choices.size(), kJudgedExactly));
         std::vector<std::vector<int>> threadsOf(choices.size());
         forEachInParallel(choices.size(), [&](std::size_t i, std::size_t worker) {
-            choices[i].first = exactScoreOf(choices[i].second, threadsOf[i], judges[worker]);
+            choices[i].first = judge(choices[i].second, threadsOf[i], memories[worker]);
         });
         const auto best = std::min_element(choices.begin(), choices.end());
         threadOfColor = std::move(threadsOf[static_cast<std::size_t>(best - choices.begin())]);
-        // The winner improved by single swaps while the judgement falls.
-        std::vector<int> chosen = best->second;
-        double score = best->first;
-        for (int round = 0; round < kSwapRounds; ++round) {
-            Assignment assigned;
-            assigned.total =
-                assignByLab(points, chosen, differences, assigned.owner, assigned.loss);
-            const std::vector<Swap> swaps =
-                bestSwaps(points, chosen, allowed, differences, assigned, kSwapsJudged);
-            std::vector<std::pair<double, std::vector<int>>> tried(swaps.size());
-            std::vector<std::vector<int>> threadsOfTried(swaps.size());
-            forEachInParallel(swaps.size(), [&](std::size_t j, std::size_t worker) {
-                std::vector<int> trial = chosen;
-                trial.erase(std::find(trial.begin(), trial.end(), swaps[j].out));
-                trial.insert(std::lower_bound(trial.begin(), trial.end(), swaps[j].in),
-                             swaps[j].in);
-                tried[j] = {exactScoreOf(trial, threadsOfTried[j], judges[worker]),
-                            std::move(trial)};
-            });
-            const auto better = std::min_element(tried.begin(), tried.end());
-            if (better == tried.end() || better->first >= score) {
-                break;
-            }
-            score = better->first;
-            chosen = better->second;
-            threadOfColor =
-                std::move(threadsOfTried[static_cast<std::size_t>(better - tried.begin())]);
-        }
-        return chosen;
+        return polishedBySwaps(std::move(best->second), best->first, threadOfColor, points, allowed,
+                               differences, judge, kSwapsJudged, kSwapRounds, memories);
     }
     std::vector<int> chosen = std::min_element(choices.begin(), choices.end())->second;
     const ThreadMatcher matcher(dmc, ColorMatch::Lab, chosen);

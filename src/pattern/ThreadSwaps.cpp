@@ -1,5 +1,7 @@
 #include "pattern/ThreadSwaps.h"
 
+#include "app/ParallelWork.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -144,6 +146,35 @@ std::vector<Swap> bestSwaps(const std::vector<LabPoint>& points, const std::vect
                       });
     swaps.resize(few);
     return swaps;
+}
+
+std::vector<int>
+polishedBySwaps(std::vector<int> chosen, double score, std::vector<int>& threadOfColor,
+                const std::vector<LabPoint>& points, const std::vector<int>& allowed,
+                const PointDifferences& differences, const CellJudge& judge, std::size_t perRound,
+                int rounds, std::vector<DistantLook::Memory>& memories) {
+    for (int round = 0; round < rounds; ++round) {
+        Assignment assigned;
+        assigned.total = assignByLab(points, chosen, differences, assigned.owner, assigned.loss);
+        const std::vector<Swap> swaps =
+            bestSwaps(points, chosen, allowed, differences, assigned, perRound);
+        std::vector<std::pair<double, std::vector<int>>> tried(swaps.size());
+        std::vector<std::vector<int>> threadsOfTried(swaps.size());
+        forEachInParallel(swaps.size(), [&](std::size_t j, std::size_t worker) {
+            std::vector<int> trial = chosen;
+            trial.erase(std::find(trial.begin(), trial.end(), swaps[j].out));
+            trial.insert(std::lower_bound(trial.begin(), trial.end(), swaps[j].in), swaps[j].in);
+            tried[j] = {judge(trial, threadsOfTried[j], memories[worker]), std::move(trial)};
+        });
+        const auto better = std::min_element(tried.begin(), tried.end());
+        if (better == tried.end() || better->first >= score) {
+            break;
+        }
+        score = better->first;
+        chosen = std::move(better->second);
+        threadOfColor = std::move(threadsOfTried[static_cast<std::size_t>(better - tried.begin())]);
+    }
+    return chosen;
 }
 
 } // namespace tessaline::choice

@@ -1,6 +1,7 @@
 #pragma once
 // Improving a choice of threads by single swaps: one chosen thread given up
 // for another where the colours gain by it.
+#include "pattern/CellJudge.h"
 #include "pattern/PointDifferences.h"
 
 #include <cstddef>
@@ -27,5 +28,17 @@ struct Swap {
 std::vector<Swap> bestSwaps(const std::vector<LabPoint>& points, const std::vector<int>& chosen,
                             const std::vector<int>& allowed, const PointDifferences& differences,
                             const Assignment& assigned, std::size_t count);
+
+// `chosen` improved by single swaps while `judge`'s judgement falls: each
+// round the `perRound` best swaps of bestSwaps are judged, on several cores,
+// and the best taken, for at most `rounds` rounds. `score` is `chosen`'s
+// judgement; `threadOfColor` holds its colours' threads on entry and the
+// result's on return. `memories` holds a judgement's working space for each
+// core.
+std::vector<int>
+polishedBySwaps(std::vector<int> chosen, double score, std::vector<int>& threadOfColor,
+                const std::vector<LabPoint>& points, const std::vector<int>& allowed,
+                const PointDifferences& differences, const CellJudge& judge, std::size_t perRound,
+                int rounds, std::vector<DistantLook::Memory>& memories);
 
 } // namespace tessaline::choice
