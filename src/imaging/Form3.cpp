@@ -316,7 +316,10 @@ bool Form3::Command1_Click() {
     settings.fabricColor = *fabric;
     settings.unstitchedBackground =
         backgroundBox->isChecked() ? std::optional<double>(toleranceBox->value()) : std::nullopt;
-    settings.xiutuTitle = titleBox->text().toStdString();
+    // The prompt left in the box is not a name: the pattern is then called
+    // as an unnamed one is, not "give your pattern a name" on every page.
+    settings.xiutuTitle =
+        titleBox->text() == titlePrompt() ? std::string() : titleBox->text().toStdString();
     const QVariant category = chosenItemData(*categoryBox);
     settings.whichType =
         (category.isValid() ? category.toString() : categoryBox->currentText()).toStdString();

@@ -460,7 +460,7 @@ TEST(Form3Cancel, StoresNothingAndTheNextOpeningShowsTheKeptChoices) {
     EXPECT_EQ(s.strengthBox->text(), QStringLiteral("80"));
 }
 
-TEST(Form3NameBox, OnlyTheFirstClickClearsThePrompt) {
+TEST(Form3NameBox, OnlyTheFirstClickClearsThePromptAndThePromptIsNoName) {
     SettingsFixture w;
     Form3& s = *w.settings;
     leftClick(s.titleBox, QEvent::MouseButtonPress);
@@ -477,6 +477,15 @@ TEST(Form3NameBox, OnlyTheFirstClickClearsThePrompt) {
     EXPECT_EQ(s.titleBox->text(), QStringLiteral("给你的绣图起个名字"));
     leftClick(s.titleBox, QEvent::MouseButtonPress);
     EXPECT_EQ(s.titleBox->text(), QString());
+
+    // 确定 with the prompt untouched names nothing; the next opening shows
+    // the prompt again.
+    s.titleBox->setText(QStringLiteral("给你的绣图起个名字"));
+    w.state->patternSettings.xiutuTitle = "旧名字";
+    EXPECT_TRUE(s.Command1_Click());
+    EXPECT_EQ(w.state->patternSettings.xiutuTitle, "");
+    w.form->showSettings();
+    EXPECT_EQ(s.titleBox->text(), QStringLiteral("给你的绣图起个名字"));
 }
 
 TEST(Form3Input, WholeNumbersAsTyped) {
