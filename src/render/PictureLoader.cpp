@@ -58,12 +58,14 @@ class ImageSink final : public JpegRowSink {
         if (!isAcceptedPictureSize(width, height)) {
             return false;
         }
-        // The picture is shown upright; the rows arrive as stored and are
-        // shrunk to the shown size turned back the stored way.
+        // The rows arrive as stored. Only a picture stored upright is shrunk
+        // as they come: one stored turned would be averaged across the other
+        // way and round a little differently from the upright picture
+        // stretched, so it is decoded whole and turned first.
         const QSize stored(width, height);
         pictureSize = orientedSize(stored, orientation_);
-        const QSize shown = orientedSize(fit_ ? fit_(pictureSize) : pictureSize, orientation_);
-        if (HalftoneShrink::shrinks(stored, shown)) {
+        const QSize shown = fit_ ? fit_(pictureSize) : pictureSize;
+        if (orientation_ == 1 && HalftoneShrink::shrinks(stored, shown)) {
             shrink_.emplace(stored, shown);
             // libjpeg-turbo's SIMD colour conversion writes a row that starts
             // on a 16-byte boundary with non-temporal stores, past the cache.

@@ -82,9 +82,11 @@ struct FittedPicture {
     QSize pictureSize; // the picture's own size
 };
 
-// As loadPicture, but a JPEG to be shown smaller on both sides is decoded
-// row by row straight into halftoneStretch's result (see HalftoneShrink),
-// never holding the whole picture. Other pictures load whole.
+// As loadPicture, but a JPEG stored upright and to be shown smaller on both
+// sides is decoded row by row straight into halftoneStretch's result (see
+// HalftoneShrink), never holding the whole picture. Other pictures load
+// whole: one stored turned is turned upright first, so that it stretches to
+// the very pixels the windows show.
 FittedPicture loadPicture(const std::filesystem::path& path, const PictureFit& fit);
 FittedPicture readPicture(PictureFile& file, const PictureFit& fit);
 
